@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs what the project needs from Debian, configures and builds.
+#   scripts/setup.sh run    build the program and start it on its built-in database
+#   scripts/setup.sh test   build with the sanitizers and run every test
+#   scripts/setup.sh build  only install and build (release build in build/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-build}
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libsqlite3-dev sqlite3
+  libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
+  fonts-noto-cjk tzdata
+  xvfb xauth imagemagick poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+
+case "$mode" in
+  build | run)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVUTO_BENCHMARKS=ON
+    cmake --build build -j "$jobs"
+    if [ "$mode" = run ]; then
+      exec ./build/bin/karvuto
+    fi
+    ;;
+  test)
+    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKARVUTO_SANITIZE=ON -DKARVUTO_BENCHMARKS=OFF
+    cmake --build build-test -j "$jobs"
+    ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 600
+    ;;
+  *)
+    echo "usage: $0 [build|run|test]" >&2
+    exit 2
+    ;;
+esac
