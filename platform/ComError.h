@@ -1,0 +1,49 @@
+// ComError: the error every database call raises, carrying the failing
+// HRESULT. ErrorText() gives the words shown to the user: the system text for
+// the code from our own message table when there is one, otherwise the
+// "IDispatch error #%d" or "Unknown error 0x%0lX" form. Built once, cached.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+using HRESULT = std::int32_t;
+
+// The HRESULTs our layer raises (values as the platform defines them).
+inline constexpr HRESULT kS_OK = 0;
+inline constexpr HRESULT kE_POINTER = static_cast<HRESULT>(0x80004003u);
+inline constexpr HRESULT kE_OUTOFMEMORY = static_cast<HRESULT>(0x8007000Eu);
+inline constexpr HRESULT kE_FAIL = static_cast<HRESULT>(0x80004005u);
+inline constexpr HRESULT kE_INVALIDARG = static_cast<HRESULT>(0x80070057u);
+inline constexpr HRESULT kE_UNEXPECTED = static_cast<HRESULT>(0x8000FFFFu);
+inline constexpr HRESULT kFileNotFound = static_cast<HRESULT>(0x80070002u);   // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)
+inline constexpr HRESULT kPathNotFound = static_cast<HRESULT>(0x80070003u);   // ERROR_PATH_NOT_FOUND
+inline constexpr HRESULT kAccessDenied = static_cast<HRESULT>(0x80070005u);   // ERROR_ACCESS_DENIED
+inline constexpr HRESULT kFileCorrupt = static_cast<HRESULT>(0x80070570u);    // ERROR_FILE_CORRUPT
+inline constexpr HRESULT kInvalidData = static_cast<HRESULT>(0x8007000Du);    // ERROR_INVALID_DATA
+inline constexpr HRESULT kDISP_E_TYPEMISMATCH = static_cast<HRESULT>(0x80020005u);
+inline constexpr HRESULT kDB_E_NOTABLE = static_cast<HRESULT>(0x80040E37u);
+inline constexpr HRESULT kDB_E_ERRORSINCOMMAND = static_cast<HRESULT>(0x80040E14u);
+inline constexpr HRESULT kAdErrItemNotFound = static_cast<HRESULT>(0x800A0CC1u);
+inline constexpr HRESULT kAdErrProviderNotFound = static_cast<HRESULT>(0x800A0E7Au);
+
+class ComError {
+public:
+    explicit ComError(HRESULT hr, std::string description = {});
+
+    HRESULT Error() const noexcept { return m_hr; }
+    // The provider's own description (UTF-8, for diagnostics); never shown.
+    const std::string& Description() const noexcept { return m_description; }
+    // The user-facing text, GBK; computed on first use and cached.
+    const std::string& ErrorText() const;
+
+private:
+    HRESULT m_hr;
+    std::string m_description;
+    mutable std::optional<std::string> m_errorText;
+};
+
+// The system text for an HRESULT (GBK, ending in "\r\n" as the system's
+// texts do), or nullopt when the system has none.
+std::optional<std::string> SystemMessageText(HRESULT hr);
