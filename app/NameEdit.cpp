@@ -1,0 +1,1 @@
+#include "NameEdit.h"
