@@ -1,0 +1,94 @@
+// CStateBitmapButton: an image button painted from one bitmap per state (normal, pressed,
+// disabled, optional hover and focus) through a mask whose white pixels are transparent,
+// its shape cut to the mask. It acts as push button, check box or radio button.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QRegion>
+#include <QRgb>
+#include <vector>
+
+// The mask's transparent colour.
+inline constexpr QRgb kMaskKeyColour = 0xFFFFFFFF;
+
+class CStateBitmapButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    // Kinds, as the template style gives them.
+    enum Kind { Push = 0, Check = 2, Radio = 4 };
+    // Draw modes of SetBitmaps.
+    enum DrawMode { Natural = 0, Stretch = 1, Tile = 2 };
+
+    explicit CStateBitmapButton(QWidget* parent = nullptr);
+
+    // Takes the kind from the template control's style: both low bits set (BS_AUTOCHECKBOX)
+    // is a check box, bits 0 and 3 set (BS_AUTORADIOBUTTON) a radio button, else a push button.
+    void PreSubclassWindow(unsigned templateStyle);
+    Kind ButtonKind() const { return m_kind; }
+    void SetButtonKind(Kind kind);
+
+    // Loads the pictures by bitmap id (0 = none) and sets the draw mode (0 natural,
+    // 1 stretch, 2 tile), the 3D edge flag and the focus inset. Without a disabled picture
+    // the normal one serves; with a mask the button is shaped by it and, in mode 0, takes its size.
+    void SetBitmaps(int normal, int down, int hover, int disabled, int focus, int mask, short drawMode,
+                    int drawEdge, short focusInset);
+    // The same with the pictures given as images (null = none).
+    void SetBitmapImages(const QImage& normal, const QImage& down, const QImage& hover,
+                         const QImage& disabled, const QImage& focus, const QImage& mask, short drawMode,
+                         int drawEdge, short focusInset);
+    // Sets the tooltip text.
+    void SetTooltipText(const QString& text);
+
+    // The check state (BM_SETCHECK / BM_GETCHECK): a push button stays unchecked; checking a
+    // radio button unchecks the other members of its group (see RadioGroupMembers).
+    void SetCheck(bool checked);
+    bool GetCheck() const { return isChecked(); }
+
+    // The other buttons of this radio button's group: the members of its QButtonGroup if it
+    // has one, else the radio-kind CStateBitmapButton siblings under the same parent.
+    std::vector<CStateBitmapButton*> RadioGroupMembers() const;
+
+    // The opaque runs of a mask, bottom row first: each maximal run of pixels that differ
+    // from the key becomes the rectangle (first x, y) .. (last x, y), one row high.
+    static std::vector<QRect> MaskRuns(const QImage& mask, QRgb key = kMaskKeyColour);
+    // The union of MaskRuns; an empty region for a null mask.
+    static QRegion RegionFromMaskBitmap(const QImage& mask, QRgb key = kMaskKeyColour);
+    // The picture as drawn into a rectangle of the given size: natural size from the top-left,
+    // stretched, or tiled (tiling ignores the mask); where the mask is white, transparent.
+    static QImage ComposePicture(const QImage& picture, const QImage& mask, QSize size, int drawMode);
+
+    bool IsHovering() const { return m_bHover; }
+    int DrawModeValue() const { return m_drawMode; }
+    QSize sizeHint() const override;
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+    void nextCheckState() override;
+    void checkStateSet() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void UncheckGroupMembers();
+
+    Kind m_kind = Push;
+    bool m_bHover = false;
+    QImage m_normalBitmap;
+    QImage m_downBitmap;
+    QImage m_disabledBitmap;
+    QImage m_maskBitmap;
+    QImage m_hoverBitmap;
+    QImage m_focusBitmap;
+    short m_focusInset = 0;
+    QColor m_textColour;
+    int m_drawEdge = 0;
+    short m_drawMode = Stretch;
+};
