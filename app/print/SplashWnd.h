@@ -8,12 +8,12 @@
 
 #include "WzdBitmap.h"
 
-inline constexpr int kSplashBitmapId = 149;       // 420 x 270, 24 bits
-inline constexpr int kSplashMilliseconds = 3000;  // how long the splash stands
-
 class CSplashWnd : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kBitmapId = 149;           // 420 x 270, 24 bits
+    static constexpr int kShowMilliseconds = 3000;  // how long the splash stands
+
     explicit CSplashWnd(QWidget* parent = nullptr);
     ~CSplashWnd() override;
 
@@ -26,7 +26,7 @@ public:
     // takes it down again; the main form calls this during its initialisation.
     // Input events that arrive meanwhile are held back until the wait is over.
     // Returns at once when the picture cannot be loaded.
-    static void ShowSplashScreen(int bitmapId = kSplashBitmapId, int milliseconds = kSplashMilliseconds);
+    static void ShowSplashScreen(int bitmapId = kBitmapId, int milliseconds = kShowMilliseconds);
 
     // The window rectangle of a `picture`-sized splash centred on `screen`:
     // left = (screen width - picture width) / 2, truncated toward zero, so on
