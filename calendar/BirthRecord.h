@@ -13,8 +13,8 @@ struct BirthRecord {
     std::int32_t sex;           // 0 = male ("男"), 1 = female ("女")
     std::int32_t CalendarKind;  // kGregorianCalendar or kLunarCalendar
     std::int32_t year;
-    std::int32_t month;         // 1-12
-    std::int32_t day;           // 1-31
-    std::int32_t hour;          // clock hour 0-23
-    std::uint8_t leap;          // 1 = the lunar month is the leap month; lunar input only
+    std::int32_t month;  // 1-12
+    std::int32_t day;    // 1-31
+    std::int32_t hour;   // clock hour 0-23
+    std::uint8_t leap;   // 1 = the lunar month is the leap month; lunar input only
 };

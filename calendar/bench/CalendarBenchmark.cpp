@@ -1,0 +1,80 @@
+// Timings of the conversions and the four pillars.
+#include <benchmark/benchmark.h>
+
+#include "LunarCalendar.h"
+
+namespace {
+
+SYSTEMTIME Date(int y, int m, int d, int h = 0) {
+    return SYSTEMTIME{static_cast<std::uint16_t>(y),
+                      static_cast<std::uint16_t>(m),
+                      0,
+                      static_cast<std::uint16_t>(d),
+                      static_cast<std::uint16_t>(h),
+                      0,
+                      0,
+                      0};
+}
+
+// Dates spread over the whole span, so no single year dominates.
+void BM_SolarToLunar(benchmark::State& state) {
+    const CLunarCalendar cal;
+    int i = 0;
+    for (auto _ : state) {
+        const SYSTEMTIME solar = Date(1922 + i % 127, 1 + i % 12, 1 + i % 28);
+        SYSTEMTIME lunar;
+        int leap = 0;
+        benchmark::DoNotOptimize(cal.SolarToLunar(solar, lunar, leap));
+        benchmark::DoNotOptimize(lunar);
+        ++i;
+    }
+}
+BENCHMARK(BM_SolarToLunar);
+
+// The last day of the span: the longest walk of the table.
+void BM_SolarToLunarLastDay(benchmark::State& state) {
+    const CLunarCalendar cal;
+    const SYSTEMTIME solar = Date(2050, 1, 22);
+    for (auto _ : state) {
+        SYSTEMTIME lunar;
+        int leap = 0;
+        benchmark::DoNotOptimize(cal.SolarToLunar(solar, lunar, leap));
+        benchmark::DoNotOptimize(lunar);
+    }
+}
+BENCHMARK(BM_SolarToLunarLastDay);
+
+// Worst case: the last lunar day of the table, far from the start of its search.
+void BM_LunarToSolarWorstCase(benchmark::State& state) {
+    const CLunarCalendar cal;
+    const SYSTEMTIME lunar = Date(2049, 12, 29);
+    for (auto _ : state) {
+        SYSTEMTIME solar;
+        benchmark::DoNotOptimize(cal.LunarToSolar(lunar, 0, solar));
+        benchmark::DoNotOptimize(solar);
+    }
+}
+BENCHMARK(BM_LunarToSolarWorstCase);
+
+// A date that does not exist: day 30 of a 29-day month.
+void BM_LunarToSolarMissing(benchmark::State& state) {
+    const CLunarCalendar cal;
+    const SYSTEMTIME lunar = Date(1999, 2, 30);
+    for (auto _ : state) {
+        SYSTEMTIME solar;
+        benchmark::DoNotOptimize(cal.LunarToSolar(lunar, 0, solar));
+    }
+}
+BENCHMARK(BM_LunarToSolarMissing);
+
+void BM_GetFourPillars(benchmark::State& state) {
+    const CLunarCalendar cal;
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cal.GetFourPillars(Date(1925 + i % 96, 1 + i % 12, 1 + i % 28, i % 24)));
+        ++i;
+    }
+}
+BENCHMARK(BM_GetFourPillars);
+
+}  // namespace
