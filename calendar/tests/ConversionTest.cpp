@@ -2,6 +2,8 @@
 // trips over the whole span, and the engine against the literal algorithms.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "CalendarTables.h"
 #include "LunarCalendar.h"
 #include "ReferenceCalendar.h"
@@ -202,8 +204,24 @@ TEST(Conversion, SolarToLunarMatchesTheLiteralWalk) {
 // input of 1919-2051 (months 0-13, days 0-32, leap flags 0-2).
 TEST(Conversion, LunarToSolarMatchesTheLiteralSearch) {
     const CLunarCalendar cal;
+    // The engine's Gregorian -> lunar answers (proven equal to the literal walk
+    // above), looked up by day number so the 100-day searches stay quick.
+    struct Answer {
+        SYSTEMTIME lunar;
+        int leap;
+    };
+    std::vector<Answer> answers(kLastDayNumber + 1);
+    for (int c = 1; c <= kLastDayNumber; ++c) {
+        const CivilDate d = CivilFromDays(kFirstDayCivil + c - 1);
+        ASSERT_TRUE(cal.SolarToLunar(Date(d.year, d.month, d.day), answers[c].lunar, answers[c].leap));
+    }
     auto toLunar = [&](const SYSTEMTIME& s, SYSTEMTIME& l, int& leap) {
-        return cal.SolarToLunar(s, l, leap);
+        const int c = LunarDayNumber(s.wYear, s.wMonth, s.wDay);
+        if (c < 1 || c > kLastDayNumber) return false;
+        l = answers[c].lunar;
+        l.wHour = s.wHour;
+        leap = answers[c].leap;
+        return true;
     };
     for (int y = 1919; y <= 2051; ++y)
         for (int m = 0; m <= 13; ++m)

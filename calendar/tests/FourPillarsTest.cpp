@@ -4,6 +4,9 @@
 // five-rat rule).
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <map>
+
 #include "CalendarTables.h"
 #include "GbkCodec.h"
 #include "LunarCalendar.h"
@@ -70,11 +73,15 @@ TEST(StemBranchName, ReducesEveryIndexIntoTheCycle) {
     EXPECT_EQ(cal.StemBranchName(INT_MAX).size(), 4u);
 }
 
-// Index of a two-character GBK pillar in the sexagenary cycle.
+// Index of a two-character GBK pillar in the sexagenary cycle, -1 if none.
 int CycleIndex(const CLunarCalendar& cal, const std::string& pillar) {
-    for (int i = 0; i < 60; ++i)
-        if (cal.StemBranchName(i) == pillar) return i;
-    return -1;
+    static const std::map<std::string, int> indices = [&] {
+        std::map<std::string, int> m;
+        for (int i = 0; i < 60; ++i) m.emplace(cal.StemBranchName(i), i);
+        return m;
+    }();
+    const auto it = indices.find(pillar);
+    return it == indices.end() ? -1 : it->second;
 }
 
 TEST(GetFourPillars, PillarsFollowTheDaysAndTheTermTable) {

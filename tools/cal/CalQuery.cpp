@@ -1,0 +1,205 @@
+// Parsing and answering the terminal calendar's queries.
+#include "CalQuery.h"
+
+#include <charconv>
+#include <cstdio>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "GbkCodec.h"
+#include "LunarCalendar.h"
+
+namespace cal {
+namespace {
+
+constexpr int kMaxYearDigits = 4;
+constexpr int kLastHour = 23;
+constexpr std::string_view kInvalid = "INVALID";
+constexpr std::string_view kError = "ERROR";
+constexpr std::string_view kLeapOption = "--leap";
+
+struct Query {
+    bool lunar = false;
+    int year = 0, month = 0, day = 0, hour = 0;
+    bool leap = false;
+};
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r')) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && text[i] != ' ' && text[i] != '\t' && text[i] != '\r') ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+// A run of 1..maxDigits decimal digits.
+std::optional<int> ParseNumber(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) return std::nullopt;
+    for (char ch : text)
+        if (ch < '0' || ch > '9') return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Parses the words of a query; on failure returns the reason.
+std::optional<std::string> Parse(const std::vector<std::string_view>& words, Query& q) {
+    if (words.empty()) return "empty query";
+    if (words[0] == "solar")
+        q.lunar = false;
+    else if (words[0] == "lunar")
+        q.lunar = true;
+    else
+        return "unknown query \"" + std::string(words[0]) + "\" (expected solar or lunar)";
+    if (words.size() < 2) return "missing date YYYY-MM-DD";
+
+    const std::string_view date = words[1];
+    const std::size_t dash1 = date.find('-');
+    const std::size_t dash2 = dash1 == std::string_view::npos ? dash1 : date.find('-', dash1 + 1);
+    if (dash2 == std::string_view::npos) return "date \"" + std::string(date) + "\" is not YYYY-MM-DD";
+    const auto year = ParseNumber(date.substr(0, dash1), kMaxYearDigits);
+    const auto month = ParseNumber(date.substr(dash1 + 1, dash2 - dash1 - 1), 2);
+    const auto day = ParseNumber(date.substr(dash2 + 1), 2);
+    if (!year || !month || !day) return "date \"" + std::string(date) + "\" is not YYYY-MM-DD";
+    if (*month < 1 || *month > 12) return "month " + std::to_string(*month) + " is not 1-12";
+    if (*day < 1 || *day > 31) return "day " + std::to_string(*day) + " is not 1-31";
+    q.year = *year;
+    q.month = *month;
+    q.day = *day;
+
+    bool haveHour = false;
+    for (std::size_t i = 2; i < words.size(); ++i) {
+        const std::string_view w = words[i];
+        if (w == kLeapOption) {
+            if (!q.lunar) return "--leap applies to lunar dates only";
+            if (q.leap) return "--leap given twice";
+            q.leap = true;
+        } else if (const auto hour = ParseNumber(w, 2); hour && !haveHour) {
+            if (*hour > kLastHour) return "hour " + std::to_string(*hour) + " is not 0-23";
+            q.hour = *hour;
+            haveHour = true;
+        } else {
+            return "unexpected \"" + std::string(w) + "\"";
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsGregorianLeapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int GregorianMonthDays(int y, int m) {
+    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsGregorianLeapYear(y) ? 29 : kDays[m - 1];
+}
+
+std::string FormatDate(int y, int m, int d) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
+    return text;
+}
+
+std::string Sanitized(std::string_view text) {
+    std::string s(text);
+    for (char& ch : s)
+        if (ch == '\t' || ch == '\r' || ch == '\n') ch = ' ';
+    return s;
+}
+
+SYSTEMTIME MakeDate(int y, int m, int d, int h) {
+    SYSTEMTIME st;
+    st.wYear = static_cast<std::uint16_t>(y);
+    st.wMonth = static_cast<std::uint16_t>(m);
+    st.wDay = static_cast<std::uint16_t>(d);
+    st.wHour = static_cast<std::uint16_t>(h);
+    return st;
+}
+
+}  // namespace
+
+QueryResult RunQuery(std::string_view query) {
+    QueryResult result;
+    Query q;
+    if (const auto problem = Parse(SplitWords(query), q)) {
+        result.status = QueryStatus::kError;
+        result.line = Sanitized(query) + "\t" + std::string(kError);
+        result.message = *problem;
+        return result;
+    }
+
+    const CLunarCalendar cal;
+    const SYSTEMTIME input = MakeDate(q.year, q.month, q.day, q.hour);
+    SYSTEMTIME solar{}, lunar{};
+    int leap = q.leap ? 1 : 0;
+    bool ok;
+    if (q.lunar) {
+        lunar = input;
+        ok = cal.LunarToSolar(lunar, leap, solar);
+    } else {
+        // The engine counts a day past the end of its month on into the next
+        // one; a user's date that does not exist is refused here instead.
+        solar = input;
+        ok = q.day <= GregorianMonthDays(q.year, q.month) && cal.SolarToLunar(solar, lunar, leap);
+    }
+    if (!ok) {
+        result.status = QueryStatus::kInvalid;
+        result.line = FormatDate(q.year, q.month, q.day) + "\t" + std::string(kInvalid);
+        return result;
+    }
+
+    std::string& line = result.line;
+    line = FormatDate(solar.wYear, solar.wMonth, solar.wDay);
+    for (int field : {int{lunar.wYear}, int{lunar.wMonth}, int{lunar.wDay}, leap, q.hour})
+        line += "\t" + std::to_string(field);
+    for (const std::string& gbk : {cal.GetFourPillars(solar), cal.FormatLunarDate(lunar, leap),
+                                   cal.GetHourName(solar), cal.GetZodiacSign(solar)})
+        line += "\t" + platform::Utf8(gbk);
+    result.status = QueryStatus::kOk;
+    return result;
+}
+
+int RunStream(std::istream& in, std::ostream& out, std::ostream& err, bool flushEachLine) {
+    int status = 0;
+    std::string text;
+    for (long lineNumber = 1; std::getline(in, text); ++lineNumber) {
+        if (text.find_first_not_of(" \t\r") == std::string::npos) continue;
+        const QueryResult r = RunQuery(text);
+        out << r.line << '\n';
+        if (flushEachLine) out.flush();
+        if (r.status == QueryStatus::kError) {
+            err << "karvuto-cal: line " << lineNumber << ": " << r.message << ": " << Sanitized(text) << '\n';
+            status = 2;
+        }
+    }
+    return status;
+}
+
+std::string_view UsageText() {
+    return R"(Usage:
+  karvuto-cal solar YYYY-MM-DD [HOUR]           a Gregorian date
+  karvuto-cal lunar YYYY-MM-DD [HOUR] [--leap]  lunar year, month and day numbers;
+                                                --leap: the leap month after that month
+  karvuto-cal                                   one such query per line on standard input
+  karvuto-cal --help                            this text
+
+HOUR is the clock hour 0-23 (default 0). Blank input lines are skipped.
+For each query one UTF-8 line of tab-separated fields is printed:
+  Gregorian date, lunar year, lunar month, lunar day, leap flag (0/1), hour,
+  the four pillars (eight characters), the lunar date line, the double-hour
+  name, the Western zodiac sign of the Gregorian date.
+A date that does not exist or lies outside 1921-02-08 .. 2050-01-22 prints
+  YYYY-MM-DD<TAB>INVALID
+A malformed query prints its text and ERROR, with a message on standard error.
+Exit status: 2 if any query was malformed, otherwise 0.
+)";
+}
+
+}  // namespace cal

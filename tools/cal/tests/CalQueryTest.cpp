@@ -1,0 +1,85 @@
+// The terminal calendar's answers: one table of queries and their lines, and
+// the stream loop's ordering, skipping and exit status.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "CalQuery.h"
+
+namespace {
+
+struct Case {
+    const char* query;
+    cal::QueryStatus status;
+    const char* line;
+};
+
+using cal::QueryStatus;
+
+const Case kCases[] = {
+    {"solar 2000-01-01 12", QueryStatus::kOk,
+     "2000-01-01\t1999\t11\t25\t0\t12\t己卯丙子戊午戊午\t兔(己卯)年   十一月廿五\t午时\t摩羯座"},
+    {"solar 1975-01-01", QueryStatus::kOk,
+     "1975-01-01\t1974\t11\t19\t0\t0\t甲寅丙子丁未庚子\t虎(甲寅)年   十一月十九\t子时\t摩羯座"},
+    {"lunar 2020-04-01 0 --leap", QueryStatus::kOk,
+     "2020-05-23\t2020\t4\t1\t1\t0\t庚子辛巳丙寅戊子\t鼠(庚子)年 闰四月初一\t子时\t双子座"},
+    {"lunar 2020-04-01 --leap 23", QueryStatus::kOk,
+     "2020-05-23\t2020\t4\t1\t1\t23\t庚子辛巳丙寅戊子\t鼠(庚子)年 闰四月初一\t子时\t双子座"},
+    {"  solar\t2026-12-08  9 \r", QueryStatus::kOk,
+     "2026-12-08\t2026\t10\t30\t0\t9\t丙午庚子丙辰癸巳\t马(丙午)年   十月三十\t巳时\t射手座"},
+    {"solar 2050-01-22", QueryStatus::kOk,
+     "2050-01-22\t2049\t12\t29\t0\t0\t己巳丁丑壬寅庚子\t蛇(己巳)年   腊月廿九\t子时\t水瓶座"},
+    {"solar 2050-01-23", QueryStatus::kInvalid, "2050-01-23\tINVALID"},
+    {"solar 1921-02-07 5", QueryStatus::kInvalid, "1921-02-07\tINVALID"},
+    {"solar 1975-02-31", QueryStatus::kInvalid, "1975-02-31\tINVALID"},
+    {"solar 2000-2-29", QueryStatus::kOk,
+     "2000-02-29\t2000\t1\t25\t0\t0\t庚辰戊寅丁巳庚子\t龙(庚辰)年   正月廿五\t子时\t双鱼座"},
+    {"lunar 1999-02-30", QueryStatus::kInvalid, "1999-02-30\tINVALID"},
+    {"lunar 1975-03-01 --leap", QueryStatus::kInvalid, "1975-03-01\tINVALID"},
+    {"lunar 1900-01-01", QueryStatus::kInvalid, "1900-01-01\tINVALID"},
+    {"solar 2000-13-01", QueryStatus::kError, "solar 2000-13-01\tERROR"},
+    {"solar 2000-01-32", QueryStatus::kError, "solar 2000-01-32\tERROR"},
+    {"solar 2000-01-00", QueryStatus::kError, "solar 2000-01-00\tERROR"},
+    {"solar 2000-01-01 24", QueryStatus::kError, "solar 2000-01-01 24\tERROR"},
+    {"solar 2000-01-01 -1", QueryStatus::kError, "solar 2000-01-01 -1\tERROR"},
+    {"solar 2000-01-01 1 2", QueryStatus::kError, "solar 2000-01-01 1 2\tERROR"},
+    {"solar 2000-01-01 --leap", QueryStatus::kError, "solar 2000-01-01 --leap\tERROR"},
+    {"lunar 2020-04-01 --leap --leap", QueryStatus::kError, "lunar 2020-04-01 --leap --leap\tERROR"},
+    {"solar 20000-01-01", QueryStatus::kError, "solar 20000-01-01\tERROR"},
+    {"solar 2000/01/01", QueryStatus::kError, "solar 2000/01/01\tERROR"},
+    {"solar 2000-01-01x", QueryStatus::kError, "solar 2000-01-01x\tERROR"},
+    {"solar", QueryStatus::kError, "solar\tERROR"},
+    {"gregorian 2000-01-01", QueryStatus::kError, "gregorian 2000-01-01\tERROR"},
+};
+
+TEST(CalQuery, AnswersEveryKindOfQuery) {
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.query);
+        const cal::QueryResult r = cal::RunQuery(c.query);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.line, c.line);
+        EXPECT_EQ(r.message.empty(), c.status != QueryStatus::kError);
+    }
+}
+
+TEST(CalQuery, StreamKeepsOneLinePerQueryInOrder) {
+    std::istringstream in(
+        "solar 2000-01-01 12\n\n   \nbogus line\nsolar 2050-01-23\r\nlunar 2020-04-01 0 --leap");
+    std::ostringstream out, err;
+    EXPECT_EQ(cal::RunStream(in, out, err, false), 2);
+    const std::string text = out.str();
+    EXPECT_EQ(text.substr(0, text.find('\n')), cal::RunQuery("solar 2000-01-01 12").line);
+    EXPECT_NE(text.find("\nbogus line\tERROR\n2050-01-23\tINVALID\n2020-05-23\t"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+    EXPECT_NE(err.str().find("line 4"), std::string::npos) << err.str();
+}
+
+TEST(CalQuery, InvalidDatesDoNotChangeTheExitStatus) {
+    std::istringstream in("solar 1900-01-01\nlunar 1999-02-30\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(cal::RunStream(in, out, err, false), 0);
+    EXPECT_EQ(out.str(), "1900-01-01\tINVALID\n1999-02-30\tINVALID\n");
+    EXPECT_EQ(err.str(), "");
+}
+
+}  // namespace
