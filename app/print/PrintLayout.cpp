@@ -1,0 +1,65 @@
+// The printed report page: rectangles in device units and the print font.
+#include "PrintLayout.h"
+
+#include "skin/SkinFonts.h"
+
+namespace print {
+
+namespace {
+
+// Page margins and fixed edges of the layout, in device units.
+constexpr int kFrameInset = 40;  // outer frame and header box
+constexpr int kHeaderBoxBottom = 560;
+constexpr int kPictureRightInset = 60;
+constexpr int kPictureTop = 60;
+constexpr int kTextInset = 80;  // header and body text
+constexpr int kHeaderTextRightInset = 720;
+constexpr int kHeaderTextBottom = 500;
+constexpr int kBodyTextTop = 580;
+
+// (number * numerator) / denominator rounded half away from zero.
+int MulDivRounded(int number, int numerator, int denominator) {
+    const long long product = static_cast<long long>(number) * numerator;
+    const long long half = denominator / 2;
+    const long long rounded = product >= 0 ? (product + half) / denominator : (product - half) / denominator;
+    return static_cast<int>(rounded);
+}
+
+// The Song-style face that stands for "新宋体".
+QStringList PrintFamilies() {
+    return {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")};
+}
+
+}  // namespace
+
+QRect EdgeRect(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) {
+        return {};
+    }
+    return QRect(QPoint(left, top), QSize(right - left, bottom - top));
+}
+
+PageLayout LayoutPage(int width, int height) {
+    PageLayout page;
+    page.outerFrame = EdgeRect(kFrameInset, kFrameInset, width - kFrameInset, height - kFrameInset);
+    page.headerBox = EdgeRect(kFrameInset, kFrameInset, width - kFrameInset, kHeaderBoxBottom);
+    const int pictureLeft = width - kPictureRightInset - kPictureWidth;
+    page.picture =
+        EdgeRect(pictureLeft, kPictureTop, pictureLeft + kPictureWidth, kPictureTop + kPictureHeight);
+    page.headerText = EdgeRect(kTextInset, kTextInset, width - kHeaderTextRightInset, kHeaderTextBottom);
+    page.bodyText = EdgeRect(kTextInset, kBodyTextTop, width - kTextInset, height - kTextInset);
+    return page;
+}
+
+int PrintFontCellHeight(int dpiY) {
+    // A positive font height asks for a cell height; it is written as the
+    // negation of the em-size formula MulDiv(10, -dpi, 72).
+    return -MulDivRounded(kPrintFontPoints, -dpiY, kPointsPerInch);
+}
+
+QFont MakePrintFont(int dpiY) {
+    // A positive height asks for the cell height, as the layout was made for.
+    return LogFont(QStringLiteral("新宋体"), PrintFontCellHeight(dpiY));
+}
+
+}  // namespace print

@@ -1,0 +1,153 @@
+// The print preview window: one at a time, maximised, drawing the report's
+// page, and the form is the main window again once it closes.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewWidget>
+#include <QtTest>
+
+#include "KarvutoApp.h"
+#include "PrintTestSupport.h"
+#include "ReportView.h"
+#include "ViewPrintPreview.h"
+
+class tst_PrintPreview : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void twoPressesOpenOneWindow();
+    void closingRestoresTheFormAndAllowsANewPreview_data();
+    void closingRestoresTheFormAndAllowsANewPreview();
+    void previewShowsTheOnePage();
+    void menuCarriesTheFrameCommands();
+    void closingTheFormTakesThePreviewWithIt();
+
+private:
+    QList<CViewPrintPreview*> Previews() const {
+        QList<CViewPrintPreview*> found;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* p = qobject_cast<CViewPrintPreview*>(w); p != nullptr && p->isVisible()) {
+                found << p;
+            }
+        }
+        return found;
+    }
+
+    QWidget* m_form = nullptr;
+    CReportView* m_view = nullptr;
+};
+
+void tst_PrintPreview::init() {
+    m_form = new QWidget;
+    m_form->resize(800, 580);
+    m_view = new CReportView(m_form);
+    printtest::SetReport(*m_view, QStringLiteral("表头 HEADER"), QStringLiteral("正文 BODY"), true);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    theApp().m_pMainWnd = m_form;
+}
+
+void tst_PrintPreview::cleanup() {
+    delete m_form;  // takes an open preview with it
+    m_form = nullptr;
+    theApp().m_pMainWnd = nullptr;
+}
+
+void tst_PrintPreview::twoPressesOpenOneWindow() {
+    m_view->StartPrintPreview();
+    QPointer<QPrintPreviewDialog> first = m_view->m_pPreview;
+    m_view->StartPrintPreview();
+    QVERIFY(first);
+    QCOMPARE(m_view->m_pPreview.data(), first.data());
+    QCOMPARE(Previews().size(), 1);
+    QVERIFY(m_view->m_bPreviewOpen);
+    CViewPrintPreview* preview = Previews().first();
+    QCOMPARE(preview->windowTitle(), QStringLiteral("打印预览"));
+    QVERIFY(preview->windowState() & Qt::WindowMaximized);
+    QCOMPARE(theApp().m_pMainWnd, preview);
+    QCOMPARE(preview->m_pOwnerView.data(), m_view);
+    QCOMPARE(preview->m_pOldMainWnd.data(), m_form);
+}
+
+void tst_PrintPreview::closingRestoresTheFormAndAllowsANewPreview_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("window closed") << 0;
+    QTest::newRow("Esc") << 1;
+    QTest::newRow("File > Exit") << 2;
+}
+
+void tst_PrintPreview::closingRestoresTheFormAndAllowsANewPreview() {
+    QFETCH(int, way);
+    m_view->StartPrintPreview();
+    QPointer<QPrintPreviewDialog> first = m_view->m_pPreview;
+    QVERIFY(first);
+    auto* preview = qobject_cast<CViewPrintPreview*>(first.data());
+    QVERIFY(preview);
+    switch (way) {
+        case 0:
+            preview->close();
+            break;
+        case 1:
+            QTest::keyClick(preview, Qt::Key_Escape);
+            break;
+        default:
+            preview->ExitAction()->trigger();
+            break;
+    }
+    QTRY_VERIFY(first.isNull());  // destroyed, not just hidden
+    QVERIFY(!m_view->m_bPreviewOpen);
+    QCOMPARE(theApp().m_pMainWnd, m_form);
+    QVERIFY(m_form->isVisible());
+
+    m_view->StartPrintPreview();
+    QVERIFY(m_view->m_pPreview);
+    QVERIFY(m_view->m_pPreview != first);
+    QCOMPARE(Previews().size(), 1);
+}
+
+void tst_PrintPreview::previewShowsTheOnePage() {
+    m_view->StartPrintPreview();
+    QVERIFY(m_view->m_pPreview);
+    auto* widget = m_view->m_pPreview->findChild<QPrintPreviewWidget*>();
+    QVERIFY(widget);
+    QTRY_COMPARE(widget->pageCount(), 1);
+}
+
+void tst_PrintPreview::menuCarriesTheFrameCommands() {
+    m_view->StartPrintPreview();
+    auto* preview = qobject_cast<CViewPrintPreview*>(m_view->m_pPreview.data());
+    QVERIFY(preview);
+    QStringList titles;
+    for (QAction* a : preview->MenuBar()->actions()) {
+        titles << a->text();
+    }
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Help"}));
+    QCOMPARE(preview->PrintAction()->text(), QStringLiteral("&Print...\tCtrl+P"));
+    QCOMPARE(preview->ExitAction()->text(), QStringLiteral("E&xit"));
+    QCOMPARE(preview->AboutAction()->text(), QStringLiteral("&About ..."));
+    QMenu* edit = preview->MenuBar()->actions().at(1)->menu();
+    QVERIFY(edit);
+    int items = 0;
+    for (QAction* a : edit->actions()) {
+        if (!a->isSeparator()) {
+            ++items;
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        }
+    }
+    QCOMPARE(items, 4);
+}
+
+void tst_PrintPreview::closingTheFormTakesThePreviewWithIt() {
+    m_view->StartPrintPreview();
+    QPointer<QPrintPreviewDialog> preview = m_view->m_pPreview;
+    QVERIFY(preview);
+    delete m_form;
+    m_form = nullptr;
+    QVERIFY(preview.isNull());
+}
+
+QTEST_MAIN(tst_PrintPreview)
+#include "tst_PrintPreview.moc"
