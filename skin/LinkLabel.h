@@ -65,13 +65,13 @@ public:
     QColor CurrentTextColour() const;
 
 signals:
-    // The label was clicked (emitted after the target has been handled).
+    // The label was clicked (emitted after the target has been handled). Like a static
+    // control that notifies, the label reacts to the press of the left button.
     void linkClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

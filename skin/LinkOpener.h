@@ -42,5 +42,6 @@ std::optional<QStringList> SplitExecLine(const QString& exec);
 // Starts the program of the argument list directly (no shell): 2 when it is not found,
 // 5 when it is not executable, 8 when it cannot be started, else 42.
 int StartCommand(const QStringList& arguments);
-// The whole fallback: the text/html handler's cut command with the target as one more argument.
-int OpenWithHtmlHandler(const QString& target);
+// The whole fallback: the text/html handler's cut command with the target as one more
+// argument; shellResult when no handler is registered or its Exec line is unusable.
+int OpenWithHtmlHandler(const QString& target, int shellResult);

@@ -49,6 +49,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -1,0 +1,160 @@
+// Shaped skin frames: the band scan that cuts the colour-key pixels out of the window,
+// the background painter and the background drag.
+#include "skin/FrameSkin.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <vector>
+
+#include "skin/SkinFonts.h"
+
+namespace {
+
+constexpr QRgb kRgbMask = 0x00FFFFFF;
+
+// Moves a window by hand while the left button is held: an application-wide filter that
+// follows the cursor and ends itself on release. It lives as a child of the dragged
+// widget, so it goes with it.
+class FrameDragger : public QObject {
+public:
+    FrameDragger(QWidget* dialog, QPoint offset)
+        : QObject(dialog), m_window(dialog->window()), m_offset(offset) {
+        setObjectName(QString::fromLatin1(kDraggerName));
+        qApp->installEventFilter(this);
+    }
+
+    static constexpr const char* kDraggerName = "frameDragger";
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        Q_UNUSED(watched);
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseMove) {
+            auto* move = static_cast<QMouseEvent*>(event);
+            if (!(move->buttons() & Qt::LeftButton)) {
+                Finish();
+                return false;
+            }
+            if (m_window) m_window->move(move->globalPosition().toPoint() - m_offset);
+            return true;
+        }
+        if ((type == QEvent::MouseButtonRelease &&
+             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) ||
+            type == QEvent::ApplicationDeactivate) {
+            Finish();
+        }
+        return false;
+    }
+
+private:
+    void Finish() {
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QPointer<QWidget> m_window;
+    QPoint m_offset;
+};
+
+}  // namespace
+
+QRegion FrameRegionFromBitmap(const QImage& skin, QSize windowSize, QRgb key) {
+    const int width = windowSize.width();
+    const int height = windowSize.height();
+    const QRegion full(0, 0, width, height);
+    if (skin.isNull()) return full;
+
+    // One conversion, then direct row access: the scan reads the image's memory, never
+    // a device, pixel by pixel.
+    const QImage image = skin.convertToFormat(QImage::Format_RGB32);
+    // Columns 0..W and rows 0..H as a window of that size sees them; what lies outside
+    // the bitmap never matches the key.
+    const int lastColumn = std::min(width, image.width() - 1);
+    const int lastRow = std::min(height, image.height() - 1);
+    const QRgb wanted = key & kRgbMask;
+
+    std::vector<QRect> cutOuts;  // one-row runs of key pixels, top row first
+    for (int y = 0; y <= lastRow; ++y) {
+        if (!(y < kFrameBandHeight || y > height - kFrameBandHeight)) continue;
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int x = 0;
+        while (x <= lastColumn) {
+            if ((line[x] & kRgbMask) != wanted) {
+                ++x;
+                continue;
+            }
+            const int first = x;
+            while (x <= lastColumn && (line[x] & kRgbMask) == wanted) ++x;
+            cutOuts.emplace_back(first, y, x - first, 1);
+        }
+    }
+    if (cutOuts.empty()) return full;
+    QRegion removed;
+    removed.setRects(cutOuts.data(), static_cast<int>(cutOuts.size()));
+    return full.subtracted(removed);
+}
+
+void ApplyFrameRegion(QWidget* dialog, const QImage& skin, QRgb key) {
+    if (dialog == nullptr) return;
+    if (dialog->isWindow() && !dialog->isVisible()) {
+        // Wayland shapes a window only by its alpha, X11 by its mask: set both up before
+        // the window is first shown (a translucent surface cannot be had later).
+        if (!(dialog->windowFlags() & Qt::FramelessWindowHint)) {
+            dialog->setWindowFlags(dialog->windowFlags() | Qt::FramelessWindowHint);
+        }
+        dialog->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    dialog->setMask(FrameRegionFromBitmap(skin, dialog->size(), key));
+}
+
+bool PaintFrameBackground(QWidget* dialog, QPainter& painter, const QImage& skin, const QString& caption,
+                          QRgb key) {
+    if (dialog == nullptr || skin.isNull()) return false;
+    const QRect whole(QPoint(0, 0), dialog->size());
+    const QRegion shape = FrameRegionFromBitmap(skin, dialog->size(), key);
+
+    painter.save();
+    if (dialog->testAttribute(Qt::WA_TranslucentBackground)) {
+        // The cut-out pixels are fully transparent, so the desktop shows through them
+        // where the window system shapes windows by alpha.
+        painter.setClipRegion(QRegion(whole).subtracted(shape));
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.fillRect(whole, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    painter.setClipRegion(shape);
+    painter.drawImage(QPoint(0, 0), skin, whole);
+    painter.restore();
+
+    if (!caption.isEmpty()) {
+        painter.save();
+        painter.setFont(CaptionFont());
+        painter.setPen(QColor::fromRgb(kCaptionColour));
+        painter.setBackgroundMode(Qt::TransparentMode);
+        const QRect textBox(kCaptionLeft, kCaptionTop, std::max(0, whole.width() - kCaptionLeft),
+                            std::max(0, whole.height() - kCaptionTop));
+        painter.drawText(textBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                         caption);
+        painter.restore();
+    }
+    return true;
+}
+
+bool DragFrame(QWidget* dialog, QMouseEvent* event) {
+    if (dialog == nullptr || event == nullptr || event->button() != Qt::LeftButton) return false;
+    QWidget* window = dialog->window();
+    if (QWindow* handle = window->windowHandle(); handle != nullptr && handle->startSystemMove()) return true;
+    // The window system refused (offscreen, bare X servers, some window managers): follow
+    // the mouse ourselves until the button is released.
+    if (dialog->findChild<QObject*>(QString::fromLatin1(FrameDragger::kDraggerName),
+                                    Qt::FindDirectChildrenOnly)) {
+        return true;
+    }
+    new FrameDragger(dialog, event->globalPosition().toPoint() - window->pos());
+    return true;
+}
