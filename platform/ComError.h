@@ -17,16 +17,23 @@ inline constexpr HRESULT kE_OUTOFMEMORY = static_cast<HRESULT>(0x8007000Eu);
 inline constexpr HRESULT kE_FAIL = static_cast<HRESULT>(0x80004005u);
 inline constexpr HRESULT kE_INVALIDARG = static_cast<HRESULT>(0x80070057u);
 inline constexpr HRESULT kE_UNEXPECTED = static_cast<HRESULT>(0x8000FFFFu);
-inline constexpr HRESULT kFileNotFound = static_cast<HRESULT>(0x80070002u);   // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)
-inline constexpr HRESULT kPathNotFound = static_cast<HRESULT>(0x80070003u);   // ERROR_PATH_NOT_FOUND
-inline constexpr HRESULT kAccessDenied = static_cast<HRESULT>(0x80070005u);   // ERROR_ACCESS_DENIED
-inline constexpr HRESULT kFileCorrupt = static_cast<HRESULT>(0x80070570u);    // ERROR_FILE_CORRUPT
-inline constexpr HRESULT kInvalidData = static_cast<HRESULT>(0x8007000Du);    // ERROR_INVALID_DATA
+inline constexpr HRESULT kFileNotFound =
+    static_cast<HRESULT>(0x80070002u);  // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)
+inline constexpr HRESULT kPathNotFound = static_cast<HRESULT>(0x80070003u);  // ERROR_PATH_NOT_FOUND
+inline constexpr HRESULT kAccessDenied = static_cast<HRESULT>(0x80070005u);  // ERROR_ACCESS_DENIED
+inline constexpr HRESULT kFileCorrupt = static_cast<HRESULT>(0x80070570u);   // ERROR_FILE_CORRUPT
+inline constexpr HRESULT kInvalidData = static_cast<HRESULT>(0x8007000Du);   // ERROR_INVALID_DATA
 inline constexpr HRESULT kDISP_E_TYPEMISMATCH = static_cast<HRESULT>(0x80020005u);
 inline constexpr HRESULT kDB_E_NOTABLE = static_cast<HRESULT>(0x80040E37u);
 inline constexpr HRESULT kDB_E_ERRORSINCOMMAND = static_cast<HRESULT>(0x80040E14u);
 inline constexpr HRESULT kAdErrItemNotFound = static_cast<HRESULT>(0x800A0CC1u);
 inline constexpr HRESULT kAdErrProviderNotFound = static_cast<HRESULT>(0x800A0E7Au);
+inline constexpr HRESULT kDISP_E_OVERFLOW = static_cast<HRESULT>(0x8002000Au);
+inline constexpr HRESULT kDB_E_PARAMNOTOPTIONAL =
+    static_cast<HRESULT>(0x80040E10u);  // unknown name in a query
+inline constexpr HRESULT kAdErrNoCurrentRecord = static_cast<HRESULT>(0x800A0BCDu);  // BOF or EOF is true
+inline constexpr HRESULT kAdErrObjectClosed = static_cast<HRESULT>(0x800A0E78u);
+inline constexpr HRESULT kAdErrObjectOpen = static_cast<HRESULT>(0x800A0E79u);
 
 class ComError {
 public:
@@ -47,3 +54,7 @@ private:
 // The system text for an HRESULT (GBK, ending in "\r\n" as the system's
 // texts do), or nullopt when the system has none.
 std::optional<std::string> SystemMessageText(HRESULT hr);
+// The user-facing text for `hr` given its system text (or nullopt): the rule
+// ErrorText() applies, kept apart so that every form of system text can be
+// checked.
+std::string ComposeErrorText(HRESULT hr, const std::optional<std::string>& systemText);

@@ -1,0 +1,80 @@
+// ComError and the system message table that stands in for FormatMessageA's
+// system texts. The table holds only the generic and Win32-derived HRESULTs
+// the database layer raises; the provider's own codes (DB_E_*, adErr*) have no
+// system text, as on the real system, and fall to the formatted forms.
+#include "ComError.h"
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+#include "GbkCodec.h"
+
+namespace {
+
+struct SystemText {
+    std::uint32_t hr;
+    std::string_view utf8;  // as a Chinese desktop shows it, with the system's "\r\n"
+};
+
+// HRESULT -> system text, UTF-8 (converted to GBK on lookup).
+constexpr std::array kSystemTexts = {
+    SystemText{0x00000000u, "操作成功完成。\r\n"},
+    SystemText{0x8000FFFFu, "灾难性故障\r\n"},
+    SystemText{0x80004003u, "无效指针\r\n"},
+    SystemText{0x80004005u, "未指定的错误\r\n"},
+    SystemText{0x80020005u, "类型不匹配。\r\n"},
+    SystemText{0x8002000Au, "超出当前范围。\r\n"},
+    SystemText{0x80070002u, "系统找不到指定的文件。\r\n"},
+    SystemText{0x80070003u, "系统找不到指定的路径。\r\n"},
+    SystemText{0x80070005u, "拒绝访问。\r\n"},
+    SystemText{0x8007000Du, "数据无效。\r\n"},
+    SystemText{0x8007000Eu, "存储空间不足，无法完成此操作。\r\n"},
+    SystemText{0x80070057u, "参数错误。\r\n"},
+    SystemText{0x80070570u, "文件或目录损坏且无法读取。\r\n"},
+};
+
+// The range of HRESULTs that carry an IDispatch error number:
+// FACILITY_ITF codes from 0x80040200 on; the number is (hr - 0x200) & 0xFFFF.
+constexpr std::uint32_t kDispatchErrorFirst = 0x80040200u;
+constexpr std::uint32_t kDispatchErrorLast = 0x8004FFFFu;
+constexpr std::uint32_t kDispatchErrorBase = 0x200u;
+
+}  // namespace
+
+ComError::ComError(HRESULT hr, std::string description) : m_hr(hr), m_description(std::move(description)) {}
+
+const std::string& ComError::ErrorText() const {
+    if (!m_errorText) m_errorText = ComposeErrorText(m_hr, SystemMessageText(m_hr));
+    return *m_errorText;
+}
+
+std::optional<std::string> SystemMessageText(HRESULT hr) {
+    const auto code = static_cast<std::uint32_t>(hr);
+    for (const auto& entry : kSystemTexts)
+        if (entry.hr == code) return platform::Gbk(entry.utf8);
+    return std::nullopt;
+}
+
+std::string ComposeErrorText(HRESULT hr, const std::optional<std::string>& systemText) {
+    if (systemText) {
+        std::string text = *systemText;
+        // A text of two or more characters loses its final line feed and a
+        // carriage return before it; a lone line feed is kept as it is.
+        if (text.size() >= 2 && text.back() == '\n') {
+            text.pop_back();
+            if (!text.empty() && text.back() == '\r') text.pop_back();
+        }
+        return text;
+    }
+    const auto code = static_cast<std::uint32_t>(hr);
+    char buffer[64];
+    const std::uint32_t dispatchNumber = (code - kDispatchErrorBase) & 0xFFFFu;
+    if (code >= kDispatchErrorFirst && code <= kDispatchErrorLast && dispatchNumber != 0) {
+        std::snprintf(buffer, sizeof buffer, "IDispatch error #%d", static_cast<int>(dispatchNumber));
+    } else {
+        // HRESULT is 32 bits wide; print it as such even where long is wider.
+        std::snprintf(buffer, sizeof buffer, "Unknown error 0x%0lX", static_cast<unsigned long>(code));
+    }
+    return buffer;
+}

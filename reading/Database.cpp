@@ -1,0 +1,382 @@
+// Connection, Recordset and RunQuery over a read-only SQLite file.
+//
+// The connection opens the file named by the connection string's Data Source
+// read-only and never creates it. Before it counts as open it checks that the
+// file is a sound SQLite database with the seven tables of the interpretation
+// database, so a broken installation is reported at start-up. Query texts
+// arrive in GBK and the Jet dialect; they are converted to UTF-8 and
+// translated to SQLite's dialect before they are prepared. A row set holds a
+// copy of the first row of its query (the reading looks at no other), so it
+// keeps no statement open and outlives nothing it depends on.
+#include "Database.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <system_error>
+#include <vector>
+
+#include "DatabaseSchema.h"
+#include "GbkCodec.h"
+#include "SqlConnectionString.h"
+#include "SqlDialect.h"
+
+namespace {
+
+// What ADO reports as records affected for a query that returns rows.
+constexpr std::int32_t kRecordsAffectedUnknown = -1;
+// Execute's options: adOptionUnspecified, or a command type in the low bits.
+constexpr long kOptionUnspecified = -1;
+constexpr long kCommandTypeMask = 0x30F;
+constexpr long kCmdUnknown = 8;
+
+// The first bytes of every SQLite 3 database file.
+constexpr char kSqliteMagic[] = "SQLite format 3";  // with its terminating zero: 16 bytes
+constexpr std::size_t kSqliteHeaderSize = 100;
+
+struct SqliteCloser {
+    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
+};
+using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
+
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
+};
+using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The HRESULT for an SQLite result code. `inCommand` marks the preparation of
+// a query, where SQLITE_ERROR means the query text is at fault.
+HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
+    switch (rc & 0xFF) {
+        case SQLITE_NOMEM:
+            return kE_OUTOFMEMORY;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+        case SQLITE_FORMAT:
+            return kFileCorrupt;
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return kAccessDenied;
+        case SQLITE_ERROR:
+            if (!inCommand) return kE_FAIL;
+            if (StartsWith(message, "no such table")) return kDB_E_NOTABLE;
+            // Jet takes an unknown name for a parameter that was not given.
+            if (StartsWith(message, "no such column")) return kDB_E_PARAMNOTOPTIONAL;
+            return kDB_E_ERRORSINCOMMAND;
+        default:
+            return kE_FAIL;
+    }
+}
+
+// The one check helper: every SQLite failure leaves through here.
+void Check(sqlite3* db, int rc, bool inCommand = false) {
+    if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
+    const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    throw ComError(HresultFor(rc, message, inCommand), message);
+}
+
+// A file URI for `path` that opens it read-only. Every byte but the
+// unreserved ones and "/" is percent-encoded, so spaces, ";", "?", "#", "%"
+// and multibyte names reach the file system exactly as given.
+std::string ReadOnlyUri(const std::string& path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char ch : path) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+            uri += ch;
+        } else {
+            uri += '%';
+            uri += kHex[c >> 4];
+            uri += kHex[c & 0x0F];
+        }
+    }
+    return uri + "?mode=ro";
+}
+
+// Checks that `path` names a readable regular file that starts like an SQLite
+// database, so each failure gets the code a user can act on.
+void CheckDatabaseFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path file(path);
+    const fs::file_status status = fs::status(file, ec);
+    if (!fs::exists(status)) {
+        if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory)
+            throw ComError(kAccessDenied, path + ": " + ec.message());
+        std::error_code parentError;
+        const fs::path parent = file.has_parent_path() ? file.parent_path() : fs::path(".");
+        if (!fs::is_directory(parent, parentError))
+            throw ComError(kPathNotFound, "the folder of " + path + " does not exist");
+        throw ComError(kFileNotFound, path + " does not exist");
+    }
+    if (!fs::is_regular_file(status)) throw ComError(kAccessDenied, path + " is not a file");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw ComError(kAccessDenied, path + " cannot be read");
+    char header[kSqliteHeaderSize] = {};
+    in.read(header, sizeof header);
+    if (static_cast<std::size_t>(in.gcount()) < kSqliteHeaderSize ||
+        !std::equal(std::begin(kSqliteMagic), std::end(kSqliteMagic), header))
+        throw ComError(kFileCorrupt, path + " is not a database file");
+}
+
+// Runs a PRAGMA-like statement and returns its first column, row by row.
+std::vector<std::string> QueryColumn(sqlite3* db, const char* sql, std::string_view bound = {}) {
+    sqlite3_stmt* raw = nullptr;
+    Check(db, sqlite3_prepare_v2(db, sql, -1, &raw, nullptr));
+    const StatementHandle stmt(raw);
+    if (!bound.empty())
+        Check(db, sqlite3_bind_text(raw, 1, bound.data(), static_cast<int>(bound.size()), SQLITE_TRANSIENT));
+    std::vector<std::string> rows;
+    for (;;) {
+        const int rc = sqlite3_step(raw);
+        if (rc == SQLITE_DONE) break;
+        Check(db, rc);
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+        rows.emplace_back(text ? text : "");
+    }
+    return rows;
+}
+
+// The file must be undamaged and hold every table with its key and read
+// columns; anything else is a broken installation.
+void CheckDatabaseContents(sqlite3* db, const std::string& path) {
+    const auto integrity = QueryColumn(db, "PRAGMA quick_check(1)");
+    if (integrity.size() != 1 || integrity.front() != "ok")
+        throw ComError(kFileCorrupt, path + " is damaged: " +
+                                         (integrity.empty() ? std::string("no answer") : integrity.front()));
+    for (const TableSchema& table : kDatabaseTables) {
+        const auto columns = QueryColumn(db, "SELECT name FROM pragma_table_info(?1)", table.name);
+        if (columns.empty())
+            throw ComError(kInvalidData, path + " lacks the table " + std::string(table.name));
+        for (std::string_view wanted : {table.keys[0], table.keys[1], table.readColumn}) {
+            if (wanted.empty()) continue;
+            if (std::none_of(columns.begin(), columns.end(),
+                             [&](const std::string& c) { return EqualsNoCase(c, wanted); }))
+                throw ComError(kInvalidData, path + ": table " + std::string(table.name) +
+                                                 " lacks the column " + std::string(wanted));
+        }
+    }
+}
+
+// Only queries run. Jet's other statements would change a read-only file;
+// anything else (PRAGMA, ATTACH, VACUUM ...) is not Jet SQL at all.
+void CheckStatementKind(std::string_view sql) {
+    std::size_t i = 0;
+    while (i < sql.size() && (std::isspace(static_cast<unsigned char>(sql[i])) || sql[i] == '(')) ++i;
+    std::size_t end = i;
+    while (end < sql.size() && std::isalpha(static_cast<unsigned char>(sql[end]))) ++end;
+    const std::string_view word = sql.substr(i, end - i);
+    if (EqualsNoCase(word, "select")) return;
+    for (std::string_view writer : {"delete", "insert", "update", "create", "drop", "alter"})
+        if (EqualsNoCase(word, writer)) throw ComError(kE_FAIL, "the database is read-only");
+    throw ComError(kDB_E_ERRORSINCOMMAND, "not a query: " + std::string(word));
+}
+
+// One field of the copied row, as SQLite gave it (text in UTF-8).
+struct Cell {
+    int type = SQLITE_NULL;
+    sqlite3_int64 integer = 0;
+    double real = 0;
+    std::string text;
+};
+
+// The row set of one query: its column names and a copy of its first row.
+class SqliteRecordset final : public Recordset {
+public:
+    SqliteRecordset(std::vector<std::string> names, std::vector<Cell> row, bool eof)
+        : m_names(std::move(names)), m_row(std::move(row)), m_eof(eof) {}
+
+    bool IsEOF() override {
+        CheckOpen();
+        return m_eof;
+    }
+
+    Variant Collect(const std::string& columnName) override {
+        CheckOpen();
+        const auto utf8 = platform::GbkToUtf8(columnName);
+        const auto it = std::find_if(m_names.begin(), m_names.end(),
+                                     [&](const std::string& n) { return utf8 && EqualsNoCase(n, *utf8); });
+        if (it == m_names.end())
+            throw ComError(kAdErrItemNotFound, "the row set has no column " + utf8.value_or("(not GBK)"));
+        if (m_eof) throw ComError(kAdErrNoCurrentRecord, "the row set has no current row");
+        return ToVariant(m_row[static_cast<std::size_t>(it - m_names.begin())], *it);
+    }
+
+    void Close() override {
+        CheckOpen();
+        m_open = false;
+        m_row.clear();
+    }
+
+private:
+    void CheckOpen() const {
+        if (!m_open) throw ComError(kAdErrObjectClosed, "the row set is closed");
+    }
+
+    static Variant ToVariant(const Cell& cell, const std::string& name) {
+        switch (cell.type) {
+            case SQLITE_INTEGER:
+                // Jet's integers are 32 bits; a wider value keeps its size as a double.
+                if (cell.integer >= INT32_MIN && cell.integer <= INT32_MAX)
+                    return Variant::FromInt32(static_cast<std::int32_t>(cell.integer));
+                return Variant::FromDouble(static_cast<double>(cell.integer));
+            case SQLITE_FLOAT:
+                return Variant::FromDouble(cell.real);
+            case SQLITE_TEXT: {
+                auto gbk = platform::Utf8ToGbk(cell.text);
+                if (!gbk) throw ComError(kInvalidData, "column " + name + " holds text that has no GBK form");
+                return Variant::FromText(std::move(*gbk));
+            }
+            case SQLITE_BLOB:
+                throw ComError(kDISP_E_TYPEMISMATCH, "column " + name + " holds binary data");
+            default:
+                return Variant();
+        }
+    }
+
+    std::vector<std::string> m_names;
+    std::vector<Cell> m_row;
+    bool m_eof;
+    bool m_open = true;
+};
+
+// Copies the current row of `stmt`.
+std::vector<Cell> CopyRow(sqlite3_stmt* stmt) {
+    const int count = sqlite3_column_count(stmt);
+    std::vector<Cell> row(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        Cell& cell = row[static_cast<std::size_t>(i)];
+        cell.type = sqlite3_column_type(stmt, i);
+        switch (cell.type) {
+            case SQLITE_INTEGER:
+                cell.integer = sqlite3_column_int64(stmt, i);
+                break;
+            case SQLITE_FLOAT:
+                cell.real = sqlite3_column_double(stmt, i);
+                break;
+            case SQLITE_TEXT:
+            case SQLITE_BLOB: {
+                const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+                cell.text.assign(data ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return row;
+}
+
+}  // namespace
+
+struct Connection::Impl {
+    SqliteHandle db;
+};
+
+Connection::Connection() : m_impl(std::make_unique<Impl>()) {}
+
+Connection::~Connection() = default;
+
+void Connection::Open(const std::string& connection, const std::string& /*user*/,
+                      const std::string& /*password*/, long /*options*/) {
+    if (m_impl->db) throw ComError(kAdErrObjectOpen, "the connection is already open");
+    const ConnectionStringParts parts = ParseConnectionString(connection);
+    if (!parts.provider || !IsJetProvider(*parts.provider))
+        throw ComError(kAdErrProviderNotFound, "provider not found: " + parts.provider.value_or("(none)"));
+    if (!parts.dataSource || parts.dataSource->empty())
+        throw ComError(kE_INVALIDARG, "the connection string names no Data Source");
+    const std::string& path = *parts.dataSource;
+    CheckDatabaseFile(path);
+
+    sqlite3* raw = nullptr;
+    const int rc =
+        sqlite3_open_v2(ReadOnlyUri(path).c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    SqliteHandle db(raw);  // owned before the result is looked at
+    Check(db.get(), rc);
+    // No double-quoted string fallback: the dialect translation decides what
+    // a double quote means, never a guess by SQLite.
+    sqlite3_db_config(db.get(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db.get(), SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_limit(db.get(), SQLITE_LIMIT_ATTACHED, 0);
+    Check(db.get(), sqlite3_exec(db.get(), "PRAGMA query_only = ON", nullptr, nullptr, nullptr));
+    CheckDatabaseContents(db.get(), path);
+    m_impl->db = std::move(db);
+}
+
+long Connection::State() const noexcept {
+    return m_impl->db ? adStateOpen : adStateClosed;
+}
+
+void Connection::Close() {
+    if (!m_impl->db) throw ComError(kAdErrObjectClosed, "the connection is not open");
+    m_impl->db.reset();
+}
+
+RecordsetPtr Connection::Execute(const std::string& sql, Variant* recordsAffected, long options) {
+    sqlite3* db = m_impl->db.get();
+    if (!db) throw ComError(kAdErrObjectClosed, "the connection is not open");
+    const long commandType = options & kCommandTypeMask;
+    if (options != kOptionUnspecified && commandType != adCmdText && commandType != kCmdUnknown)
+        throw ComError(kE_INVALIDARG, "only query texts can be executed");
+
+    std::string translated;
+    try {
+        const auto utf8 = platform::GbkToUtf8(sql);
+        if (!utf8) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text is not GBK");
+        translated = TranslateJetSql(*utf8);
+    } catch (const std::bad_alloc&) {
+        throw ComError(kE_OUTOFMEMORY, "out of memory preparing the query");
+    }
+
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(db, translated.c_str(), static_cast<int>(translated.size() + 1), &raw, &tail);
+    const StatementHandle stmt(raw);
+    Check(db, rc, /*inCommand=*/true);
+    if (!raw) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text holds no statement");
+    for (; tail && *tail; ++tail)
+        if (!std::isspace(static_cast<unsigned char>(*tail)) && *tail != ';')
+            throw ComError(kDB_E_ERRORSINCOMMAND, "characters found after the end of the statement");
+    if (sqlite3_bind_parameter_count(raw) > 0)
+        throw ComError(kDB_E_PARAMNOTOPTIONAL, "the query has parameters and no values were given");
+    CheckStatementKind(translated);
+    if (!sqlite3_stmt_readonly(raw)) throw ComError(kE_FAIL, "the database is read-only");
+
+    const int step = sqlite3_step(raw);
+    Check(db, step);
+    std::vector<std::string> names;
+    const int count = sqlite3_column_count(raw);
+    for (int i = 0; i < count; ++i) {
+        const char* name = sqlite3_column_name(raw, i);
+        if (!name) throw ComError(kE_OUTOFMEMORY, "out of memory reading column names");
+        names.emplace_back(name);
+    }
+    std::vector<Cell> row;
+    if (step == SQLITE_ROW) row = CopyRow(raw);
+    if (recordsAffected) *recordsAffected = Variant::FromInt32(kRecordsAffectedUnknown);
+    return std::make_unique<SqliteRecordset>(std::move(names), std::move(row), step != SQLITE_ROW);
+}
+
+RecordsetPtr RunQuery(Connection* connection, const std::string& sql) {
+    if (!connection) throw ComError(kE_POINTER, "no connection");
+    Variant recordsAffected;
+    return connection->Execute(sql, &recordsAffected, adCmdText);
+}

@@ -1,0 +1,96 @@
+// Connection string parsing: keyword=value pairs, see the header for the rules.
+#include "SqlConnectionString.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ComError.h"
+
+namespace {
+
+constexpr std::string_view kJetProvider = "Microsoft.Jet.OLEDB.4.0";
+constexpr std::string_view kProviderKey = "provider";
+constexpr std::string_view kDataSourceKey = "data source";
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+[[noreturn]] void Malformed(const std::string& why) {
+    throw ComError(kE_INVALIDARG, "connection string: " + why);
+}
+
+}  // namespace
+
+ConnectionStringParts ParseConnectionString(std::string_view text) {
+    ConnectionStringParts parts;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t end = text.find(';', i);
+        const std::size_t eq = text.find('=', i);
+        if (eq == std::string_view::npos || (end != std::string_view::npos && end < eq)) {
+            // Only an empty part (";;" or a trailing ";") may lack its "=".
+            const std::string_view part = text.substr(i, end == std::string_view::npos ? text.npos : end - i);
+            if (!Trim(part).empty()) Malformed("\"" + std::string(part) + "\" has no \"=\"");
+            if (end == std::string_view::npos) break;
+            i = end + 1;
+            continue;
+        }
+        const std::string_view key = Trim(text.substr(i, eq - i));
+        std::size_t v = eq + 1;
+        while (v < text.size() && IsSpace(text[v])) ++v;
+        std::string value;
+        if (v < text.size() && (text[v] == '"' || text[v] == '\'')) {
+            const char quote = text[v++];
+            for (;;) {
+                if (v >= text.size()) Malformed("the value of \"" + std::string(key) + "\" is not closed");
+                if (text[v] == quote) {
+                    if (v + 1 < text.size() && text[v + 1] == quote) {
+                        value += quote;
+                        v += 2;
+                        continue;
+                    }
+                    ++v;
+                    break;
+                }
+                value += text[v++];
+            }
+            while (v < text.size() && IsSpace(text[v])) ++v;
+            if (v < text.size() && text[v] != ';')
+                Malformed("text after the quoted value of \"" + std::string(key) + "\"");
+            i = v + 1;
+        } else if (EqualsNoCase(key, kDataSourceKey)) {
+            value = std::string(text.substr(v));  // a path: everything to the end
+            i = text.size();
+        } else {
+            const std::size_t stop = text.find(';', v);
+            value = std::string(Trim(text.substr(v, stop == std::string_view::npos ? text.npos : stop - v)));
+            i = (stop == std::string_view::npos) ? text.size() : stop + 1;
+        }
+        if (EqualsNoCase(key, kProviderKey)) {
+            parts.provider = std::move(value);
+        } else if (EqualsNoCase(key, kDataSourceKey)) {
+            parts.dataSource = std::move(value);
+        }
+        // Other keywords (User ID, Password, Mode, ...) do not concern a
+        // read-only file without users and are ignored.
+    }
+    return parts;
+}
+
+bool IsJetProvider(std::string_view provider) {
+    return EqualsNoCase(Trim(provider), kJetProvider);
+}

@@ -1,0 +1,354 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
+
+#include "Database.h"
+#include "DatabaseTestFiles.h"
+#include "GbkCodec.h"
+
+using dbtest::ConnectionString;
+using dbtest::MakeDatabase;
+using dbtest::RaisedCode;
+using dbtest::TempDir;
+using platform::Gbk;
+
+namespace {
+
+// Rows for the query tests; the texts stand for stored forms, the layer does
+// not decode them.
+constexpr const char kRowsSql[] =
+    "INSERT INTO bazi0 VALUES ('甲子', 12), ('正月', NULL), ('十二', '17'), ('廿一', 'heavy'), ('冬月', 9.5),"
+    "  ('type', 99);"
+    "INSERT INTO bazi1 VALUES (42, '4142'), (43, NULL);"
+    "INSERT INTO bazi2 VALUES ('甲', '丙寅', 'S1'), ('甲子', '丙寅', 'P1');"
+    "INSERT INTO bazi3 VALUES ('甲子', '海中金');"
+    "INSERT INTO bazi4 VALUES ('正月', 'M1'), ('二月', 'M2');";
+
+std::string QueryText(const RecordsetPtr& rs, const std::string& column) {
+    return platform::Utf8(rs->Collect(column).ToText());
+}
+
+class DatabaseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MakeDatabase(m_file, std::string(dbtest::kSchemaSql) + kRowsSql);
+        m_connection.Open(ConnectionString(m_file), "", "", 0);
+    }
+
+    RecordsetPtr Query(const std::string& utf8) { return RunQuery(&m_connection, Gbk(utf8)); }
+
+    TempDir m_dir;
+    std::filesystem::path m_file = m_dir / "Karvuto.mdb";
+    Connection m_connection;
+};
+
+TEST_F(DatabaseTest, AnswersTheReadingsQueries) {
+    EXPECT_EQ(m_connection.State(), adStateOpen);
+    auto rs = Query(R"(select * from bazi0 where type = "甲子")");
+    ASSERT_FALSE(rs->IsEOF());
+    EXPECT_EQ(rs->Collect("amount").ToInt32(), 12);
+    rs->Close();
+
+    // The composer's own spellings: no space before the second quote.
+    rs = Query(R"(select * from bazi2 where day = "甲" and time ="丙寅")");
+    EXPECT_EQ(QueryText(rs, "meaning"), "S1");
+    rs = Query(R"(select * from bazi2 where day = "甲子" and time ="丙寅")");
+    EXPECT_EQ(QueryText(rs, "meaning"), "P1");
+    rs = Query("select * from bazi1 where Amount = 42");
+    EXPECT_EQ(QueryText(rs, "meaning"), "4142");
+    // Texts come back in GBK.
+    rs = Query(R"(select * from bazi3 where year = "甲子")");
+    EXPECT_EQ(rs->Collect("meaning").ToText(), Gbk("海中金"));
+}
+
+TEST_F(DatabaseTest, EmptyAnswersAndNulls) {
+    EXPECT_TRUE(Query(R"(select * from bazi0 where type = "乙丑")")->IsEOF());
+    EXPECT_TRUE(Query("select * from bazi1 where Amount = 7")->IsEOF());
+    EXPECT_TRUE(Query("select * from bazi5 where day = \"初一\"")->IsEOF());  // an empty table
+    EXPECT_TRUE(Query(R"(select * from bazi0 where type = "正月")")->Collect("amount").IsNull());
+    EXPECT_TRUE(Query("select * from bazi1 where Amount = 43")->Collect("meaning").IsNull());
+}
+
+TEST_F(DatabaseTest, DoubleQuotesAreLiteralsNeverColumns) {
+    // Were "type" read as the column, every row of bazi0 would match.
+    auto rs = Query(R"(select * from bazi0 where type = "type")");
+    ASSERT_FALSE(rs->IsEOF());
+    EXPECT_EQ(rs->Collect("amount").ToInt32(), 99);
+    EXPECT_TRUE(Query(R"(select * from bazi0 where type = "amount")")->IsEOF());
+    // A quote of the other kind inside a literal is just a character.
+    EXPECT_TRUE(Query(R"(select * from bazi0 where type = "it's")")->IsEOF());
+}
+
+TEST_F(DatabaseTest, OnlyTheFirstRowIsRead) {
+    auto rs = Query("select * from bazi4 order by month desc");
+    EXPECT_EQ(QueryText(rs, "meaning"), "M1");  // 正月 sorts after 二月 in UTF-8
+    rs = Query("select * from bazi4 order by month asc");
+    EXPECT_EQ(QueryText(rs, "meaning"), "M2");
+}
+
+TEST_F(DatabaseTest, ColumnNamesAreCaseInsensitive) {
+    auto rs = Query("select * from bazi1 where Amount = 42");
+    EXPECT_EQ(QueryText(rs, "MEANING"), "4142");
+    EXPECT_EQ(rs->Collect("amount").ToInt32(), 42);
+}
+
+TEST_F(DatabaseTest, ValuesConvertByTheirValue) {
+    const auto weight = [&](const char* name) {
+        return Query(std::string("select * from bazi0 where type = \"") + name + "\"")->Collect("amount");
+    };
+    EXPECT_EQ(weight("十二").ToInt32(), 17);  // a numeric string
+    EXPECT_EQ(weight("冬月").ToInt32(), 10);  // 9.5 rounds half to even
+    EXPECT_EQ(RaisedCode([&] { weight("廿一").ToInt32(); }), kDISP_E_TYPEMISMATCH);
+    EXPECT_EQ(weight("甲子").ToText(), "12");
+}
+
+TEST_F(DatabaseTest, QueryFailuresRaiseTheProvidersCodes) {
+    struct Case {
+        const char* name;
+        const char* sql;
+        HRESULT expected;
+    } const cases[] = {
+        {"missing table", R"(select * from bazi9 where type = "甲子")", kDB_E_NOTABLE},
+        {"missing column", R"(select * from bazi0 where kind = "甲子")", kDB_E_PARAMNOTOPTIONAL},
+        {"syntax error", "selec * from bazi0", kDB_E_ERRORSINCOMMAND},
+        {"literal left open", R"(select * from bazi0 where type = "甲子)", kDB_E_ERRORSINCOMMAND},
+        {"two statements", "select * from bazi0; select * from bazi1", kDB_E_ERRORSINCOMMAND},
+        {"no statement", "   ", kDB_E_ERRORSINCOMMAND},
+        {"a parameter without value", "select * from bazi0 where type = ?", kDB_E_PARAMNOTOPTIONAL},
+        {"a write", "delete from bazi0", kE_FAIL},
+        {"attaching another file", "attach 'other.db' as other", kDB_E_ERRORSINCOMMAND},
+        {"a pragma", "pragma query_only = 0", kDB_E_ERRORSINCOMMAND},
+        {"a copy into another file", "vacuum into 'copy.db'", kDB_E_ERRORSINCOMMAND},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RaisedCode([&] { Query(c.sql); }), c.expected);
+    }
+    // Nothing was written: the row is still there, no other file appeared.
+    EXPECT_FALSE(std::filesystem::exists("other.db"));
+    EXPECT_FALSE(std::filesystem::exists("copy.db"));
+    EXPECT_FALSE(Query(R"(select * from bazi0 where type = "甲子")")->IsEOF());
+    // A query text that is not GBK.
+    EXPECT_EQ(RaisedCode([&] { RunQuery(&m_connection, "select * from bazi0 where type = \"\x81\""); }),
+              kDB_E_ERRORSINCOMMAND);
+}
+
+TEST_F(DatabaseTest, RowSetMisuse) {
+    auto rs = Query("select * from bazi1 where Amount = 42");
+    EXPECT_EQ(RaisedCode([&] { rs->Collect("amount2"); }), kAdErrItemNotFound);
+    auto empty = Query("select * from bazi1 where Amount = 1");
+    EXPECT_EQ(RaisedCode([&] { empty->Collect("meaning"); }), kAdErrNoCurrentRecord);
+    EXPECT_EQ(RaisedCode([&] { empty->Collect("nothing"); }), kAdErrItemNotFound);
+    rs->Close();
+    EXPECT_EQ(RaisedCode([&] { rs->IsEOF(); }), kAdErrObjectClosed);
+    EXPECT_EQ(RaisedCode([&] { rs->Close(); }), kAdErrObjectClosed);
+}
+
+TEST_F(DatabaseTest, RowSetsOutliveTheirConnection) {
+    auto rs = Query(R"(select * from bazi0 where type = "甲子")");
+    m_connection.Close();
+    EXPECT_EQ(m_connection.State(), adStateClosed);
+    EXPECT_EQ(rs->Collect("amount").ToInt32(), 12);
+    EXPECT_EQ(RaisedCode([&] { Query("select * from bazi0"); }), kAdErrObjectClosed);
+    EXPECT_EQ(RaisedCode([&] { m_connection.Close(); }), kAdErrObjectClosed);
+}
+
+TEST(Database, NullConnectionRaisesEPointer) {
+    EXPECT_EQ(RaisedCode([] { RunQuery(nullptr, "select * from bazi0"); }), kE_POINTER);
+}
+
+TEST(Database, OpenFailuresSayWhatIsWrong) {
+    TempDir dir;
+    MakeDatabase(dir / "good.mdb", std::string(dbtest::kSchemaSql) + kRowsSql);
+    const std::string good = dbtest::ReadFile(dir / "good.mdb");
+    std::string damaged = good;
+    for (std::size_t i = 4096; i < damaged.size(); ++i) damaged[i] = '\x5A';  // every page after the first
+    dbtest::WriteFile(dir / "damaged.mdb", damaged);
+    dbtest::WriteFile(dir / "truncated.mdb", good.substr(0, good.size() / 2));
+    dbtest::WriteFile(dir / "header-only.mdb", good.substr(0, 100));
+    dbtest::WriteFile(dir / "text.mdb",
+                      "Standard Jet DB\nthis is no SQLite file at all, but long enough to read\n"
+                      "a whole header of one hundred bytes from it......................\n");
+    dbtest::WriteFile(dir / "empty.mdb", "");
+    std::filesystem::create_directory(dir / "folder.mdb");
+    MakeDatabase(dir / "six.mdb", std::string(dbtest::kSchemaSql) + "DROP TABLE bazi6;");
+    MakeDatabase(dir / "nocolumn.mdb",
+                 std::string(dbtest::kSchemaSql) +
+                     "DROP TABLE bazi2; CREATE TABLE bazi2 (day TEXT, hour TEXT, meaning TEXT);");
+
+    const auto jet = [&](const char* name) { return ConnectionString(dir / name); };
+    struct Case {
+        const char* name;
+        std::string connection;
+        HRESULT expected;
+    } const cases[] = {
+        {"missing file", jet("missing.mdb"), kFileNotFound},
+        {"missing folder", jet("nowhere/Karvuto.mdb"), kPathNotFound},
+        {"a folder", jet("folder.mdb"), kAccessDenied},
+        {"not a database", jet("text.mdb"), kFileCorrupt},
+        {"empty file", jet("empty.mdb"), kFileCorrupt},
+        {"header only", jet("header-only.mdb"), kFileCorrupt},
+        {"truncated", jet("truncated.mdb"), kFileCorrupt},
+        {"damaged pages", jet("damaged.mdb"), kFileCorrupt},
+        {"a table missing", jet("six.mdb"), kInvalidData},
+        {"a column missing", jet("nocolumn.mdb"), kInvalidData},
+        {"another provider", "Provider=SQLOLEDB;Data Source=" + (dir / "good.mdb").string(),
+         kAdErrProviderNotFound},
+        {"no provider", "Data Source=" + (dir / "good.mdb").string(), kAdErrProviderNotFound},
+        {"no data source", "Provider=Microsoft.Jet.OLEDB.4.0", kE_INVALIDARG},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Connection connection;
+        EXPECT_EQ(RaisedCode([&] { connection.Open(c.connection, "", "", 0); }), c.expected);
+        EXPECT_EQ(connection.State(), adStateClosed);
+    }
+    // A failed open creates nothing.
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.mdb"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "nowhere"));
+    // The start-up message shows the system's words for the code.
+    try {
+        Connection connection;
+        connection.Open(jet("missing.mdb"), "", "", 0);
+        FAIL();
+    } catch (const ComError& e) {
+        EXPECT_EQ(e.ErrorText(), Gbk("系统找不到指定的文件。"));
+    }
+}
+
+TEST(Database, OpensUnderAwkwardFolderNames) {
+    TempDir dir;
+    // A path of more than 280 bytes, the size of the path buffer, is held whole.
+    const std::string longName(200, 'x');
+    const std::vector<std::string> folders = {"with space", "命理 数据", "a;b=c", "50%?#x",
+                                              longName + "/" + longName};
+    for (const std::string& folder : folders) {
+        SCOPED_TRACE(folder);
+        const auto path = dir.path() / folder / "Karvuto.mdb";
+        std::filesystem::create_directories(path.parent_path());
+        MakeDatabase(path, std::string(dbtest::kSchemaSql) + kRowsSql);
+        Connection connection;
+        connection.Open(ConnectionString(path), "", "", 0);
+        EXPECT_EQ(RunQuery(&connection, Gbk(R"(select * from bazi0 where type = "甲子")"))
+                      ->Collect("amount")
+                      .ToInt32(),
+                  12);
+        connection.Close();
+        // Quoted, as a connection string may also spell it.
+        connection.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"" + path.string() + "\"", "", "", 0);
+        EXPECT_EQ(connection.State(), adStateOpen);
+    }
+}
+
+TEST(Database, OpeningTwiceIsRefused) {
+    TempDir dir;
+    MakeDatabase(dir / "a.mdb", dbtest::kSchemaSql);
+    Connection connection;
+    connection.Open(ConnectionString(dir / "a.mdb"), "", "", 0);
+    EXPECT_EQ(RaisedCode([&] { connection.Open(ConnectionString(dir / "a.mdb"), "", "", 0); }),
+              kAdErrObjectOpen);
+    EXPECT_EQ(connection.State(), adStateOpen);
+}
+
+struct FileStamp {
+    std::string bytes;
+    timespec mtime;
+    std::vector<std::string> folder;  // no journal or lock file appears beside it
+};
+
+FileStamp Stamp(const std::filesystem::path& file) {
+    struct stat st {};
+    EXPECT_EQ(stat(file.c_str(), &st), 0);
+    FileStamp stamp{dbtest::ReadFile(file), st.st_mtim, {}};
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path()))
+        stamp.folder.push_back(entry.path().filename().string());
+    std::sort(stamp.folder.begin(), stamp.folder.end());
+    return stamp;
+}
+
+void ExpectUnchanged(const FileStamp& before, const FileStamp& after) {
+    EXPECT_TRUE(before.bytes == after.bytes);
+    EXPECT_EQ(before.mtime.tv_sec, after.mtime.tv_sec);
+    EXPECT_EQ(before.mtime.tv_nsec, after.mtime.tv_nsec);
+    EXPECT_EQ(before.folder, after.folder);
+}
+
+void ReadEveryTable(const std::filesystem::path& file) {
+    Connection connection;
+    connection.Open(ConnectionString(file), "", "", 0);
+    for (const char* sql :
+         {"select * from bazi0 where type = \"甲子\"", "select * from bazi1 where Amount = 42",
+          "select * from bazi2 where day = \"甲子\" and time =\"丙寅\"",
+          "select * from bazi3 where year = \"甲子\"", "select * from bazi4 where month = \"正月\"",
+          "select * from bazi5 where day = \"初一\"", "select * from bazi6 where time = \"子时\"",
+          "delete from bazi0"}) {
+        try {
+            auto rs = RunQuery(&connection, Gbk(sql));
+            if (!rs->IsEOF()) rs->Collect(sql[14] == '0' ? "amount" : "meaning").IsNull();
+            rs->Close();
+        } catch (const ComError&) {
+            // The refused write; the point is that the file stays as it was.
+        }
+    }
+    connection.Close();
+}
+
+TEST(Database, ReadingNeverWritesTheFile) {
+    TempDir dir;
+    MakeDatabase(dir / "Karvuto.mdb", std::string(dbtest::kSchemaSql) + kRowsSql);
+    const FileStamp before = Stamp(dir / "Karvuto.mdb");
+    ReadEveryTable(dir / "Karvuto.mdb");
+    ExpectUnchanged(before, Stamp(dir / "Karvuto.mdb"));
+}
+
+TEST(Database, ReadingNeverWritesTheBuiltFile) {
+    const std::filesystem::path built = KARVUTO_DB_PATH;
+    ASSERT_TRUE(std::filesystem::exists(built)) << built;
+    const FileStamp before = Stamp(built);
+    ReadEveryTable(built);
+    ExpectUnchanged(before, Stamp(built));
+}
+
+TEST(Variant, Conversions) {
+    struct Case {
+        const char* name;
+        Variant value;
+        HRESULT intError;  // S_OK when ToInt32 succeeds
+        std::int32_t integer;
+        HRESULT textError;
+        const char* text;
+    } const cases[] = {
+        {"NULL", Variant(), kDISP_E_TYPEMISMATCH, 0, kDISP_E_TYPEMISMATCH, ""},
+        {"integer", Variant::FromInt32(-42), kS_OK, -42, kS_OK, "-42"},
+        {"largest integer", Variant::FromInt32(INT32_MAX), kS_OK, INT32_MAX, kS_OK, "2147483647"},
+        {"double rounds half to even", Variant::FromDouble(2.5), kS_OK, 2, kS_OK, "2.5"},
+        {"double rounds", Variant::FromDouble(-3.7), kS_OK, -4, kS_OK, "-3.7"},
+        {"double out of range", Variant::FromDouble(3e9), kDISP_E_OVERFLOW, 0, kS_OK, "3000000000"},
+        {"double in exponent form", Variant::FromDouble(1e20), kDISP_E_OVERFLOW, 0, kS_OK, "1E+20"},
+        {"numeric string", Variant::FromText("  17 "), kS_OK, 17, kS_OK, "  17 "},
+        {"signed numeric string", Variant::FromText("+8"), kS_OK, 8, kS_OK, "+8"},
+        {"decimal string", Variant::FromText("3.5"), kS_OK, 4, kS_OK, "3.5"},
+        {"string out of range", Variant::FromText("2147483648"), kDISP_E_OVERFLOW, 0, kS_OK, "2147483648"},
+        {"words", Variant::FromText(Gbk("十二")), kDISP_E_TYPEMISMATCH, 0, kS_OK, "\xCA\xAE\xB6\xFE"},
+        {"empty string", Variant::FromText(""), kDISP_E_TYPEMISMATCH, 0, kS_OK, ""},
+        {"number then words", Variant::FromText("12a"), kDISP_E_TYPEMISMATCH, 0, kS_OK, "12a"},
+        {"infinity is not a number", Variant::FromText("inf"), kDISP_E_TYPEMISMATCH, 0, kS_OK, "inf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::int32_t integer = 0;
+        EXPECT_EQ(RaisedCode([&] { integer = c.value.ToInt32(); }), c.intError);
+        if (c.intError == kS_OK) {
+            EXPECT_EQ(integer, c.integer);
+        }
+        std::string text;
+        EXPECT_EQ(RaisedCode([&] { text = c.value.ToText(); }), c.textError);
+        if (c.textError == kS_OK) {
+            EXPECT_EQ(text, c.text);
+        }
+        EXPECT_EQ(c.value.IsNull(), std::string(c.name) == "NULL");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "ComError.h"
+#include "SqlConnectionString.h"
+#include "SqlDialect.h"
+
+namespace {
+
+TEST(Dialect, TranslatesJetLiterals) {
+    struct Case {
+        const char* name;
+        const char* jet;
+        const char* sqlite;
+    } const cases[] = {
+        {"no literal", "select * from bazi1 where Amount = 42", "select * from bazi1 where Amount = 42"},
+        {"double-quoted literal", R"(where type = "甲子")", "where type = '甲子'"},
+        {"no space before the quote", R"(day = "甲" and time ="丙寅")", "day = '甲' and time ='丙寅'"},
+        {"doubled double quote inside", R"(x = "a""b")", R"(x = 'a"b')"},
+        {"single quote inside is doubled", R"(x = "it's")", "x = 'it''s'"},
+        {"single-quoted literal kept", "x = 'a''b'", "x = 'a''b'"},
+        {"double quote inside single-quoted", R"(x = 'say "hi"')", R"(x = 'say "hi"')"},
+        {"empty literal", R"(x = "")", "x = ''"},
+        {"two literals", R"("a" || "b")", "'a' || 'b'"},
+        {"bracketed name kept whole", R"([my "col"] = "v")", R"([my "col"] = 'v')"},
+        {"backslash is not an escape", R"(x = "a\")", R"(x = 'a\')"},
+        {"multibyte text outside literals", "甲子 = \"乙丑\"", "甲子 = '乙丑'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(TranslateJetSql(c.jet), c.sqlite);
+    }
+}
+
+TEST(Dialect, RefusesAnOpenLiteral) {
+    for (const char* jet : {R"(x = "abc)", "x = 'abc", R"(x = "a"")", "\""}) {
+        SCOPED_TRACE(jet);
+        try {
+            TranslateJetSql(jet);
+            ADD_FAILURE() << "no error";
+        } catch (const ComError& e) {
+            EXPECT_EQ(e.Error(), kDB_E_ERRORSINCOMMAND);
+        }
+    }
+}
+
+TEST(ConnectionString, FindsProviderAndDataSource) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* provider;    // nullptr: absent
+        const char* dataSource;  // nullptr: absent
+    } const cases[] = {
+        {"the program's form", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/k/Karvuto.mdb",
+         "Microsoft.Jet.OLEDB.4.0", "/opt/k/Karvuto.mdb"},
+        {"a path with ';' and '='", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/a;b=c/K.mdb",
+         "Microsoft.Jet.OLEDB.4.0", "/a;b=c/K.mdb"},
+        {"a path with spaces kept whole", "Provider=X;Data Source= /a b/K.mdb ", "X", "/a b/K.mdb "},
+        {"keywords in any case and order", "data source=\"/q;x\";PROVIDER = Y ;", "Y", "/q;x"},
+        {"quoted with doubled quotes", "Data Source='it''s';Provider=Z", "Z", "it's"},
+        {"other keywords ignored", "Provider=P;User ID=admin;Password=;Data Source=d", "P", "d"},
+        {"empty parts", ";;Provider=P;;", "P", nullptr},
+        {"nothing", "", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto parts = ParseConnectionString(c.text);
+        EXPECT_EQ(parts.provider.has_value(), c.provider != nullptr);
+        if (c.provider && parts.provider) {
+            EXPECT_EQ(*parts.provider, c.provider);
+        }
+        EXPECT_EQ(parts.dataSource.has_value(), c.dataSource != nullptr);
+        if (c.dataSource && parts.dataSource) {
+            EXPECT_EQ(*parts.dataSource, c.dataSource);
+        }
+    }
+    for (const char* bad : {"Provider", "Provider=P;junk", "Data Source=\"open"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(ParseConnectionString(bad), ComError);
+    }
+    EXPECT_TRUE(IsJetProvider("microsoft.jet.oledb.4.0"));
+    EXPECT_FALSE(IsJetProvider("Microsoft.ACE.OLEDB.12.0"));
+}
+
+}  // namespace

@@ -1,0 +1,343 @@
+// The database builder: checks the source tables row by row, then writes the
+// seven tables into a fresh SQLite file under a temporary name and renames it
+// into place. Keys are stored in UTF-8, SQLite's own encoding (the program
+// converts its GBK queries before they run); reading texts are stored in the
+// encoded form of TextCipher.h.
+//
+// The output is the same bytes on every build from the same sources: a fixed
+// page size, no journal, no time or path recorded anywhere, rows inserted in
+// source order, and a final VACUUM that lays every table out afresh.
+#include "DbBuilder.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <array>
+#include <charconv>
+#include <map>
+#include <memory>
+#include <system_error>
+#include <variant>
+#include <vector>
+
+#include "DatabaseSchema.h"
+#include "DbKeys.h"
+#include "GbkCodec.h"
+#include "TextCipher.h"
+#include "TsvFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kDatabasePageSize = 4096;
+constexpr int kSchemaVersion = 1;  // PRAGMA user_version of the file
+// A bone weight is a whole number of 钱; the traditional ones run from 5 to 25.
+constexpr int kMinWeight = 1;
+constexpr int kMaxWeight = 999;
+
+using Value = std::variant<std::int32_t, std::string>;
+
+// One checked row, its values in the column order of the table's schema:
+// the keys, then the read column.
+struct Row {
+    std::vector<Value> values;
+};
+
+struct SourceTable {
+    const TableSchema* schema;
+    fs::path path;
+    std::vector<Row> rows;
+};
+
+// Raises the refusal of one row, naming file and line.
+[[noreturn]] void Refuse(const fs::path& path, int line, const std::string& why) {
+    throw DbBuildError(path.string() + ":" + std::to_string(line) + ": " + why);
+}
+
+std::vector<std::string> HeaderOf(const TableSchema& table) {
+    std::vector<std::string> header;
+    for (std::string_view key : table.keys)
+        if (!key.empty()) header.emplace_back(key);
+    header.emplace_back(table.readColumn);
+    return header;
+}
+
+// A decimal integer with an optional minus sign and nothing else.
+std::optional<std::int32_t> ParseInteger(const std::string& s) {
+    std::int32_t value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+// A reading text -> its stored form, or the reason it cannot be stored.
+std::string StoredText(const fs::path& path, int line, const std::string& utf8) {
+    if (utf8.empty()) Refuse(path, line, "the text is empty");
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F)
+            Refuse(path, line, "the text holds a control character at byte " + std::to_string(i));
+    }
+    std::size_t bad = 0;
+    const auto gbk = platform::Utf8ToGbk(utf8, &bad);
+    if (!gbk) {
+        // Show the offending character: the UTF-8 sequence starting at `bad`.
+        std::size_t end = bad + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+        Refuse(path, line,
+               "the text has no GBK form: \"" + utf8.substr(bad, end - bad) + "\" at byte " +
+                   std::to_string(bad));
+    }
+    const std::string stored = EncodeText(*gbk);
+    if (stored.size() > kStoredTextMaxChars)
+        Refuse(path, line,
+               "the text is " + std::to_string(gbk->size()) + " GBK bytes; its stored form of " +
+                   std::to_string(stored.size()) + " characters is over the limit of " +
+                   std::to_string(kStoredTextMaxChars));
+    return stored;
+}
+
+// Weights seen in bazi0, by kind of name, to bound the totals of bazi1.
+struct WeightRange {
+    std::array<int, 4> count{};
+    std::array<int, 4> lightest{};
+    std::array<int, 4> heaviest{};
+
+    void Add(dbkeys::NameKind kind, int weight) {
+        const auto k = static_cast<std::size_t>(kind);
+        lightest[k] = count[k] == 0 ? weight : std::min(lightest[k], weight);
+        heaviest[k] = count[k] == 0 ? weight : std::max(heaviest[k], weight);
+        ++count[k];
+    }
+    // The lightest and heaviest total a reading can have. A name without a
+    // weight counts 0, so an incomplete kind can also contribute 0.
+    std::pair<int, int> Totals() const {
+        int low = 0, high = 0;
+        for (auto kind : {dbkeys::NameKind::Year, dbkeys::NameKind::Month, dbkeys::NameKind::Day,
+                          dbkeys::NameKind::Hour}) {
+            const auto k = static_cast<std::size_t>(kind);
+            const bool complete = count[k] == dbkeys::NameCount(kind);
+            low += complete ? lightest[k] : 0;
+            high += heaviest[k];
+        }
+        return {low, high};
+    }
+};
+
+// Checks the keys of one row of table `index` and returns them as stored.
+std::vector<Value> CheckedKeys(std::size_t index, const TsvRow& row, const fs::path& path,
+                               WeightRange& weights, std::optional<dbkeys::NameKind>& kindOut) {
+    const std::string& key = row.cells[0];
+    const auto refuse = [&](const std::string& why) { Refuse(path, row.line, why); };
+    switch (index) {
+        case 0: {
+            kindOut = dbkeys::KindOfName(key);
+            if (!kindOut) refuse("\"" + key + "\" is not a year, lunar month, lunar day or double-hour name");
+            return {key};
+        }
+        case 1: {
+            const auto total = ParseInteger(key);
+            if (!total) refuse("\"" + key + "\" is not a whole number");
+            const auto [low, high] = weights.Totals();
+            if (*total < low || *total > high)
+                refuse("no reading has the total weight " + key + "; the weights of bazi0 allow " +
+                       std::to_string(low) + " to " + std::to_string(high));
+            return {*total};
+        }
+        case 2: {
+            const std::string& time = row.cells[1];
+            std::optional<int> stem;
+            if (key.size() == 3 || dbkeys::IsStemBranchPair(key)) stem = dbkeys::StemIndex(key);
+            if (!stem) refuse("\"" + key + "\" is neither a day stem nor a day pillar");
+            if (!dbkeys::IsStemBranchPair(time)) refuse("\"" + time + "\" is not an hour pillar");
+            if (!dbkeys::IsHourPillarOf(*stem, time))
+                refuse("the hour pillar " + time + " never falls on a day of " + key.substr(0, 3));
+            return {key, time};
+        }
+        case 3:
+            if (!dbkeys::IsStemBranchPair(key)) refuse("\"" + key + "\" is not a year pillar");
+            return {key};
+        case 4:
+            if (!dbkeys::IsMonthName(key)) refuse("\"" + key + "\" is not a lunar month name");
+            return {key};
+        case 5:
+            if (!dbkeys::IsDayName(key)) refuse("\"" + key + "\" is not a lunar day name");
+            return {key};
+        default:
+            if (!dbkeys::IsHourName(key)) refuse("\"" + key + "\" is not a double-hour name");
+            return {key};
+    }
+}
+
+std::string KeyText(const std::vector<Value>& keys) {
+    std::string text;
+    for (const auto& k : keys) {
+        if (!text.empty()) text += " / ";
+        text += std::holds_alternative<std::string>(k) ? std::get<std::string>(k)
+                                                       : std::to_string(std::get<std::int32_t>(k));
+    }
+    return text;
+}
+
+std::vector<SourceTable> ReadSources(const fs::path& sourceDir) {
+    std::error_code ec;
+    if (!fs::is_directory(sourceDir, ec)) throw DbBuildError(sourceDir.string() + ": not a folder");
+    std::vector<SourceTable> tables;
+    WeightRange weights;
+    for (std::size_t index = 0; index < kDatabaseTables.size(); ++index) {
+        const TableSchema& schema = kDatabaseTables[index];
+        const fs::path path = sourceDir / (std::string(schema.name) + ".tsv");
+        const auto header = HeaderOf(schema);
+        auto rows = ReadTsv(path, header);
+        if (!rows && index == 0) throw DbBuildError(path.string() + ": the bone weights are missing");
+        SourceTable table{&schema, path, {}};
+        std::map<std::vector<Value>, int> firstLine;
+        for (const TsvRow& row : rows.value_or(std::vector<TsvRow>{})) {
+            std::optional<dbkeys::NameKind> kind;
+            Row checked{CheckedKeys(index, row, path, weights, kind)};
+            const auto [it, inserted] = firstLine.emplace(checked.values, row.line);
+            if (!inserted)
+                Refuse(path, row.line,
+                       "duplicate key " + KeyText(checked.values) + " (first on line " +
+                           std::to_string(it->second) + ")");
+            const std::string& value = row.cells.back();
+            if (index == 0) {
+                const auto weight = ParseInteger(value);
+                if (!weight || *weight < kMinWeight || *weight > kMaxWeight)
+                    Refuse(path, row.line,
+                           "the weight \"" + value + "\" is not a whole number of 钱 from " +
+                               std::to_string(kMinWeight) + " to " + std::to_string(kMaxWeight));
+                weights.Add(*kind, *weight);
+                checked.values.emplace_back(*weight);
+            } else {
+                checked.values.emplace_back(StoredText(path, row.line, value));
+            }
+            table.rows.push_back(std::move(checked));
+        }
+        tables.push_back(std::move(table));
+    }
+    return tables;
+}
+
+struct SqliteCloser {
+    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
+};
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
+};
+
+class DatabaseWriter {
+public:
+    explicit DatabaseWriter(const fs::path& file) : m_file(file) {
+        sqlite3* raw = nullptr;
+        const int rc =
+            sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        m_db.reset(raw);
+        Check(rc);
+    }
+
+    void Exec(const std::string& sql) {
+        Check(sqlite3_exec(m_db.get(), sql.c_str(), nullptr, nullptr, nullptr));
+    }
+
+    void Insert(const SourceTable& table) {
+        std::string columns, marks;
+        for (const auto& name : HeaderOf(*table.schema)) {
+            columns += (columns.empty() ? "" : ", ") + name;
+            marks += marks.empty() ? "?" : ", ?";
+        }
+        const std::string sql =
+            "INSERT INTO " + std::string(table.schema->name) + " (" + columns + ") VALUES (" + marks + ")";
+        sqlite3_stmt* raw = nullptr;
+        Check(sqlite3_prepare_v2(m_db.get(), sql.c_str(), -1, &raw, nullptr));
+        const std::unique_ptr<sqlite3_stmt, StatementFinalizer> stmt(raw);
+        for (const Row& row : table.rows) {
+            for (std::size_t i = 0; i < row.values.size(); ++i) {
+                const int slot = static_cast<int>(i + 1);
+                if (const auto* n = std::get_if<std::int32_t>(&row.values[i])) {
+                    Check(sqlite3_bind_int(raw, slot, *n));
+                } else {
+                    const auto& s = std::get<std::string>(row.values[i]);
+                    Check(sqlite3_bind_text(raw, slot, s.data(), static_cast<int>(s.size()), SQLITE_STATIC));
+                }
+            }
+            Check(sqlite3_step(raw));
+            Check(sqlite3_reset(raw));
+        }
+    }
+
+    void Close() {
+        const int rc = sqlite3_close(m_db.release());
+        if (rc != SQLITE_OK) throw DbBuildError(m_file.string() + ": " + sqlite3_errstr(rc));
+    }
+
+private:
+    void Check(int rc) {
+        if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
+        throw DbBuildError(m_file.string() + ": " + (m_db ? sqlite3_errmsg(m_db.get()) : sqlite3_errstr(rc)));
+    }
+
+    fs::path m_file;
+    std::unique_ptr<sqlite3, SqliteCloser> m_db;
+};
+
+// CREATE TABLE for one table: text or integer keys forming the primary key,
+// so one row per key is enforced by the file itself.
+std::string CreateStatement(const TableSchema& table) {
+    std::string sql = "CREATE TABLE " + std::string(table.name) + " (";
+    std::string primaryKey;
+    for (std::string_view key : table.keys) {
+        if (key.empty()) continue;
+        sql += std::string(key) + (table.textKeys ? " TEXT" : " INTEGER") + " NOT NULL, ";
+        primaryKey += (primaryKey.empty() ? "" : ", ") + std::string(key);
+    }
+    sql += std::string(table.readColumn) + (table.readColumn == "amount" ? " INTEGER" : " TEXT");
+    sql += ", PRIMARY KEY (" + primaryKey + "))";
+    if (table.textKeys) sql += " WITHOUT ROWID";
+    return sql;
+}
+
+void WriteDatabase(const std::vector<SourceTable>& tables, const fs::path& file) {
+    DatabaseWriter writer(file);
+    writer.Exec("PRAGMA page_size = " + std::to_string(kDatabasePageSize));
+    writer.Exec("PRAGMA auto_vacuum = NONE");
+    writer.Exec("PRAGMA encoding = 'UTF-8'");
+    writer.Exec("PRAGMA journal_mode = OFF");  // a failed build is thrown away whole
+    writer.Exec("PRAGMA synchronous = OFF");   // the rename below publishes the finished file
+    writer.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
+    writer.Exec("BEGIN");
+    for (const SourceTable& table : tables) {
+        writer.Exec(CreateStatement(*table.schema));
+        writer.Insert(table);
+    }
+    writer.Exec("COMMIT");
+    writer.Exec("VACUUM");
+    writer.Close();
+}
+
+}  // namespace
+
+void BuildDatabase(const fs::path& sourceDir, const fs::path& output) {
+    const std::vector<SourceTable> tables = ReadSources(sourceDir);
+
+    std::error_code ec;
+    // An absolute name: SQLite would take a relative one starting with "file:" for a URI.
+    const fs::path target = fs::absolute(output, ec);
+    if (ec) throw DbBuildError(output.string() + ": " + ec.message());
+    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+    if (ec) throw DbBuildError(target.parent_path().string() + ": " + ec.message());
+    fs::path temporary = target;
+    temporary += ".tmp-" + std::to_string(::getpid());
+    fs::remove(temporary, ec);
+    try {
+        WriteDatabase(tables, temporary);
+        fs::rename(temporary, target);
+    } catch (const fs::filesystem_error& e) {
+        fs::remove(temporary, ec);
+        throw DbBuildError(output.string() + ": " + e.code().message());
+    } catch (...) {
+        fs::remove(temporary, ec);
+        throw;
+    }
+}

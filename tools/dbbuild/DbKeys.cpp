@@ -1,0 +1,103 @@
+// Key sets of the interpretation database, built from the stem and branch
+// names and the calendar's month and day names.
+#include "DbKeys.h"
+
+#include <array>
+
+namespace dbkeys {
+namespace {
+
+constexpr std::size_t kCharBytes = 3;  // every name character is three UTF-8 bytes
+constexpr int kStemCount = 10;
+constexpr int kBranchCount = 12;
+constexpr int kPairCount = 60;
+
+// Stems 甲 ... 癸, branches 子 ... 亥.
+constexpr std::array<std::string_view, kStemCount> kStems = {"甲", "乙", "丙", "丁", "戊",
+                                                             "己", "庚", "辛", "壬", "癸"};
+constexpr std::array<std::string_view, kBranchCount> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
+                                                                  "午", "未", "申", "酉", "戌", "亥"};
+// Lunar months 1-12; month 11 is 冬月 and month 12 腊月.
+constexpr std::array<std::string_view, 12> kMonthNames = {"正月", "二月", "三月", "四月", "五月", "六月",
+                                                          "七月", "八月", "九月", "十月", "冬月", "腊月"};
+// Lunar days 1-30.
+constexpr std::array<std::string_view, 30> kDayNames = {
+    "初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
+    "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
+    "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+constexpr std::string_view kHourSuffix = "时";
+
+template <std::size_t N>
+std::optional<int> IndexIn(const std::array<std::string_view, N>& names, std::string_view s) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (names[i] == s) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::optional<int> BranchIndex(std::string_view c) {
+    return IndexIn(kBranches, c);
+}
+
+}  // namespace
+
+bool IsStemBranchPair(std::string_view s) {
+    if (s.size() != 2 * kCharBytes) return false;
+    const auto stem = StemIndex(s.substr(0, kCharBytes));
+    const auto branch = BranchIndex(s.substr(kCharBytes));
+    // Pair i has stem i mod 10 and branch i mod 12, so stem and branch share
+    // their parity: 甲子 exists, 甲丑 does not.
+    return stem && branch && (*stem % 2) == (*branch % 2);
+}
+
+bool IsMonthName(std::string_view s) {
+    return IndexIn(kMonthNames, s).has_value();
+}
+
+bool IsDayName(std::string_view s) {
+    return IndexIn(kDayNames, s).has_value();
+}
+
+bool IsHourName(std::string_view s) {
+    return s.size() == 2 * kCharBytes && s.substr(kCharBytes) == kHourSuffix &&
+           BranchIndex(s.substr(0, kCharBytes)).has_value();
+}
+
+std::optional<NameKind> KindOfName(std::string_view s) {
+    if (IsStemBranchPair(s)) return NameKind::Year;
+    if (IsMonthName(s)) return NameKind::Month;
+    if (IsDayName(s)) return NameKind::Day;
+    if (IsHourName(s)) return NameKind::Hour;
+    return std::nullopt;
+}
+
+int NameCount(NameKind kind) {
+    switch (kind) {
+        case NameKind::Year:
+            return kPairCount;
+        case NameKind::Month:
+            return static_cast<int>(kMonthNames.size());
+        case NameKind::Day:
+            return static_cast<int>(kDayNames.size());
+        case NameKind::Hour:
+            return kBranchCount;
+    }
+    return 0;
+}
+
+std::optional<int> StemIndex(std::string_view c) {
+    return IndexIn(kStems, c.substr(0, kCharBytes));
+}
+
+std::string HourPillar(int dayStem, int branch) {
+    const int hourStem = (2 * (dayStem % 5) + branch) % kStemCount;
+    return std::string(kStems[static_cast<std::size_t>(hourStem)]) +
+           std::string(kBranches[static_cast<std::size_t>(branch)]);
+}
+
+bool IsHourPillarOf(int dayStem, std::string_view pillar) {
+    if (pillar.size() != 2 * kCharBytes) return false;
+    const auto branch = BranchIndex(pillar.substr(kCharBytes));
+    return branch && HourPillar(dayStem, *branch) == pillar;
+}
+
+}  // namespace dbkeys

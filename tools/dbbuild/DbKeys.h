@@ -1,0 +1,34 @@
+// The keys a reading can look up, spelled as the calendar engine writes them
+// (UTF-8): the 60 stem-branch pairs, the 12 lunar month names, the 30 lunar
+// day names, the 12 double-hour names, and the hour pillars that the
+// five-rat rule allows for each day stem.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dbkeys {
+
+enum class NameKind { Year, Month, Day, Hour };  // the four kinds of bazi0 key
+
+// The kind of a bone-weight name, or nullopt when no reading produces it.
+std::optional<NameKind> KindOfName(std::string_view utf8);
+// How many names of each kind exist: 60, 12, 30, 12.
+int NameCount(NameKind kind);
+
+bool IsStemBranchPair(std::string_view utf8);  // 甲子 ... 癸亥
+bool IsMonthName(std::string_view utf8);       // 正月 ... 腊月
+bool IsDayName(std::string_view utf8);         // 初一 ... 三十
+bool IsHourName(std::string_view utf8);        // 子时 ... 亥时
+
+// Stem 0-9 of a one-character stem, or of the first character of a pillar.
+std::optional<int> StemIndex(std::string_view utf8Character);
+// The hour pillar of the hour with branch `branch` (0-11) on a day whose stem
+// is `dayStem` (0-9): 甲己 days start at 甲子, 乙庚 at 丙子, 丙辛 at 戊子,
+// 丁壬 at 庚子, 戊癸 at 壬子.
+std::string HourPillar(int dayStem, int branch);
+// True when `pillar` is an hour pillar a day with stem `dayStem` can have.
+bool IsHourPillarOf(int dayStem, std::string_view pillar);
+
+}  // namespace dbkeys
