@@ -102,7 +102,7 @@ int GregorianMonthDays(int y, int m) {
 }
 
 std::string FormatDate(int y, int m, int d) {
-    char text[16];
+    char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
     return text;
 }
@@ -157,11 +157,15 @@ QueryResult RunQuery(std::string_view query) {
 
     std::string& line = result.line;
     line = FormatDate(solar.wYear, solar.wMonth, solar.wDay);
-    for (int field : {int{lunar.wYear}, int{lunar.wMonth}, int{lunar.wDay}, leap, q.hour})
-        line += "\t" + std::to_string(field);
+    for (int field : {int{lunar.wYear}, int{lunar.wMonth}, int{lunar.wDay}, leap, q.hour}) {
+        line += '\t';
+        line += std::to_string(field);
+    }
     for (const std::string& gbk : {cal.GetFourPillars(solar), cal.FormatLunarDate(lunar, leap),
-                                   cal.GetHourName(solar), cal.GetZodiacSign(solar)})
-        line += "\t" + platform::Utf8(gbk);
+                                   cal.GetHourName(solar), cal.GetZodiacSign(solar)}) {
+        line += '\t';
+        line += platform::Utf8(gbk);
+    }
     result.status = QueryStatus::kOk;
     return result;
 }
