@@ -1,0 +1,26 @@
+// Every key a reading can look up, enumerated from the calendar engine's own
+// names and pillars (never from the data files), as UTF-8 strings.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace textgen {
+
+struct ReadingKeys {
+    std::set<std::string> years;   // year pillars (GetFourPillars), also the year names of the bone weight
+    std::set<std::string> months;  // GetLunarMonthName
+    std::set<std::string> days;    // GetLunarDayName
+    std::set<std::string> hours;   // GetHourName
+    std::set<std::pair<std::string, std::string>> stemHours;    // (day stem, hour pillar)
+    std::set<std::pair<std::string, std::string>> pillarHours;  // (day pillar, hour pillar)
+};
+const ReadingKeys& EngineKeys();
+
+// Every total bone weight some birth inside the engine's years has, with the
+// given weights (name -> 钱, UTF-8 names). Names without a weight count as 0.
+std::set<int> ReachableTotals(const std::map<std::string, int>& weights);
+
+}  // namespace textgen

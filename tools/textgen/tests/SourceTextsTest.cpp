@@ -1,0 +1,172 @@
+// The reading texts as the database sources hold them: the file forms, what
+// every text must be (GBK, within its limits, distinct, sex-neutral, free of
+// fateful predictions), what each text must name, and the length of the
+// longest reading any birth can produce.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "DayTimeTexts.h"
+#include "GbkCodec.h"
+#include "Theory.h"
+#include "TsvTable.h"
+
+using namespace textgen;
+
+namespace {
+
+const std::filesystem::path kDir = KARVUTO_DBDATA_DIR;
+constexpr std::size_t kMinHan = 60;             // each text at least 60 Chinese characters
+constexpr std::size_t kMaxCharacters = 300;     // and at most 300 characters
+constexpr std::size_t kStoredLimit = 10240;     // hex digits of a stored text
+constexpr std::size_t kBodyLimitBytes = 10239;  // GBK bytes of a reading's body
+constexpr std::size_t kBodyLimitCharacters = 2400;
+
+struct Source {
+    const char* file;
+    std::vector<std::string> header;
+};
+const std::array<Source, 6> kSources = {{
+    {"bazi1.tsv", {"Amount", "meaning"}},
+    {"bazi2.tsv", {"day", "time", "meaning"}},
+    {"bazi3.tsv", {"year", "meaning"}},
+    {"bazi4.tsv", {"month", "meaning"}},
+    {"bazi5.tsv", {"day", "meaning"}},
+    {"bazi6.tsv", {"time", "meaning"}},
+}};
+
+std::u32string CodePoints(const std::string& utf8) {
+    std::u32string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        char32_t cp = n == 1 ? c : c & (0x7F >> n);
+        for (int k = 1; k < n && i + k < utf8.size(); ++k) cp = (cp << 6) | (utf8[i + k] & 0x3F);
+        out.push_back(cp);
+        i += n;
+    }
+    return out;
+}
+
+std::size_t HanCount(const std::string& utf8) {
+    const std::u32string cps = CodePoints(utf8);
+    return std::count_if(cps.begin(), cps.end(), [](char32_t c) { return c >= 0x4E00 && c <= 0x9FFF; });
+}
+
+bool Has(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::string Meaning(const TsvTable& t, std::size_t row) {
+    return t.rows[row][t.header.size() - 1];
+}
+
+// The key -> text map of a one-key source.
+std::map<std::string, std::string> Texts(const char* file) {
+    const TsvTable t = ReadTsv(kDir / file);
+    std::map<std::string, std::string> m;
+    for (std::size_t i = 0; i < t.rows.size(); ++i) m[t.rows[i][0]] = Meaning(t, i);
+    return m;
+}
+
+std::size_t LongestText(const char* file) {
+    std::size_t longest = 0;
+    for (const auto& [key, text] : Texts(file)) longest = std::max(longest, platform::Gbk(text).size());
+    return longest;
+}
+
+}  // namespace
+
+TEST(SourceTexts, EveryTextIsOneGbkParagraphWithinItsLimits) {
+    std::set<std::string> seen;
+    for (const Source& s : kSources) {
+        SCOPED_TRACE(s.file);
+        const TsvTable t = ReadTsv(kDir / s.file);
+        EXPECT_EQ(t.header, s.header);
+        for (std::size_t i = 0; i < t.rows.size(); ++i) {
+            const std::string text = Meaning(t, i);
+            SCOPED_TRACE("line " + std::to_string(t.lines[i]));
+            const auto gbk = platform::Utf8ToGbk(text);
+            ASSERT_TRUE(gbk.has_value()) << "not GBK: " << text;
+            EXPECT_LE(gbk->size() * 2, kStoredLimit);
+            EXPECT_GE(HanCount(text), kMinHan);
+            EXPECT_LE(CodePoints(text).size(), kMaxCharacters);
+            EXPECT_FALSE(Has(text, "\\n") || Has(text, "\r"));
+            EXPECT_TRUE(seen.insert(text).second) << "repeated text: " << text;
+        }
+    }
+}
+
+TEST(SourceTexts, NoTextDependsOnSexOrForetellsHarm) {
+    // Words that would tie a text to one sex, or foretell death, illness,
+    // disaster, lawsuits or losses: the reading speaks of character and advice.
+    const char* const banned[] = {"男命", "女命", "丈夫", "妻子", "克夫", "克妻", "嫁",   "娶",
+                                  "死亡", "疾病", "病痛", "夭",   "短命", "寿命", "血光", "车祸",
+                                  "牢狱", "官司", "破财", "灾祸", "大难", "手术", "离婚", "横祸"};
+    for (const Source& s : kSources) {
+        const TsvTable t = ReadTsv(kDir / s.file);
+        for (std::size_t i = 0; i < t.rows.size(); ++i)
+            for (const char* word : banned)
+                EXPECT_FALSE(Has(Meaning(t, i), word)) << s.file << ":" << t.lines[i] << " has " << word;
+    }
+}
+
+TEST(SourceTexts, EachTextNamesWhatItIsAbout) {
+    constexpr std::array<std::string_view, 10> kDigits = {"",   "一", "二", "三", "四",
+                                                          "五", "六", "七", "八", "九"};
+    for (const auto& [key, text] : Texts("bazi1.tsv")) {
+        const int total = std::stoi(key);
+        // The weight in 两 and 钱: 四两二钱, or 三两 for a round one.
+        const std::string spelled = std::string(kDigits[total / 10]) + "两" +
+                                    (total % 10 ? std::string(kDigits[total % 10]) + "钱" : "，");
+        EXPECT_TRUE(Has(text, "命重" + spelled)) << key << ": " << text;
+    }
+    for (const auto& [key, text] : Texts("bazi3.tsv")) {
+        int p = 0;
+        while (p < 60 && PillarName(p) != key) ++p;
+        ASSERT_LT(p, 60) << key;
+        EXPECT_TRUE(Has(text, "年柱" + key)) << text;
+        EXPECT_TRUE(Has(text, "属" + std::string(AnimalName(p % 12)))) << text;
+        EXPECT_TRUE(Has(text, "纳音" + std::string(NayinName(p)))) << text;
+    }
+    for (const char* file : {"bazi4.tsv", "bazi5.tsv", "bazi6.tsv"})
+        for (const auto& [key, text] : Texts(file))
+            EXPECT_TRUE(Has(text, "生于" + key)) << file << ": " << text;
+}
+
+TEST(SourceTexts, TheLongestPossibleReadingFitsTheBody) {
+    // The body's fixed parts, with the widest weights the line can show.
+    const std::string fixed = std::string(33, ' ') + "☆☆☆ 八字命理分析 ☆☆☆\n\n" + "◆称骨论命\n" +
+                              "    骨重：总命重99钱 [ 年命重99钱 月命重99钱 日命重99钱 时命重99钱 ]\n    " +
+                              "\n\n" + "◆八字论命\n" + "\n" + "\n" + "◎年命理\n" + "\n" + "◎月命理\n" + "\n" +
+                              "◎日命理\n" + "\n" + "◎时命理\n" + "\n";
+    // The two day-and-hour texts share their day stem and hour pillar: take
+    // the longest pair a birth can have; the other sections vary freely.
+    std::map<std::pair<std::string, std::string>, std::string> stemHour;
+    std::size_t longestPair = 0, longestPairChars = 0;
+    for (const DayTimeRow& r : DayTimeRows())
+        if (CodePoints(r.day).size() == 1) stemHour[{r.day, r.time}] = r.meaning;
+    for (const DayTimeRow& r : DayTimeRows()) {
+        if (CodePoints(r.day).size() != 2) continue;
+        const std::string& first = stemHour.at({r.day.substr(0, 3), r.time});
+        longestPair = std::max(longestPair, platform::Gbk(first).size() + platform::Gbk(r.meaning).size());
+        longestPairChars =
+            std::max(longestPairChars, CodePoints(first).size() + CodePoints(r.meaning).size());
+    }
+    std::size_t bytes = platform::Gbk(fixed).size() + longestPair,
+                chars = CodePoints(fixed).size() + longestPairChars;
+    for (const char* file : {"bazi1.tsv", "bazi3.tsv", "bazi4.tsv", "bazi5.tsv", "bazi6.tsv"}) {
+        bytes += LongestText(file);
+        std::size_t longest = 0;
+        for (const auto& [key, text] : Texts(file)) longest = std::max(longest, CodePoints(text).size());
+        chars += longest;
+    }
+    EXPECT_LE(chars, kBodyLimitCharacters);
+    EXPECT_LE(bytes, kBodyLimitBytes);
+    RecordProperty("longest_body_bytes", static_cast<int>(bytes));
+    RecordProperty("longest_body_characters", static_cast<int>(chars));
+}

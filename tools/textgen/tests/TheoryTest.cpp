@@ -1,0 +1,140 @@
+// The derived theory against the published fact tables, cell by cell, plus a
+// few anchors that hold even where the fact tables are not installed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "Theory.h"
+#include "TsvTable.h"
+
+using namespace textgen;
+
+namespace {
+
+const std::filesystem::path kFacts = KARVUTO_FACTS_DIR;
+
+int StemOf(const std::string& name) {
+    for (int i = 0; i < 10; ++i)
+        if (StemName(i) == name) return i;
+    ADD_FAILURE() << "not a stem: " << name;
+    return 0;
+}
+int BranchOf(const std::string& name) {
+    for (int i = 0; i < 12; ++i)
+        if (BranchName(i) == name) return i;
+    ADD_FAILURE() << "not a branch: " << name;
+    return 0;
+}
+int PillarOf(const std::string& name) {
+    return PillarIndex(StemOf(name.substr(0, 3)), BranchOf(name.substr(3)));
+}
+
+// Loads a fact table, or skips the test when the facts are not on this machine.
+#define LOAD_FACTS(var, file)                                                       \
+    if (!std::filesystem::exists(kFacts / (file))) GTEST_SKIP() << "no " << (file); \
+    const TsvTable var = ReadTsv(kFacts / (file))
+
+}  // namespace
+
+TEST(Theory, AnchorsOfTheClassicalRules) {
+    struct Case {
+        const char* name;
+        int dayStem, other;
+        const char* god;
+    } const gods[] = {
+        {"甲 sees 丙: generated, same polarity", 0, 2, "食神"},
+        {"甲 sees 丁: generated, other polarity", 0, 3, "伤官"},
+        {"乙 sees 庚: controls it, other polarity", 1, 6, "正官"},
+        {"壬 sees 庚: generates it, same polarity", 8, 6, "偏印"},
+        {"己 sees 壬: controlled, other polarity", 5, 8, "正财"},
+        {"己 sees 癸: controlled, same polarity", 5, 9, "偏财"},
+    };
+    for (const auto& c : gods) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(TenGodName(TenGodOf(c.dayStem, c.other)), c.god);
+    }
+    EXPECT_EQ(StageName(StageOf(0, 2)), "临官");  // 甲 at 寅
+    EXPECT_EQ(StageName(StageOf(1, 6)), "长生");  // 乙 at 午, counted backward
+    EXPECT_EQ(StageName(StageOf(4, 0)), "胎");    // 戊 follows 丙
+    EXPECT_EQ(StageName(StageOf(9, 3)), "长生");  // 癸 at 卯
+    EXPECT_EQ(PillarName(HourPillar(0, 2)), "丙寅");
+    EXPECT_EQ(PillarName(HourPillar(9, 11)), "癸亥");
+    EXPECT_EQ(PillarIndex(0, 1), -1);
+    EXPECT_EQ(NayinName(PillarIndex(8, 4)), "长流水");  // 壬辰
+    EXPECT_EQ(DescribeRelations(2, 8), "六冲,刑入(申刑寅,无恩之刑)");
+    EXPECT_EQ(DescribeRelations(0, 2), "-");
+}
+
+TEST(Theory, StemsAndBranchesMatchTheFacts) {
+    LOAD_FACTS(stems, "stems.tsv");
+    ASSERT_EQ(stems.rows.size(), 10u);
+    for (const auto& r : stems.rows) {
+        SCOPED_TRACE(r[0]);
+        const int s = StemOf(r[0]);
+        EXPECT_EQ(ElementName(StemElement(s)), r[2]);
+        EXPECT_EQ(StemIsYang(s) ? "阳" : "阴", r[3]);
+    }
+    LOAD_FACTS(branches, "branches.tsv");
+    ASSERT_EQ(branches.rows.size(), 12u);
+    for (const auto& r : branches.rows) {
+        SCOPED_TRACE(r[0]);
+        const int b = BranchOf(r[0]);
+        EXPECT_EQ(ElementName(BranchElement(b)), r[2]);
+        EXPECT_EQ(AnimalName(b), r[4]);
+    }
+    LOAD_FACTS(hidden, "hidden_stems.tsv");
+    for (const auto& r : hidden.rows) {
+        SCOPED_TRACE(r[0]);
+        EXPECT_EQ(StemName(HiddenMainStem(BranchOf(r[0]))), r[1]);
+    }
+}
+
+TEST(Theory, TenGodsMatchEveryCellOfTheFacts) {
+    LOAD_FACTS(t, "ten_gods.tsv");
+    ASSERT_EQ(t.rows.size(), 100u);
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0] + r[1]);
+        EXPECT_EQ(TenGodName(TenGodOf(StemOf(r[0]), StemOf(r[1]))), r[2]);
+    }
+}
+
+TEST(Theory, GrowthStagesMatchEveryCellOfTheFacts) {
+    LOAD_FACTS(t, "growth_stages.tsv");
+    ASSERT_EQ(t.rows.size(), 120u);
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0] + r[1]);
+        EXPECT_EQ(StageName(StageOf(StemOf(r[0]), BranchOf(r[1]))), r[2]);
+    }
+}
+
+TEST(Theory, NayinMatchesEveryPillarOfTheFacts) {
+    LOAD_FACTS(t, "nayin.tsv");
+    ASSERT_EQ(t.rows.size(), 60u);
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0]);
+        const int p = PillarOf(r[0]);
+        EXPECT_EQ(p + 1, std::stoi(r[1]));
+        EXPECT_EQ(PillarName(p), r[0]);
+        EXPECT_EQ(NayinName(p), r[2]);
+        EXPECT_EQ(ElementName(NayinElement(p)), r[3]);
+    }
+}
+
+TEST(Theory, BranchRelationsMatchAllOrderedPairsOfTheFacts) {
+    LOAD_FACTS(t, "branch_pairs.tsv");
+    ASSERT_EQ(t.rows.size(), 144u);
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0] + r[1]);
+        EXPECT_EQ(DescribeRelations(BranchOf(r[0]), BranchOf(r[1])), r[2]);
+    }
+}
+
+TEST(Theory, HourPillarsFollowTheFiveRatsRuleOfTheFacts) {
+    LOAD_FACTS(t, "hour_pillars.tsv");
+    ASSERT_EQ(t.rows.size(), 120u);
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0] + r[1]);
+        EXPECT_EQ(PillarName(HourPillar(StemOf(r[0]), BranchOf(r[1].substr(0, 3)))), r[2]);
+    }
+}
