@@ -21,8 +21,11 @@ public:
     // month counts on into the next month (1975-02-31 is 1975-03-03).
     bool SolarToLunar(const SYSTEMTIME& solar, SYSTEMTIME& lunar, int& leap) const;
 
-    // Lunar (with leap flag 0/1) -> Gregorian; fails, solar untouched, when no
-    // such lunar date exists.
+    // Lunar (with leap flag 0/1) -> Gregorian. On success fills solar =
+    // {year, month, 0, day, lunar.wHour, 0, 0, 0}; fails, solar untouched,
+    // when no such lunar date exists (a day past the month's length, a leap
+    // flag for a month that is not the year's leap month, a year outside the
+    // table, a leap flag other than 0 or 1).
     bool LunarToSolar(const SYSTEMTIME& lunar, int leap, SYSTEMTIME& solar) const;
 
     // Stem (index mod 10) + branch (index mod 12); a negative index is
@@ -30,13 +33,18 @@ public:
     std::string StemBranchName(int index) const;
 
     // Days from the calendar date of `from` to that of `to` (negative when
-    // `to` is earlier).
+    // `to` is earlier); hours play no part. A day past the end of its month
+    // counts on into the next month, a month past 12 into the next year.
     int DaysBetween(const SYSTEMTIME& from, const SYSTEMTIME& to) const;
 
-    // The day of the month's first solar term (节) for years 1901-2050.
+    // The day of the month's first solar term (节) for years 1901-2050:
+    // term = {year, month, 0, day, 0, 0, 0, 0}. Fails, term untouched, for
+    // other years and months outside 1-12.
     bool GetMonthTermDate(const SYSTEMTIME& date, SYSTEMTIME& term) const;
 
-    // Eight characters (16 GBK bytes): year, month, day and hour pillars.
+    // Eight characters (16 GBK bytes) of the Gregorian birth date and clock
+    // hour: year, month, day and hour pillars. The hour pillar is left off
+    // for an hour outside 0-23.
     std::string GetFourPillars(const SYSTEMTIME& birth) const;
 
     std::string GetYearStemBranch(const SYSTEMTIME& date) const;  // "庚辰" or "错误年份"
@@ -44,6 +52,9 @@ public:
     std::string GetLunarDayName(const SYSTEMTIME& date) const;    // "初一".."三十" or "错误天数"
     std::string GetHourName(const SYSTEMTIME& date) const;        // "子时".."亥时" or "错误时辰"
     std::string GetZodiacSign(const SYSTEMTIME& date) const;      // Western sign, "" when no range fits
+    // The full lunar-date line, "兔(己卯)年   十一月廿五" or with 闰 before the
+    // month; "错误年份", "错误月份" or "错误天数" for a year below 4, a month
+    // above 12 or a day above 30.
     std::string FormatLunarDate(const SYSTEMTIME& lunar, int leap) const;
-    std::string GetWeekdayName(int dayOfWeek) const;  // 0 = "星期天" ... 6 = "星期六"
+    std::string GetWeekdayName(int dayOfWeek) const;  // 0 = "星期天" ... 6 = "星期六"; "" otherwise
 };

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "LunarCalendar.h"
+#include "tests/ReferenceCalendar.h"
 
 namespace {
 
@@ -66,6 +67,28 @@ void BM_LunarToSolarMissing(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LunarToSolarMissing);
+
+// The literal algorithms the engine is tested against, for comparison.
+void BM_ReferenceSolarToLunarLastDay(benchmark::State& state) {
+    const SYSTEMTIME solar = Date(2050, 1, 22);
+    for (auto _ : state) {
+        SYSTEMTIME lunar;
+        int leap = 0;
+        benchmark::DoNotOptimize(reference::SolarToLunar(solar, lunar, leap));
+        benchmark::DoNotOptimize(lunar);
+    }
+}
+BENCHMARK(BM_ReferenceSolarToLunarLastDay);
+
+void BM_ReferenceLunarToSolarWorstCase(benchmark::State& state) {
+    const SYSTEMTIME lunar = Date(2049, 12, 29);
+    for (auto _ : state) {
+        SYSTEMTIME solar;
+        benchmark::DoNotOptimize(reference::LunarToSolar(lunar, 0, solar, reference::SolarToLunar));
+        benchmark::DoNotOptimize(solar);
+    }
+}
+BENCHMARK(BM_ReferenceLunarToSolarWorstCase);
 
 void BM_GetFourPillars(benchmark::State& state) {
     const CLunarCalendar cal;
