@@ -303,8 +303,9 @@ void WriteDatabase(const std::vector<SourceTable>& tables, const fs::path& file)
     writer.Exec("PRAGMA page_size = " + std::to_string(kDatabasePageSize));
     writer.Exec("PRAGMA auto_vacuum = NONE");
     writer.Exec("PRAGMA encoding = 'UTF-8'");
-    writer.Exec("PRAGMA journal_mode = OFF");  // a failed build is thrown away whole
-    writer.Exec("PRAGMA synchronous = OFF");   // the rename below publishes the finished file
+    writer.Exec("PRAGMA journal_mode = OFF");   // a failed build is thrown away whole
+    writer.Exec("PRAGMA synchronous = OFF");    // the rename below publishes the finished file
+    writer.Exec("PRAGMA temp_store = MEMORY");  // VACUUM works in memory, not in a scratch file
     writer.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     writer.Exec("BEGIN");
     for (const SourceTable& table : tables) {

@@ -84,6 +84,28 @@ int NameCount(NameKind kind) {
     return 0;
 }
 
+std::vector<std::string> NamesOf(NameKind kind) {
+    std::vector<std::string> names;
+    switch (kind) {
+        case NameKind::Year:
+            for (int i = 0; i < kPairCount; ++i)
+                names.push_back(std::string(kStems[static_cast<std::size_t>(i % kStemCount)]) +
+                                std::string(kBranches[static_cast<std::size_t>(i % kBranchCount)]));
+            break;
+        case NameKind::Month:
+            names.assign(kMonthNames.begin(), kMonthNames.end());
+            break;
+        case NameKind::Day:
+            names.assign(kDayNames.begin(), kDayNames.end());
+            break;
+        case NameKind::Hour:
+            for (std::string_view branch : kBranches)
+                names.push_back(std::string(branch) + std::string(kHourSuffix));
+            break;
+    }
+    return names;
+}
+
 std::optional<int> StemIndex(std::string_view c) {
     return IndexIn(kStems, c.substr(0, kCharBytes));
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dbkeys {
 
@@ -16,6 +17,8 @@ enum class NameKind { Year, Month, Day, Hour };  // the four kinds of bazi0 key
 std::optional<NameKind> KindOfName(std::string_view utf8);
 // How many names of each kind exist: 60, 12, 30, 12.
 int NameCount(NameKind kind);
+// Every name of a kind, in calendar order (甲子 first, 正月 first, ...).
+std::vector<std::string> NamesOf(NameKind kind);
 
 bool IsStemBranchPair(std::string_view utf8);  // 甲子 ... 癸亥
 bool IsMonthName(std::string_view utf8);       // 正月 ... 腊月
