@@ -20,6 +20,7 @@ inline constexpr int kTermYearCount = kLastTermYear - kFirstTermYear + 1;
 inline constexpr std::uint32_t kMaxTwelveMonthCode = 4094;
 inline constexpr int kLeapMonthShift = 16;  // bits 16 and up: month followed by the leap month
 inline constexpr int kShortMonthDays = 29;  // a month bit adds one day to this
+inline constexpr int kTermDayBase = 15;     // a term cell's high nibble is 15 - the day
 
 // Lunar-year codes: entry i is lunar year 1921 + i; bits 16 and up: the month
 // followed by the leap month (0 = none); low 12 or 13 bits: the month lengths,
@@ -201,15 +202,15 @@ inline constexpr std::array<std::uint8_t, kTermYearCount* 12> kSolarTermTable = 
 // Days before the first of month m (index m - 1) in a common year.
 inline constexpr std::array<int, 12> kMonthStart = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
-// Day number of the table walk: c = 1 on 1921-02-08. The year term counts the
-// leap years since 1921, dividing truncating toward zero; with the plain
-// divisible-by-4 rule the formula is exact for 1921-2099. Before 1921 it may be
-// one day off, which only moves dates that lie before the table (c < 1) or,
-// with a day number far past its month, is kept as the walk defines it. The
-// day is not checked against the month's length: a day past the end of a
-// month counts on into the next one.
+// Day number of the table walk: c = 1 on 1921-02-08 (the offset below makes
+// it so). The year term counts the leap years since 1921, dividing truncating
+// toward zero; with the plain divisible-by-4 rule the formula is exact for
+// 1921-2099. Before 1921 it can be a day off the civil count, which changes
+// no result: every real date there still gives c < 1. The day is not checked against the month's
+// length: a day past the end of a month counts on into the next one.
+inline constexpr int kDayNumberOffset = 701203;
 constexpr int LunarDayNumber(int year, int month, int day) noexcept {
-    int c = 365 * year + (year - 1921) / 4 + kMonthStart[month - 1] + day - 701203;
+    int c = 365 * year + (year - kFirstLunarYear) / 4 + kMonthStart[month - 1] + day - kDayNumberOffset;
     if (year % 4 == 0 && month > 2) ++c;
     return c;
 }
@@ -283,7 +284,7 @@ constexpr bool CodesAreWellFormed() {
 }
 constexpr bool TermDaysArePlausible() {
     for (std::uint8_t cell : kSolarTermTable) {
-        const int day = 15 - (cell >> 4);
+        const int day = kTermDayBase - (cell >> 4);
         if (day < 3 || day > 9 || (cell & 0x0F) != 0) return false;
     }
     return true;

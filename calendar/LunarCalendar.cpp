@@ -141,6 +141,7 @@ bool CLunarCalendar::GetMonthTermDate(const SYSTEMTIME& date, SYSTEMTIME& term) 
     const int month = date.wMonth;
     if (year < kFirstTermYear || year > kLastTermYear || month < 1 || month > 12) return false;
     const std::uint8_t cell = kSolarTermTable[(year - kFirstTermYear) * 12 + month - 1];
-    term = SYSTEMTIME{date.wYear, date.wMonth, 0, static_cast<std::uint16_t>(15 - (cell >> 4)), 0, 0, 0, 0};
+    term = SYSTEMTIME{date.wYear, date.wMonth, 0, static_cast<std::uint16_t>(kTermDayBase - (cell >> 4)),
+                      0,          0,           0, 0};
     return true;
 }
