@@ -1,0 +1,68 @@
+// Building the composer tests' database.
+#include "ComposerTestDb.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <stdexcept>
+
+#include "DbBuilder.h"
+
+namespace {
+
+std::filesystem::path UniqueDir() {
+    static std::atomic<int> counter{0};
+    return std::filesystem::temp_directory_path() /
+           ("karvuto-composer-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+}
+
+}  // namespace
+
+ComposerTestDb::ComposerTestDb(const std::map<std::string, std::string>& files) : m_dir(UniqueDir()) {
+    const std::filesystem::path source = m_dir / "tsv";
+    std::filesystem::create_directories(source);
+    for (const auto& [name, content] : files) {
+        std::ofstream out(source / name, std::ios::binary);
+        out << content;
+        if (!out) throw std::runtime_error("cannot write " + (source / name).string());
+    }
+    m_file = m_dir / kDatabaseFileName;
+    BuildDatabase(source, m_file);
+}
+
+ComposerTestDb::~ComposerTestDb() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_dir, ec);
+}
+
+std::unique_ptr<Connection> ComposerTestDb::Open() const {
+    auto connection = std::make_unique<Connection>();
+    std::string text = kConnectionStringFormat;
+    text.replace(text.find("%s"), 2, m_file.string());
+    connection->Open(text, "", "", 0);
+    return connection;
+}
+
+void ComposerTestDb::Tamper(const std::string& sql) const {
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(m_file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    char* message = nullptr;
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+    const std::string error = message ? message : (db ? sqlite3_errmsg(db) : "out of memory");
+    sqlite3_free(message);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error("cannot change the test database: " + error);
+}
+
+SYSTEMTIME MakeTime(int year, int month, int day, int hour, int minute, int second) {
+    SYSTEMTIME t{};
+    t.wYear = static_cast<std::uint16_t>(year);
+    t.wMonth = static_cast<std::uint16_t>(month);
+    t.wDay = static_cast<std::uint16_t>(day);
+    t.wHour = static_cast<std::uint16_t>(hour);
+    t.wMinute = static_cast<std::uint16_t>(minute);
+    t.wSecond = static_cast<std::uint16_t>(second);
+    return t;
+}

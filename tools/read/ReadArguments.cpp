@@ -1,0 +1,147 @@
+// Parsing of karvuto-read's command line.
+#include "ReadArguments.h"
+
+#include <charconv>
+#include <cstring>
+#include <map>
+
+#include "GbkCodec.h"
+
+namespace {
+
+constexpr int kLastHour = 23;
+constexpr int kMonthsPerYear = 12;
+constexpr int kLastOfferedDay = 31;  // the form offers 31 days for every month
+
+// The options that take a value, and the flags.
+const std::map<std::string, bool, std::less<>> kOptionTakesValue = {
+    {"--name", true}, {"--sex", true},   {"--solar", true}, {"--lunar", true}, {"--hour", true},
+    {"--db", true},   {"--leap", false}, {"--json", false}, {"--help", false}, {"-h", false},
+};
+
+std::optional<int> ParseNumber(std::string_view text) {
+    // Digits only (no sign), at most five of them, so the value always fits.
+    if (text.empty() || text.size() > 5) return std::nullopt;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+    }
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+struct Date {
+    int year, month, day;
+};
+
+// "YYYY-MM-DD" (the year may have 1 to 5 digits, month and day 1 or 2).
+std::optional<Date> ParseDate(std::string_view text) {
+    const auto first = text.find('-');
+    const auto second = first == std::string_view::npos ? first : text.find('-', first + 1);
+    if (second == std::string_view::npos) return std::nullopt;
+    const auto year = ParseNumber(text.substr(0, first));
+    const auto monthText = text.substr(first + 1, second - first - 1);
+    const auto dayText = text.substr(second + 1);
+    if (monthText.size() > 2 || dayText.size() > 2) return std::nullopt;
+    const auto month = ParseNumber(monthText);
+    const auto day = ParseNumber(dayText);
+    if (!year || !month || !day) return std::nullopt;
+    return Date{*year, *month, *day};
+}
+
+ParseResult Fail(std::string message) {
+    return {std::nullopt, std::move(message)};
+}
+
+}  // namespace
+
+ParseResult ParseReadArguments(const std::vector<std::string>& args) {
+    std::map<std::string, std::string> given;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string option = args[i];
+        std::optional<std::string> value;
+        if (const auto eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
+            value = option.substr(eq + 1);
+            option.resize(eq);
+        }
+        const auto known = kOptionTakesValue.find(option);
+        if (known == kOptionTakesValue.end()) return Fail("unknown argument \"" + args[i] + "\"");
+        if (given.contains(option)) return Fail(option + " is given twice");
+        if (known->second && !value) {
+            if (i + 1 >= args.size()) return Fail(option + " needs a value");
+            value = args[++i];
+        }
+        if (!known->second && value) return Fail(option + " takes no value");
+        given[option] = value.value_or("");
+    }
+
+    ReadArguments parsed;
+    if (given.contains("--help") || given.contains("-h")) {
+        parsed.help = true;
+        return {parsed, {}};
+    }
+    BirthRecord& birth = parsed.birth;
+
+    if (!given.contains("--name")) return Fail("--name is required");
+    parsed.nameUtf8 = given["--name"];
+    if (parsed.nameUtf8.empty()) return Fail("请输入您的姓名!");
+    for (unsigned char c : parsed.nameUtf8) {
+        if (c < 0x20 || c == 0x7F) return Fail("the name must not contain control characters");
+    }
+    const std::optional<std::string> name = platform::Utf8ToGbk(parsed.nameUtf8);
+    if (!name) return Fail("the name has a character that GBK cannot encode (or is not valid UTF-8)");
+    if (name->size() > kMaxNameBytes) {
+        return Fail("the name takes " + std::to_string(name->size()) + " bytes in GBK; at most " +
+                    std::to_string(kMaxNameBytes) + " are allowed (5 Chinese characters)");
+    }
+    std::memcpy(birth.name, name->data(), name->size());
+
+    if (const auto sex = given.find("--sex"); sex != given.end()) {
+        if (sex->second == "male") {
+            birth.sex = 0;
+        } else if (sex->second == "female") {
+            birth.sex = 1;
+        } else {
+            return Fail("--sex must be male or female");
+        }
+    }
+
+    const bool solar = given.contains("--solar");
+    const bool lunar = given.contains("--lunar");
+    if (solar == lunar) return Fail("give exactly one of --solar and --lunar");
+    if (given.contains("--leap") && !lunar) return Fail("--leap goes with --lunar only");
+    const std::string& dateText = given[solar ? "--solar" : "--lunar"];
+    const std::optional<Date> date = ParseDate(dateText);
+    if (!date) return Fail("the date \"" + dateText + "\" is not of the form YYYY-MM-DD");
+    if (date->month < 1 || date->month > kMonthsPerYear) return Fail("the month must be 1-12");
+    if (date->day < 1 || date->day > kLastOfferedDay) return Fail("the day must be 1-31");
+    birth.CalendarKind = solar ? kGregorianCalendar : kLunarCalendar;
+    birth.year = date->year;
+    birth.month = date->month;
+    birth.day = date->day;
+    birth.leap = given.contains("--leap") ? 1 : 0;
+
+    if (const auto hour = given.find("--hour"); hour != given.end()) {
+        const std::optional<int> h = ParseNumber(hour->second);
+        if (!h || *h > kLastHour) return Fail("--hour must be a clock hour 0-23");
+        birth.hour = *h;
+    }
+
+    if (const auto db = given.find("--db"); db != given.end()) {
+        if (db->second.empty()) return Fail("--db needs a path");
+        parsed.dbPath = db->second;
+    }
+    parsed.json = given.contains("--json");
+    return {parsed, {}};
+}
+
+const char* ReadUsage() {
+    return "usage: karvuto-read --name NAME [--sex male|female]\n"
+           "                    (--solar YYYY-MM-DD | --lunar YYYY-MM-DD [--leap])\n"
+           "                    [--hour H] [--db PATH] [--json]\n"
+           "Composes a reading and prints it as UTF-8: the header, an empty line and the body,\n"
+           "or with --json one JSON object. --sex defaults to male, --hour to 0; the database\n"
+           "defaults to Karvuto.mdb beside the executable.\n"
+           "Exit status: 0 a reading, 1 an invalid date, 2 bad arguments, 3 the database\n"
+           "cannot be opened, 4 a database error while reading.\n";
+}

@@ -1,0 +1,167 @@
+// Running one reading for the terminal.
+#include "ReadCommand.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+
+#include "Clock.h"
+#include "ComError.h"
+#include "ComposeFormat.h"
+#include "Database.h"
+#include "GbkCodec.h"
+#include "LunarCalendar.h"
+#include "ReadArguments.h"
+#include "ReadingComposer.h"
+
+namespace {
+
+// Section keys of the JSON output, in the order the body shows them.
+constexpr const char* kSectionKeys[] = {"boneWeight", "dayStemHour", "dayPillarHour", "yearPillar",
+                                        "lunarMonth", "lunarDay",    "hour"};
+static_assert(std::size(kSectionKeys) == std::tuple_size_v<decltype(ComposedReport::sections)>);
+
+// A terminal line ends in a line feed: the message boxes' "\r\n" becomes "\n".
+std::string ForTerminal(std::string text) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.erase(at, 1);
+    }
+    return text;
+}
+
+// GBK -> UTF-8; a text that is not valid GBK (a corrupt stored text) is
+// reported as a database fault, naming the byte, instead of being altered.
+class Utf8Writer {
+public:
+    std::optional<std::string> operator()(const std::string& gbk, const char* what) {
+        std::size_t bad = 0;
+        std::optional<std::string> utf8 = platform::GbkToUtf8(gbk, &bad);
+        if (!utf8 && m_error.empty()) {
+            m_error =
+                std::string("the ") + what + " is not valid GBK text (byte " + std::to_string(bad) + ")";
+        }
+        return utf8;
+    }
+    const std::string& Error() const { return m_error; }
+
+private:
+    std::string m_error;
+};
+
+std::string IsoDate(const SYSTEMTIME& d) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.wYear, d.wMonth, d.wDay);
+    return text;
+}
+
+std::string PillarsUtf8(const ComposedReport& r, std::size_t pillar) {
+    return platform::Utf8(std::string(r.pillarChars[2 * pillar].data()) +
+                          r.pillarChars[2 * pillar + 1].data());
+}
+
+std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedReport& r, Utf8Writer& utf8) {
+    const CLunarCalendar calendar;
+    nlohmann::ordered_json json;
+    json["input"] = {
+        {"name", a.nameUtf8},
+        {"sex", a.birth.sex == 0 ? "male" : "female"},
+        {"calendar", a.birth.CalendarKind == kGregorianCalendar ? "solar" : "lunar"},
+        {"year", a.birth.year},
+        {"month", a.birth.month},
+        {"day", a.birth.day},
+        {"leap", a.birth.leap != 0},
+        {"hour", a.birth.hour},
+    };
+    json["solar"] = {
+        {"date", IsoDate(r.solar)}, {"year", r.solar.wYear}, {"month", r.solar.wMonth},
+        {"day", r.solar.wDay},      {"hour", r.solar.wHour},
+    };
+    json["lunar"] = {
+        {"year", r.lunar.wYear},
+        {"month", r.lunar.wMonth},
+        {"day", r.lunar.wDay},
+        {"leap", r.leap != 0},
+        {"hour", r.lunar.wHour},
+        {"text", platform::Utf8(calendar.FormatLunarDate(r.lunar, r.leap))},
+        {"hourName", platform::Utf8(calendar.GetHourName(r.lunar))},
+    };
+    json["pillars"] = {
+        {"year", PillarsUtf8(r, 0)},
+        {"month", PillarsUtf8(r, 1)},
+        {"day", PillarsUtf8(r, 2)},
+        {"hour", PillarsUtf8(r, 3)},
+    };
+    json["weights"] = {
+        {"year", r.weights[0]}, {"month", r.weights[1]},  {"day", r.weights[2]},
+        {"hour", r.weights[3]}, {"total", r.totalWeight},
+    };
+    json["zodiacSign"] = platform::Utf8(r.starSign);
+    nlohmann::ordered_json sections = nlohmann::ordered_json::object();
+    for (std::size_t i = 0; i < std::size(kSectionKeys); ++i) {
+        const std::optional<std::string> text = utf8(r.sections[i], "stored text of a section");
+        if (!text) return std::nullopt;
+        sections[kSectionKeys[i]] = *text;
+    }
+    json["sections"] = std::move(sections);
+    return json.dump(2) + "\n";
+}
+
+std::optional<std::string> PlainReading(const ComposedReport& r, Utf8Writer& utf8) {
+    const std::optional<std::string> header = utf8(r.header, "header");
+    const std::optional<std::string> body = utf8(r.body, "body");
+    if (!header || !body) return std::nullopt;
+    return *header + "\n\n" + *body;
+}
+
+}  // namespace
+
+int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::path& defaultDb,
+                   std::ostream& out, std::ostream& err) {
+    const ParseResult parsed = ParseReadArguments(args);
+    if (!parsed.arguments) {
+        err << "karvuto-read: " << parsed.error << "\n" << ReadUsage();
+        return kExitBadArguments;
+    }
+    const ReadArguments& a = *parsed.arguments;
+    if (a.help) {
+        out << ReadUsage();
+        return kExitReading;
+    }
+
+    const std::string dbPath = a.dbPath.empty() ? defaultDb.string() : a.dbPath;
+    Connection connection;
+    try {
+        connection.Open(FormatGbk(kConnectionStringFormat, dbPath.c_str()), "", "", 0);
+    } catch (const ComError& e) {
+        err << platform::Utf8(ForTerminal(FormatGbk("连接数据库失败!\r\n错误信息:%s", e.ErrorText().c_str())))
+            << "\n";
+        return kExitDatabaseOpen;
+    }
+
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    std::optional<ComposedReport> report;
+    try {
+        report = ComposeReport(a.birth, &connection, now);
+    } catch (const ComError& e) {
+        err << platform::Utf8(
+                   ForTerminal(FormatGbk("读取命理数据失败!\r\n错误信息:%s", e.ErrorText().c_str())))
+            << "\n";
+        return kExitDatabaseRead;
+    }
+    if (!report) {
+        err << "无效的日期! 请重新输入!\n";
+        return kExitInvalidDate;
+    }
+
+    Utf8Writer utf8;
+    const std::optional<std::string> text =
+        a.json ? JsonReading(a, *report, utf8) : PlainReading(*report, utf8);
+    if (!text) {
+        err << "karvuto-read: " << utf8.Error() << "\n";
+        return kExitDatabaseRead;
+    }
+    out << *text;
+    return kExitReading;
+}

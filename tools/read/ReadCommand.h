@@ -1,0 +1,22 @@
+// karvuto-read: composes a reading with the program's own composer and
+// prints it as UTF-8, as plain text or as one JSON object.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Exit statuses of karvuto-read.
+inline constexpr int kExitReading = 0;
+inline constexpr int kExitInvalidDate = 1;
+inline constexpr int kExitBadArguments = 2;
+inline constexpr int kExitDatabaseOpen = 3;
+inline constexpr int kExitDatabaseRead = 4;
+
+// Runs the command: args without the program name; defaultDb is used when
+// --db is absent. The reading is written to out, every message to err.
+// Reads the user's local time once (GetLocalTime) for the age and the time
+// of the reading. Returns the exit status.
+int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::path& defaultDb,
+                   std::ostream& out, std::ostream& err);
