@@ -63,7 +63,6 @@ void CCircleButton::resizeEvent(QResizeEvent* event) {
 }
 
 void CCircleButton::UpdateShape() {
-    m_geometry = CircleGeometry::ForSize(size());
     if (width() > 0 && height() > 0) setMask(QRegion(rect(), QRegion::Ellipse));
 }
 
@@ -123,7 +122,7 @@ void CCircleButton::DrawItem(QPainter& painter, const SkinItemState& state) {
     const QRgb light = SysColor(pal, SysColour::ThreeDLight).rgb();
     const QRgb shadow = SysColor(pal, SysColour::BtnShadow).rgb();
     const QRgb darkShadow = SysColor(pal, SysColour::ThreeDDkShadow).rgb();
-    const CircleGeometry& g = m_geometry;
+    const CircleGeometry g = CircleGeometry::ForSize(state.rect.size());
     const int r = g.radius;
     const QPoint left = g.leftCentre;
     const QPoint right = g.rightCentre;

@@ -44,7 +44,8 @@ public:
     // Sets the pixels of HalfRimPixels that lie inside the image.
     static void HalfRim(QImage& image, QPoint centre, int radius, QRgb c1, QRgb c2, RimSide side);
 
-    const CircleGeometry& Geometry() const { return m_geometry; }
+    // The capsule layout for the button's current size.
+    CircleGeometry Geometry() const { return CircleGeometry::ForSize(size()); }
 
 protected:
     void DrawItem(QPainter& painter, const SkinItemState& state) override;
@@ -52,6 +53,4 @@ protected:
 
 private:
     void UpdateShape();
-
-    CircleGeometry m_geometry;
 };

@@ -52,9 +52,9 @@ void CSkinButton::paintEvent(QPaintEvent* event) {
 }
 
 void CSkinButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    // Qt delivers the second press of a double click as a press of its own before this
-    // event; swallowing the double click keeps it at exactly two presses and two clicks.
-    event->accept();
+    // Qt delivers the second press of a double click only as this event: handling it as
+    // a press makes a double click two presses (and two clicks), never a double click.
+    mousePressEvent(event);
 }
 
 bool CSkinButton::hitButton(const QPoint& pos) const {

@@ -1,0 +1,192 @@
+// Frame shape from the colour-key bands, background painting and background dragging.
+#include <QDialog>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+#include "skin/FrameSkin.h"
+
+namespace {
+
+constexpr int kW = 60;
+constexpr int kH = 50;
+constexpr QRgb kFace = 0xFF336699;
+
+QImage Skin(int w = kW, int h = kH) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(kFace);
+    return image;
+}
+
+// A frameless dialog wired the way the program's skinned dialogs are.
+class SkinnedDialog : public QDialog {
+public:
+    explicit SkinnedDialog(const QImage& skin) : m_skin(skin) {
+        resize(m_skin.size());
+        ApplyFrameRegion(this, m_skin);
+    }
+    QPushButton* button = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        PaintFrameBackground(this, painter, m_skin, QStringLiteral("关于本系统"));
+    }
+    void mousePressEvent(QMouseEvent* event) override { DragFrame(this, event); }
+
+private:
+    QImage m_skin;
+};
+
+}  // namespace
+
+class tst_FrameSkin : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bandRule_data();
+    void bandRule();
+    void noKeyPixelsGivesRectangle();
+    void nullSkinGivesRectangle();
+    void cornerCutOutsAndBitmapLargerThanWindow();
+    void applySetsMaskAndTranslucency();
+    void paintLeavesCutOutsTransparent();
+    void paintWithoutSkinDrawsNothing();
+    void dragBackgroundMovesWindow();
+    void clickOnButtonDoesNotMove();
+};
+
+void tst_FrameSkin::bandRule_data() {
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<bool>("cut");
+    const QRgb key = kFrameColourKey;
+    QTest::newRow("row 0") << QPoint(10, 0) << key << true;
+    QTest::newRow("row 19 is in the top band") << QPoint(10, 19) << key << true;
+    QTest::newRow("row 20 is not") << QPoint(10, 20) << key << false;
+    QTest::newRow("row H-20 is not") << QPoint(10, kH - 20) << key << false;
+    QTest::newRow("row H-19 is in the bottom band") << QPoint(10, kH - 19) << key << true;
+    QTest::newRow("last row") << QPoint(kW - 1, kH - 1) << key << true;
+    QTest::newRow("first column") << QPoint(0, 5) << key << true;
+    QTest::newRow("red one unit off") << QPoint(10, 0) << qRgb(254, 0, 0) << false;
+    QTest::newRow("green one unit off") << QPoint(10, 0) << qRgb(255, 1, 0) << false;
+    QTest::newRow("blue one unit off") << QPoint(10, 0) << qRgb(255, 0, 1) << false;
+}
+
+void tst_FrameSkin::bandRule() {
+    QFETCH(QPoint, pixel);
+    QFETCH(QRgb, colour);
+    QFETCH(bool, cut);
+    QImage skin = Skin();
+    skin.setPixel(pixel, colour);
+    const QRegion region = FrameRegionFromBitmap(skin, skin.size());
+    QCOMPARE(region.contains(pixel), !cut);
+    // Exactly that one pixel (or none) is gone.
+    QRegion expected(0, 0, kW, kH);
+    if (cut) expected -= QRegion(pixel.x(), pixel.y(), 1, 1);
+    QCOMPARE(region, expected);
+}
+
+void tst_FrameSkin::noKeyPixelsGivesRectangle() {
+    QCOMPARE(FrameRegionFromBitmap(Skin(), QSize(kW, kH)), QRegion(0, 0, kW, kH));
+}
+
+void tst_FrameSkin::nullSkinGivesRectangle() {
+    QCOMPARE(FrameRegionFromBitmap(QImage(), QSize(kW, kH)), QRegion(0, 0, kW, kH));
+}
+
+void tst_FrameSkin::cornerCutOutsAndBitmapLargerThanWindow() {
+    // Rounded corners of 3 x 3 key pixels and a key row in the middle, which stays.
+    QImage skin = Skin(kW + 5, kH + 5);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            skin.setPixel(x, y, kFrameColourKey);
+            skin.setPixel(kW - 1 - x, kH - 1 - y, kFrameColourKey);
+        }
+    }
+    for (int x = 0; x < kW; ++x) skin.setPixel(x, kH / 2, kFrameColourKey);
+    // Column W and row H exist in this bitmap; cutting outside the window changes nothing.
+    skin.setPixel(kW, 0, kFrameColourKey);
+    const QRegion region = FrameRegionFromBitmap(skin, QSize(kW, kH));
+    QRegion expected(0, 0, kW, kH);
+    expected -= QRegion(0, 0, 3, 3);
+    expected -= QRegion(kW - 3, kH - 3, 3, 3);
+    QCOMPARE(region, expected);
+}
+
+void tst_FrameSkin::applySetsMaskAndTranslucency() {
+    QImage skin = Skin();
+    skin.setPixel(0, 0, kFrameColourKey);
+    SkinnedDialog dialog(skin);
+    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
+    QVERIFY(!dialog.mask().contains(QPoint(0, 0)));
+    QVERIFY(dialog.mask().contains(QPoint(1, 0)));
+}
+
+void tst_FrameSkin::paintLeavesCutOutsTransparent() {
+    QImage skin = Skin();
+    skin.setPixel(0, 0, kFrameColourKey);
+    skin.setPixel(5, kH / 2, kFrameColourKey);  // between the bands: stays painted
+    SkinnedDialog dialog(skin);
+    // Painted over an opaque ground, as a backing store that was not cleared would be.
+    QImage out(dialog.size(), QImage::Format_ARGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    QVERIFY(PaintFrameBackground(&dialog, painter, skin, QStringLiteral("关于本系统")));
+    painter.end();
+    QCOMPARE(qAlpha(out.pixel(0, 0)), 0);
+    QCOMPARE(out.pixel(1, 0), kFace);
+    QCOMPARE(out.pixel(5, kH / 2), kFrameColourKey);
+    // The caption is drawn in its light yellow somewhere right of x = 30 in the top band.
+    bool captionSeen = false;
+    for (int y = kCaptionTop; y < kCaptionTop + 14; ++y) {
+        for (int x = kCaptionLeft; x < kW; ++x) captionSeen |= out.pixel(x, y) == kCaptionColour;
+    }
+    QVERIFY(captionSeen);
+}
+
+void tst_FrameSkin::paintWithoutSkinDrawsNothing() {
+    QWidget widget;
+    widget.resize(10, 10);
+    QImage out(10, 10, QImage::Format_RGB32);
+    out.fill(Qt::green);
+    QPainter painter(&out);
+    QVERIFY(!PaintFrameBackground(&widget, painter, QImage(), QStringLiteral("x")));
+    painter.end();
+    QCOMPARE(out.pixel(5, 5), QColor(Qt::green).rgb());
+}
+
+void tst_FrameSkin::dragBackgroundMovesWindow() {
+    SkinnedDialog dialog(Skin());
+    dialog.move(100, 100);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint start = dialog.pos();
+    QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    QTest::mouseMove(&dialog, QPoint(40, 35));
+    QTRY_COMPARE(dialog.pos(), start + QPoint(10, 5));
+    QTest::mouseRelease(&dialog, Qt::LeftButton, Qt::NoModifier, dialog.mapFromGlobal(QCursor::pos()));
+    // After the release the window stays where it is when the mouse moves on.
+    const QPoint end = dialog.pos();
+    QTest::mouseMove(&dialog, QPoint(5, 5));
+    QCOMPARE(dialog.pos(), end);
+}
+
+void tst_FrameSkin::clickOnButtonDoesNotMove() {
+    SkinnedDialog dialog(Skin());
+    auto* button = new QPushButton(QStringLiteral("ok"), &dialog);
+    button->setGeometry(10, 25, 30, 15);
+    dialog.move(100, 100);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint start = dialog.pos();
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseMove(button, QPoint(15, 10));
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(15, 10));
+    QCOMPARE(dialog.pos(), start);
+}
+
+QTEST_MAIN(tst_FrameSkin)
+#include "tst_FrameSkin.moc"
