@@ -316,6 +316,10 @@ void Connection::Open(const std::string& connection, const std::string& /*user*/
     sqlite3_db_config(db.get(), SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_limit(db.get(), SQLITE_LIMIT_ATTACHED, 0);
     Check(db.get(), sqlite3_exec(db.get(), "PRAGMA query_only = ON", nullptr, nullptr, nullptr));
+    // Keep the shared lock from the first read until Close: the file is only
+    // read, and each query is then spared the lock, unlock, journal look-up
+    // and header check that would otherwise be system calls.
+    Check(db.get(), sqlite3_exec(db.get(), "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr));
     CheckDatabaseContents(db.get(), path);
     m_impl->db = std::move(db);
 }
