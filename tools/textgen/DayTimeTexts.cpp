@@ -166,12 +166,22 @@ std::string PillarHourText(int dayPillar, int hourPillar) {
     const TenGod sitting = TenGodOf(ds, hidden);
     std::string s = PillarName(dayPillar) + "日" + PillarName(hourPillar) + "时：日柱" +
                     PillarName(dayPillar) + "纳音" + S(NayinName(dayPillar)) + "，" +
-                    S(NayinImage(dayPillar)) + "；时柱" + PillarName(hourPillar) + "纳音" +
-                    S(NayinName(hourPillar)) + "，" + NayinRelation(dayPillar, hourPillar) + "。";
+                    S(NayinImage(dayPillar)) + "；";
+    // The two pillars of one nayin pair (or one pillar twice) share the image.
+    if (NayinName(dayPillar) == NayinName(hourPillar))
+        s += "时柱" + PillarName(hourPillar) + "纳音" + S(NayinName(hourPillar)) +
+             "，与日柱同出一种纳音，气类相投，前后一贯。";
+    else
+        s += "时柱" + PillarName(hourPillar) + "纳音" + S(NayinName(hourPillar)) + "，" +
+             S(NayinImage(hourPillar)) + "。" + NayinRelation(dayPillar, hourPillar) + "。";
     s += "日支" + S(BranchName(db)) + "以" + StemWithElement(hidden) + "为本气，是日主的" +
          S(TenGodName(sitting)) + "，自坐" + S(TenGodName(sitting)) + "者" + S(SittingMeaning(sitting)) +
          "。";
     s += RelationSentence(db, hb);
+    const std::vector<Relation> rel = RelationsOf(db, hb);
+    const ElementRelation nayin = Relate(NayinElement(dayPillar), NayinElement(hourPillar));
+    const bool atEase = nayin != ElementRelation::AControlsB && nayin != ElementRelation::BControlsA;
+    s += S(PillarsClosing(atEase, rel.empty() ? Meeting::Neither : MeetingOf(rel[0].link))) + "。";
     return s;
 }
 

@@ -88,7 +88,41 @@ constexpr std::array<std::string_view, 10> kSitting = {
     "心思深沉，喜好独处思考，宜多与家人交流",           "心地仁厚，容易得到家人与长辈的关爱，内心安稳",
 };
 
+// Closing advice of a day pillar with its hour pillar, by nayin at ease /
+// controlling, then by Meeting (Together, AtOdds, Neither).
+constexpr std::array<std::array<std::string_view, 3>, 2> kClosing = {{
+    {"纳音相得而两支相合，日与时上下相顾，宜顺势而为，把良好的根基用在长远的目标上",
+     "纳音虽然相得，两支却有所不和，外和而内有磨合，宜在顺境中留意细节，以平和之心对待小的波折",
+     "纳音相得而两支平稳，宜守住这份安定，循序渐进，把日常的功夫做足"},
+    {"纳音相制而两支相合，表面有考验，内里有助力，遇到难处不必灰心，转机常在人和",
+     "纳音相制，两支又不和，日时之间多有磨合，宜放慢脚步，凡事多商量、多准备，以耐心换安稳",
+     "纳音相制而两支平和，考验多来自外部，守住本心，稳扎稳打即可"},
+}};
+
 }  // namespace
+
+Meeting MeetingOf(BranchLink firstLink) {
+    switch (firstLink) {
+        case BranchLink::Combine:
+        case BranchLink::HalfTrine:
+        case BranchLink::ArchTrine:
+        case BranchLink::HalfDirection:
+            return Meeting::Together;
+        case BranchLink::SelfPunish:
+        case BranchLink::Clash:
+        case BranchLink::Punish:
+        case BranchLink::Harm:
+        case BranchLink::Break:
+            return Meeting::AtOdds;
+        case BranchLink::Repeat:
+            break;
+    }
+    return Meeting::Neither;
+}
+
+std::string_view PillarsClosing(bool nayinAtEase, Meeting m) {
+    return kClosing[nayinAtEase ? 0 : 1][static_cast<int>(m)];
+}
 
 Strength StrengthOf(Stage s) {
     switch (s) {

@@ -21,6 +21,13 @@ std::string_view NayinImage(int sexagenary);               // "金藏深海，�
 std::string_view SittingMeaning(TenGod g);                 // the day branch's main hidden stem as a god
 std::string_view LinkMeaning(BranchLink l, PunishKind k);  // the relation as the main one
 std::string_view LinkShortName(BranchLink l);              // the relation as a secondary one
-std::string_view LinkShortAdvice(BranchLink l);            // what to do about it, "" when nothing
+std::string_view LinkShortAdvice(BranchLink l);
+// How the day and hour branches meet as a whole: drawn together (合 of any
+// kind), at odds (冲 刑 害 破), or neither (no relation, or the same branch).
+enum class Meeting { Together, AtOdds, Neither };
+Meeting MeetingOf(BranchLink firstLink);
+// The closing advice by whether the two nayin stand at ease (the same element
+// or one generating the other) and how the branches meet.
+std::string_view PillarsClosing(bool nayinAtEase, Meeting m);  // what to do about it, "" when nothing
 
 }  // namespace textgen
