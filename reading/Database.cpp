@@ -209,6 +209,21 @@ public:
     }
 
     Variant Collect(const std::string& columnName) override {
+        try {
+            return CollectValue(columnName);
+        } catch (const std::bad_alloc&) {
+            throw ComError(kE_OUTOFMEMORY, "out of memory reading a value");
+        }
+    }
+
+    void Close() override {
+        CheckOpen();
+        m_open = false;
+        m_row.clear();
+    }
+
+private:
+    Variant CollectValue(const std::string& columnName) const {
         CheckOpen();
         const auto utf8 = platform::GbkToUtf8(columnName);
         const auto it = std::find_if(m_names.begin(), m_names.end(),
@@ -219,13 +234,6 @@ public:
         return ToVariant(m_row[static_cast<std::size_t>(it - m_names.begin())], *it);
     }
 
-    void Close() override {
-        CheckOpen();
-        m_open = false;
-        m_row.clear();
-    }
-
-private:
     void CheckOpen() const {
         if (!m_open) throw ComError(kAdErrObjectClosed, "the row set is closed");
     }
@@ -284,6 +292,41 @@ std::vector<Cell> CopyRow(sqlite3_stmt* stmt) {
     return row;
 }
 
+// Prepares the GBK query `sql`, runs it to its first row and copies that row.
+RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
+    const auto utf8 = platform::GbkToUtf8(sql);
+    if (!utf8) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text is not GBK");
+    const std::string translated = TranslateJetSql(*utf8);
+
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(db, translated.c_str(), static_cast<int>(translated.size() + 1), &raw, &tail);
+    const StatementHandle stmt(raw);
+    Check(db, rc, /*inCommand=*/true);
+    if (!raw) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text holds no statement");
+    for (; tail && *tail; ++tail)
+        if (!std::isspace(static_cast<unsigned char>(*tail)) && *tail != ';')
+            throw ComError(kDB_E_ERRORSINCOMMAND, "characters found after the end of the statement");
+    if (sqlite3_bind_parameter_count(raw) > 0)
+        throw ComError(kDB_E_PARAMNOTOPTIONAL, "the query has parameters and no values were given");
+    CheckStatementKind(translated);
+    if (!sqlite3_stmt_readonly(raw)) throw ComError(kE_FAIL, "the database is read-only");
+
+    const int step = sqlite3_step(raw);
+    Check(db, step);
+    std::vector<std::string> names;
+    const int count = sqlite3_column_count(raw);
+    for (int i = 0; i < count; ++i) {
+        const char* name = sqlite3_column_name(raw, i);
+        if (!name) throw ComError(kE_OUTOFMEMORY, "out of memory reading column names");
+        names.emplace_back(name);
+    }
+    std::vector<Cell> row;
+    if (step == SQLITE_ROW) row = CopyRow(raw);
+    return std::make_unique<SqliteRecordset>(std::move(names), std::move(row), step != SQLITE_ROW);
+}
+
 }  // namespace
 
 struct Connection::Impl {
@@ -340,43 +383,14 @@ RecordsetPtr Connection::Execute(const std::string& sql, Variant* recordsAffecte
     if (options != kOptionUnspecified && commandType != adCmdText && commandType != kCmdUnknown)
         throw ComError(kE_INVALIDARG, "only query texts can be executed");
 
-    std::string translated;
+    RecordsetPtr recordset;
     try {
-        const auto utf8 = platform::GbkToUtf8(sql);
-        if (!utf8) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text is not GBK");
-        translated = TranslateJetSql(*utf8);
+        recordset = QueryFirstRow(db, sql);
     } catch (const std::bad_alloc&) {
-        throw ComError(kE_OUTOFMEMORY, "out of memory preparing the query");
+        throw ComError(kE_OUTOFMEMORY, "out of memory running the query");
     }
-
-    sqlite3_stmt* raw = nullptr;
-    const char* tail = nullptr;
-    const int rc =
-        sqlite3_prepare_v2(db, translated.c_str(), static_cast<int>(translated.size() + 1), &raw, &tail);
-    const StatementHandle stmt(raw);
-    Check(db, rc, /*inCommand=*/true);
-    if (!raw) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text holds no statement");
-    for (; tail && *tail; ++tail)
-        if (!std::isspace(static_cast<unsigned char>(*tail)) && *tail != ';')
-            throw ComError(kDB_E_ERRORSINCOMMAND, "characters found after the end of the statement");
-    if (sqlite3_bind_parameter_count(raw) > 0)
-        throw ComError(kDB_E_PARAMNOTOPTIONAL, "the query has parameters and no values were given");
-    CheckStatementKind(translated);
-    if (!sqlite3_stmt_readonly(raw)) throw ComError(kE_FAIL, "the database is read-only");
-
-    const int step = sqlite3_step(raw);
-    Check(db, step);
-    std::vector<std::string> names;
-    const int count = sqlite3_column_count(raw);
-    for (int i = 0; i < count; ++i) {
-        const char* name = sqlite3_column_name(raw, i);
-        if (!name) throw ComError(kE_OUTOFMEMORY, "out of memory reading column names");
-        names.emplace_back(name);
-    }
-    std::vector<Cell> row;
-    if (step == SQLITE_ROW) row = CopyRow(raw);
     if (recordsAffected) *recordsAffected = Variant::FromInt32(kRecordsAffectedUnknown);
-    return std::make_unique<SqliteRecordset>(std::move(names), std::move(row), step != SQLITE_ROW);
+    return recordset;
 }
 
 RecordsetPtr RunQuery(Connection* connection, const std::string& sql) {

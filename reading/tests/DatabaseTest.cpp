@@ -23,7 +23,9 @@ constexpr const char kRowsSql[] =
     "INSERT INTO bazi1 VALUES (42, '4142'), (43, NULL);"
     "INSERT INTO bazi2 VALUES ('甲', '丙寅', 'S1'), ('甲子', '丙寅', 'P1');"
     "INSERT INTO bazi3 VALUES ('甲子', '海中金');"
-    "INSERT INTO bazi4 VALUES ('正月', 'M1'), ('二月', 'M2');";
+    "INSERT INTO bazi4 VALUES ('正月', 'M1'), ('二月', 'M2');"
+    "INSERT INTO bazi5 VALUES ('初二', '好😀'), ('初三', x'00FF');"
+    "INSERT INTO bazi0 VALUES ('廿二', 5000000000);";
 
 std::string QueryText(const RecordsetPtr& rs, const std::string& column) {
     return platform::Utf8(rs->Collect(column).ToText());
@@ -65,7 +67,7 @@ TEST_F(DatabaseTest, AnswersTheReadingsQueries) {
 TEST_F(DatabaseTest, EmptyAnswersAndNulls) {
     EXPECT_TRUE(Query(R"(select * from bazi0 where type = "乙丑")")->IsEOF());
     EXPECT_TRUE(Query("select * from bazi1 where Amount = 7")->IsEOF());
-    EXPECT_TRUE(Query("select * from bazi5 where day = \"初一\"")->IsEOF());  // an empty table
+    EXPECT_TRUE(Query("select * from bazi6 where time = \"子时\"")->IsEOF());  // an empty table
     EXPECT_TRUE(Query(R"(select * from bazi0 where type = "正月")")->Collect("amount").IsNull());
     EXPECT_TRUE(Query("select * from bazi1 where Amount = 43")->Collect("meaning").IsNull());
 }
@@ -101,6 +103,17 @@ TEST_F(DatabaseTest, ValuesConvertByTheirValue) {
     EXPECT_EQ(weight("冬月").ToInt32(), 10);  // 9.5 rounds half to even
     EXPECT_EQ(RaisedCode([&] { weight("廿一").ToInt32(); }), kDISP_E_TYPEMISMATCH);
     EXPECT_EQ(weight("甲子").ToText(), "12");
+}
+
+TEST_F(DatabaseTest, ValuesWithoutAFormInTheProgram) {
+    // Text that GBK cannot hold, binary data, an integer wider than 32 bits.
+    EXPECT_EQ(RaisedCode([&] { Query(R"(select * from bazi5 where day = "初二")")->Collect("meaning"); }),
+              kInvalidData);
+    EXPECT_EQ(RaisedCode([&] { Query(R"(select * from bazi5 where day = "初三")")->Collect("meaning"); }),
+              kDISP_E_TYPEMISMATCH);
+    const Variant wide = Query(R"(select * from bazi0 where type = "廿二")")->Collect("amount");
+    EXPECT_EQ(wide.ToText(), "5000000000");
+    EXPECT_EQ(RaisedCode([&] { wide.ToInt32(); }), kDISP_E_OVERFLOW);
 }
 
 TEST_F(DatabaseTest, QueryFailuresRaiseTheProvidersCodes) {
