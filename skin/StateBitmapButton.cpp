@@ -54,6 +54,10 @@ bool IsOpaque(const QImage& mask, int x, int y, QRgb key) {
 CStateBitmapButton::CStateBitmapButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
     m_textColour = SysColor(palette(), SysColour::BtnText);
+    // Every way a radio button gets checked (click, space, SetCheck) ends here.
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on && m_kind == Radio) UncheckGroupMembers();
+    });
 }
 
 void CStateBitmapButton::PreSubclassWindow(unsigned templateStyle) {
@@ -232,11 +236,6 @@ void CStateBitmapButton::nextCheckState() {
         case Push:
             break;
     }
-}
-
-void CStateBitmapButton::checkStateSet() {
-    QAbstractButton::checkStateSet();
-    if (m_kind == Radio && isChecked()) UncheckGroupMembers();
 }
 
 void CStateBitmapButton::paintEvent(QPaintEvent* event) {

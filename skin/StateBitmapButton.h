@@ -68,7 +68,6 @@ public:
 protected:
     bool hitButton(const QPoint& pos) const override;
     void nextCheckState() override;
-    void checkStateSet() override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

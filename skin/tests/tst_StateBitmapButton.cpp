@@ -1,0 +1,357 @@
+// Mask runs, kinds, pictures by state, press tracking, hover, check and radio groups.
+#include <QButtonGroup>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include "skin/StateBitmapButton.h"
+
+namespace {
+
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kGreen = 0xFF00FF00;
+constexpr QRgb kBlue = 0xFF0000FF;
+
+// A mask from rows of '#' (opaque black) and '.' (white), top row first.
+QImage Mask(const QStringList& rows) {
+    QImage image(int(rows.front().size()), int(rows.size()), QImage::Format_RGB32);
+    for (int y = 0; y < rows.size(); ++y) {
+        for (int x = 0; x < rows[y].size(); ++x) image.setPixel(x, y, rows[y][x] == u'#' ? kBlack : kWhite);
+    }
+    return image;
+}
+
+QImage Solid(QSize size, QRgb colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QImage Grab(QWidget& w) {
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A parent with buttons of 20 x 10 whose mask leaves the left-most column out.
+struct Panel {
+    QWidget widget;
+    Panel() { widget.resize(200, 60); }
+    CStateBitmapButton* Add(CStateBitmapButton::Kind kind, int x) {
+        auto* b = new CStateBitmapButton(&widget);
+        b->move(x, 10);
+        b->SetButtonKind(kind);
+        QStringList rows(10, QStringLiteral(".") + QString(19, u'#'));
+        b->SetBitmapImages(Solid({20, 10}, kRed), Solid({20, 10}, kGreen), QImage(), QImage(), QImage(),
+                           Mask(rows), 0, 0, 0);
+        return b;
+    }
+    bool Show() {
+        widget.show();
+        return QTest::qWaitForWindowActive(&widget);
+    }
+};
+
+}  // namespace
+
+class tst_StateBitmapButton : public QObject {
+    Q_OBJECT
+
+private slots:
+    void maskRuns_data();
+    void maskRuns();
+    void regionIsUnionOfRuns();
+    void kindFromStyle_data();
+    void kindFromStyle();
+    void naturalModeTakesMaskSize();
+    void stretchModeKeepsSize();
+    void composeThroughMask();
+    void pictureByState();
+    void disabledWithoutPictureShowsNormal();
+    void pressMoveOutAndBack();
+    void clickOutsideMaskIsIgnored();
+    void pushIgnoresCheck();
+    void checkToggles();
+    void spaceToggles();
+    void radioGroupSiblings();
+    void radioButtonGroup();
+    void doubleClickIsTwoPresses();
+    void hoverEnterLeave();
+    void tooltip();
+};
+
+void tst_StateBitmapButton::maskRuns_data() {
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QList<QRect>>("runs");
+    QTest::newRow("white right-most column after a run")
+        << QStringList{"##."} << QList<QRect>{QRect(0, 0, 2, 1)};
+    QTest::newRow("single black pixel in the last column, next row unaffected")
+        << QStringList{"...", "..#"} << QList<QRect>{QRect(2, 1, 1, 1)};
+    QTest::newRow("bottom row first, runs split by white")
+        << QStringList{"#.#", "###"} << QList<QRect>{QRect(0, 1, 3, 1), QRect(0, 0, 1, 1), QRect(2, 0, 1, 1)};
+    QTest::newRow("all white") << QStringList{"...", "..."} << QList<QRect>{};
+    QTest::newRow("runs never continue into the next row")
+        << QStringList{"..#", "#.."} << QList<QRect>{QRect(0, 1, 1, 1), QRect(2, 0, 1, 1)};
+}
+
+void tst_StateBitmapButton::maskRuns() {
+    QFETCH(QStringList, rows);
+    QFETCH(QList<QRect>, runs);
+    const std::vector<QRect> got = CStateBitmapButton::MaskRuns(Mask(rows));
+    QCOMPARE(QList<QRect>(got.begin(), got.end()), runs);
+}
+
+void tst_StateBitmapButton::regionIsUnionOfRuns() {
+    const QImage mask = Mask({".##.", "####", ".##."});
+    const QRegion region = CStateBitmapButton::RegionFromMaskBitmap(mask);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) QCOMPARE(region.contains(QPoint(x, y)), mask.pixel(x, y) == kBlack);
+    }
+    QVERIFY(CStateBitmapButton::RegionFromMaskBitmap(QImage()).isEmpty());
+    // A grey pixel is not the key, so it is opaque.
+    QImage grey = mask;
+    grey.setPixel(0, 0, qRgb(254, 255, 255));
+    QVERIFY(CStateBitmapButton::RegionFromMaskBitmap(grey).contains(QPoint(0, 0)));
+}
+
+void tst_StateBitmapButton::kindFromStyle_data() {
+    QTest::addColumn<unsigned>("style");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("BS_PUSHBUTTON") << 0x00u << int(CStateBitmapButton::Push);
+    QTest::newRow("BS_DEFPUSHBUTTON") << 0x01u << int(CStateBitmapButton::Push);
+    QTest::newRow("BS_CHECKBOX") << 0x02u << int(CStateBitmapButton::Push);
+    QTest::newRow("BS_AUTOCHECKBOX") << 0x03u << int(CStateBitmapButton::Check);
+    QTest::newRow("BS_RADIOBUTTON") << 0x04u << int(CStateBitmapButton::Push);
+    QTest::newRow("BS_AUTORADIOBUTTON") << 0x09u << int(CStateBitmapButton::Radio);
+    QTest::newRow("auto check box with WS_TABSTOP") << 0x00010003u << int(CStateBitmapButton::Check);
+    QTest::newRow("auto radio with WS_GROUP") << 0x00020009u << int(CStateBitmapButton::Radio);
+}
+
+void tst_StateBitmapButton::kindFromStyle() {
+    QFETCH(unsigned, style);
+    QFETCH(int, kind);
+    CStateBitmapButton button;
+    button.PreSubclassWindow(style);
+    QCOMPARE(int(button.ButtonKind()), kind);
+    QCOMPARE(button.isCheckable(), kind != CStateBitmapButton::Push);
+}
+
+void tst_StateBitmapButton::naturalModeTakesMaskSize() {
+    QWidget parent;
+    CStateBitmapButton button(&parent);
+    button.setGeometry(30, 40, 82, 18);
+    button.SetBitmapImages(Solid({11, 10}, kRed), Solid({11, 10}, kGreen), {}, {}, {},
+                           Mask(QStringList(10, QString(11, u'#'))), 0, 0, 0);
+    QCOMPARE(button.geometry(), QRect(30, 40, 11, 10));
+}
+
+void tst_StateBitmapButton::stretchModeKeepsSize() {
+    QWidget parent;
+    CStateBitmapButton button(&parent);
+    button.setGeometry(30, 40, 82, 18);
+    button.SetBitmapImages(Solid({11, 10}, kRed), {}, {}, {}, {}, Mask(QStringList(10, QString(11, u'#'))), 1,
+                           0, 0);
+    QCOMPARE(button.geometry(), QRect(30, 40, 82, 18));
+    // Out-of-range modes are clamped.
+    button.SetBitmapImages(Solid({11, 10}, kRed), {}, {}, {}, {}, {}, 7, 0, 0);
+    QCOMPARE(button.DrawModeValue(), 2);
+    button.SetBitmapImages(Solid({11, 10}, kRed), {}, {}, {}, {}, {}, -3, 0, 0);
+    QCOMPARE(button.DrawModeValue(), 0);
+}
+
+void tst_StateBitmapButton::composeThroughMask() {
+    const QImage picture = Solid({2, 2}, kRed);
+    const QImage mask = Mask({"#.", ".#"});
+    const QImage natural = CStateBitmapButton::ComposePicture(picture, mask, {2, 2}, 0);
+    QCOMPARE(natural.pixel(0, 0), kRed);
+    QCOMPARE(qAlpha(natural.pixel(1, 0)), 0);
+    QCOMPARE(natural.pixel(1, 1), kRed);
+    // Stretched, the mask is stretched with the picture.
+    const QImage stretched = CStateBitmapButton::ComposePicture(picture, mask, {4, 4}, 1);
+    QCOMPARE(stretched.pixel(1, 1), kRed);
+    QCOMPARE(qAlpha(stretched.pixel(3, 0)), 0);
+    QCOMPARE(stretched.pixel(3, 3), kRed);
+    // Tiled, the mask is not used.
+    const QImage tiled = CStateBitmapButton::ComposePicture(picture, mask, {5, 3}, 2);
+    QCOMPARE(tiled.pixel(1, 0), kRed);
+    QCOMPARE(tiled.pixel(4, 2), kRed);
+}
+
+void tst_StateBitmapButton::pictureByState() {
+    CStateBitmapButton button;
+    const QSize size(8, 8);
+    button.SetBitmapImages(Solid(size, kRed), Solid(size, kGreen), Solid(size, kBlue), Solid(size, kBlack),
+                           Solid(size, kWhite), QImage(), 0, 0, 0);
+    button.resize(size);
+    QCOMPARE(Grab(button).pixel(4, 4), kRed);
+    button.setDown(true);
+    QCOMPARE(Grab(button).pixel(4, 4), kGreen);
+    button.setDown(false);
+    button.SetButtonKind(CStateBitmapButton::Check);
+    button.SetCheck(true);
+    QCOMPARE(Grab(button).pixel(4, 4), kGreen);  // checked shows the pressed picture
+    button.SetCheck(false);
+    button.setEnabled(false);
+    QCOMPARE(Grab(button).pixel(4, 4), kBlack);
+}
+
+void tst_StateBitmapButton::disabledWithoutPictureShowsNormal() {
+    CStateBitmapButton button;
+    button.SetBitmapImages(Solid({8, 8}, kRed), Solid({8, 8}, kGreen), {}, {}, {}, {}, 0, 0, 0);
+    button.resize(8, 8);
+    button.setEnabled(false);
+    QCOMPARE(Grab(button).pixel(4, 4), kRed);
+    // No picture at all: the button face colour.
+    CStateBitmapButton bare;
+    bare.resize(8, 8);
+    QCOMPARE(Grab(bare).pixel(4, 4), bare.palette().color(QPalette::Button).rgb());
+}
+
+void tst_StateBitmapButton::pressMoveOutAndBack() {
+    Panel panel;
+    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    QSignalSpy clicks(b, &QAbstractButton::clicked);
+    QVERIFY(panel.Show());
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 5));
+    QVERIFY(b->isDown());
+    QTest::mouseMove(b, QPoint(40, 5));  // out
+    QVERIFY(!b->isDown());
+    QCOMPARE(Grab(*b).pixel(10, 5), kRed);
+    QTest::mouseMove(b, QPoint(12, 5));  // back in
+    QVERIFY(b->isDown());
+    QCOMPARE(Grab(*b).pixel(10, 5), kGreen);
+    QTest::mouseMove(b, QPoint(40, 5));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(40, 5));
+    QCOMPARE(clicks.count(), 0);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 5));
+    QCOMPARE(clicks.count(), 1);
+}
+
+void tst_StateBitmapButton::clickOutsideMaskIsIgnored() {
+    Panel panel;
+    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    QSignalSpy clicks(b, &QAbstractButton::clicked);
+    QVERIFY(panel.Show());
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(0, 5));  // the white column
+    QCOMPARE(clicks.count(), 0);
+}
+
+void tst_StateBitmapButton::pushIgnoresCheck() {
+    CStateBitmapButton button;
+    button.SetCheck(true);
+    QVERIFY(!button.GetCheck());
+    button.click();
+    QVERIFY(!button.GetCheck());
+}
+
+void tst_StateBitmapButton::checkToggles() {
+    Panel panel;
+    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Check, 10);
+    QVERIFY(panel.Show());
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 5));
+    QVERIFY(b->GetCheck());
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 5));
+    QVERIFY(!b->GetCheck());
+    // Released outside: no toggle.
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseMove(b, QPoint(50, 5));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(50, 5));
+    QVERIFY(!b->GetCheck());
+}
+
+void tst_StateBitmapButton::spaceToggles() {
+    Panel panel;
+    CStateBitmapButton* check = panel.Add(CStateBitmapButton::Check, 10);
+    CStateBitmapButton* radio = panel.Add(CStateBitmapButton::Radio, 40);
+    QVERIFY(panel.Show());
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key_Space);
+    QVERIFY(check->GetCheck());
+    QTest::keyClick(check, Qt::Key_Space);
+    QVERIFY(!check->GetCheck());
+    radio->setFocus();
+    QTest::keyClick(radio, Qt::Key_Space);
+    QTest::keyClick(radio, Qt::Key_Space);
+    QVERIFY(radio->GetCheck());  // a radio button is checked, never toggled off
+}
+
+void tst_StateBitmapButton::radioGroupSiblings() {
+    Panel panel;
+    CStateBitmapButton* a = panel.Add(CStateBitmapButton::Radio, 10);
+    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Radio, 40);
+    CStateBitmapButton* check = panel.Add(CStateBitmapButton::Check, 70);
+    QWidget other(&panel.widget);  // a radio button under another parent is another group
+    auto* elsewhere = new CStateBitmapButton(&other);
+    elsewhere->SetButtonKind(CStateBitmapButton::Radio);
+    QVERIFY(panel.Show());
+    elsewhere->SetCheck(true);
+    check->SetCheck(true);
+    a->SetCheck(true);
+    QVERIFY(a->GetCheck());
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 5));
+    QVERIFY(b->GetCheck());
+    QVERIFY(!a->GetCheck());
+    QVERIFY(check->GetCheck());
+    QVERIFY(elsewhere->GetCheck());
+}
+
+void tst_StateBitmapButton::radioButtonGroup() {
+    Panel panel;
+    CStateBitmapButton* a = panel.Add(CStateBitmapButton::Radio, 10);
+    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Radio, 40);
+    CStateBitmapButton* c = panel.Add(CStateBitmapButton::Radio, 70);
+    QButtonGroup group;
+    group.setExclusive(false);
+    group.addButton(a);
+    group.addButton(b);
+    a->SetCheck(true);
+    c->SetCheck(true);  // not in the group
+    b->SetCheck(true);
+    QVERIFY(!a->GetCheck());
+    QVERIFY(c->GetCheck());
+    QCOMPARE(b->RadioGroupMembers().size(), size_t(1));
+}
+
+void tst_StateBitmapButton::doubleClickIsTwoPresses() {
+    Panel panel;
+    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    QSignalSpy presses(b, &QAbstractButton::pressed);
+    QSignalSpy clicks(b, &QAbstractButton::clicked);
+    QVERIFY(panel.Show());
+    QTest::mouseDClick(panel.widget.windowHandle(), Qt::LeftButton, {},
+                       b->geometry().topLeft() + QPoint(10, 5));
+    QCOMPARE(presses.count(), 2);
+    QCOMPARE(clicks.count(), 2);
+}
+
+void tst_StateBitmapButton::hoverEnterLeave() {
+    Panel panel;
+    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    b->SetBitmapImages(Solid({20, 10}, kRed), Solid({20, 10}, kGreen), Solid({20, 10}, kBlue), {}, {}, {}, 0,
+                       0, 0);
+    QVERIFY(panel.Show());
+    QTest::mouseMove(&panel.widget, QPoint(150, 40));
+    QVERIFY(!b->IsHovering());
+    QTest::mouseMove(&panel.widget, b->geometry().center());
+    QTRY_VERIFY(b->IsHovering());
+    QCOMPARE(Grab(*b).pixel(5, 5), kBlue);
+    // A press ends the hover look; the pressed picture shows.
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!b->IsHovering());
+    QCOMPARE(Grab(*b).pixel(5, 5), kGreen);
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(&panel.widget, QPoint(150, 40));
+    QTRY_VERIFY(!b->IsHovering());
+    QCOMPARE(Grab(*b).pixel(5, 5), kRed);
+}
+
+void tst_StateBitmapButton::tooltip() {
+    CStateBitmapButton button;
+    button.SetTooltipText(QStringLiteral("关闭"));
+    QCOMPARE(button.toolTip(), QStringLiteral("关闭"));
+    button.SetTooltipText(QStringLiteral("最小化"));
+    QCOMPARE(button.toolTip(), QStringLiteral("最小化"));
+}
+
+QTEST_MAIN(tst_StateBitmapButton)
+#include "tst_StateBitmapButton.moc"
