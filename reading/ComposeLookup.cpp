@@ -5,7 +5,8 @@
 #include "DecodeText.h"
 
 std::int32_t LookupWeight(Connection* connection, const std::string& name) {
-    const RecordsetPtr rows = RunQuery(connection, "select * from bazi0 where type = \"" + name + "\"");
+    const RecordsetPtr rows =
+        RunQuery(connection, FormatGbk("select * from bazi0 where type = \"%s\"", name.c_str()));
     std::int32_t weight = 0;
     if (!rows->IsEOF()) {
         const Variant amount = rows->Collect("amount");

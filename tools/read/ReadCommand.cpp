@@ -120,7 +120,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
                    std::ostream& out, std::ostream& err) {
     const ParseResult parsed = ParseReadArguments(args);
     if (!parsed.arguments) {
-        err << "karvuto-read: " << parsed.error << "\n" << ReadUsage();
+        err << "karvuto-read: " << parsed.error << "\nTry 'karvuto-read --help'.\n";
         return kExitBadArguments;
     }
     const ReadArguments& a = *parsed.arguments;
