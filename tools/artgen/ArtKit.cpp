@@ -199,7 +199,8 @@ void DrawSeal(QPainter& p, const QRectF& box, const QString& characters) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(box.adjusted(2.5, 2.5, -2.5, -2.5));
     const int n = int(characters.size());
-    const int columns = n > 1 ? 2 : 1;
+    // Two characters stand one above the other; four fill two columns.
+    const int columns = n > 2 ? 2 : 1;
     const int rows = (n + columns - 1) / columns;
     const QRectF inner = box.adjusted(4, 4, -4, -4);
     const double cw = inner.width() / columns;

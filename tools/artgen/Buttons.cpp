@@ -84,16 +84,26 @@ QImage PaintCommandButton(bool pressed) {
     p.setPen(QPen(pressed ? QColor(150, 110, 60, 160) : QColor(255, 250, 236, 200), 1.0));
     p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h - 3), kCommandButtonRadius - 1.5, kCommandButtonRadius - 1.5);
 
-    // A small cloud-head (如意) ornament at each end, outside the caption's width.
-    p.setPen(QPen(pressed ? QColor(124, 78, 36) : kBronze, 1.0));
+    // A small lozenge between two short rules at each end, outside the caption's width.
+    const double cy = h / 2.0 + (pressed ? 0.5 : 0);
+    const QColor ornament = pressed ? QColor(124, 78, 36) : kBronze;
     for (bool right : {false, true}) {
-        const double cx = right ? w - 8.5 : 8.5;
-        const double cy = h / 2.0 + (pressed ? 0.5 : 0);
-        QPainterPath ruyi;
-        ruyi.moveTo(cx, cy + 3);
-        ruyi.cubicTo(cx - 4.5, cy + 1, cx - 3.5, cy - 4, cx, cy - 2);
-        ruyi.cubicTo(cx + 3.5, cy - 4, cx + 4.5, cy + 1, cx, cy + 3);
-        p.drawPath(ruyi);
+        const double cx = (right ? w - 9.5 : 9.5) + (pressed ? 0.5 : 0);
+        QPainterPath lozenge;
+        lozenge.moveTo(cx, cy - 3);
+        lozenge.lineTo(cx + 3, cy);
+        lozenge.lineTo(cx, cy + 3);
+        lozenge.lineTo(cx - 3, cy);
+        lozenge.closeSubpath();
+        p.setPen(QPen(ornament, 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(lozenge);
+        p.setPen(Qt::NoPen);
+        p.setBrush(ornament);
+        p.drawEllipse(QPointF(cx, cy), 0.9, 0.9);
+        p.setPen(QPen(ornament, 1.0));
+        p.drawLine(QPointF(cx - 6, cy), QPointF(cx - 4, cy));
+        p.drawLine(QPointF(cx + 4, cy), QPointF(cx + 6, cy));
     }
     p.end();
     ConformToMask(image, PaintCommandButtonMask());

@@ -101,9 +101,11 @@ Body MakeBody() {
                                     {350, 412},
                                     {440, 422},
                                     {516, 372},
-                                    {542, 292},
-                                    {576, 226},
-                                    {618, 196}},
+                                    {542, 296},
+                                    {562, 240},
+                                    {592, 210},
+                                    {618, 218},
+                                    {618, 242}},
                                    24);
     std::vector<double> acc(spine.size(), 0);
     for (size_t i = 1; i < spine.size(); ++i)
@@ -235,33 +237,41 @@ void DrawTailFlame(Pencil& pen, const Body& b) {
     const QPointF end = b.at[tip];
     const QPointF d = b.along[tip];
     const QPointF n = b.back[tip];
-    // Five tongues of fire fanning out from the tail's last stretch.
-    for (int k = 0; k < 5; ++k) {
-        const double spread = -44 + k * 22;
-        const size_t i = b.Index(0.93 + k * 0.012);
-        const QPointF root = b.at[i];
-        const QPointF dir = Unit(Rotate(d, spread));
-        const double len = 34 + 10 * std::sin(k * 1.7);
-        const QPointF tipPt = end + dir * len;
-        DrawFlame(pen, root, root + dir * len * 0.4 + n * 8, tipPt - Rotate(dir, 40) * len * 0.3, tipPt, 9);
+    // Tongues of flame along both sides of the tail's last stretch, trailing past
+    // its tip, and one flame continuing the tip itself.
+    for (int k = 0; k < 6; ++k) {
+        const double side = k % 2 ? -1 : 1;
+        const size_t i = b.Index(0.86 + k * 0.024);
+        const QPointF root = b.Edge(i, side * 0.7);
+        const QPointF dir = Unit(b.back[i] * side + b.along[i] * 1.3);
+        const double len = 22 + k * 4;
+        const QPointF tipPt = root + dir * len;
+        DrawFlame(pen, root, root + dir * len * 0.45 + b.back[i] * side * 6,
+                  tipPt - Rotate(dir, side * 50) * len * 0.3, tipPt, 10);
     }
+    const QPointF tipDir = d;
+    DrawFlame(pen, end - d * 4, end + tipDir * 14 + n * 8, end + tipDir * 28 - n * 6,
+              end + tipDir * 42 + n * 4, 9);
 }
 
 struct Leg {
     double u;             // where it joins the body
+    double side;          // -1: from the belly, +1: from the back
     QPointF knee, ankle;  // offsets from the hip
     double toeTurn;       // direction of the toes, degrees from the shin
     bool near;
 };
 
+constexpr double kLegWidth = 34;  // thickness of a leg at the hip
+
 void DrawLeg(Pencil& pen, const Body& b, const Leg& leg) {
     const size_t i = b.Index(leg.u);
-    const double w = b.width[i];
-    const QPointF hip = b.Edge(i, -0.3);
+    const double w = kLegWidth;
+    const QPointF hip = b.Edge(i, 0.3 * leg.side);
     const QPointF knee = hip + leg.knee;
     const QPointF ankle = hip + leg.ankle;
     const Polyline centre = Through({hip, knee, ankle}, 14);
-    const Polyline shape = Tapered(centre, w * 0.62, w * 0.28);
+    const Polyline shape = Tapered(centre, w * 1.0, w * 0.46);
 
     // Flame-like tufts at the elbow, swept away from the foot.
     const QPointF shin = Unit(ankle - knee);
@@ -288,21 +298,30 @@ void DrawLeg(Pencil& pen, const Body& b, const Leg& leg) {
         pen.Stroke(arc, 1.3, 0.55);
     }
 
-    // The foot: four toes fanned out, each ending in a hooked claw.
+    // The foot: a palm and four toes fanned out from it, each ending in a claw
+    // hooked towards the palm, as in a grip.
     const QPointF foot = Unit(Rotate(shin, leg.toeTurn));
+    const QPointF palm = ankle + foot * (w * 0.12);
+    Polyline pad;
+    for (int k = 0; k <= 24; ++k)
+        pad.push_back(palm + QPointF(std::cos(k * M_PI / 12), std::sin(k * M_PI / 12)) * (w * 0.26));
+    pen.Cover(pad);
+    pen.Stroke(pad, 2.2, 1.0, false);
     for (int k = 0; k < 4; ++k) {
-        const QPointF dir = Unit(Rotate(foot, -48 + k * 32));
-        const QPointF base = ankle + Perp(foot) * ((k - 1.5) * w * 0.07);
-        const QPointF joint = base + dir * (w * 0.32);
-        const Polyline toe = Tapered({base, joint}, w * 0.18, w * 0.13);
+        const QPointF dir = Unit(Rotate(foot, -54 + k * 36));
+        const QPointF base = palm + dir * (w * 0.18);
+        const QPointF joint = base + dir * (w * (k == 0 ? 0.4 : 0.55));
+        const Polyline toe =
+            Tapered(Through({base, (base + joint) / 2 + Perp(dir) * 1.5, joint}, 6), w * 0.26, w * 0.2);
         pen.Cover(toe);
-        pen.Loop(toe, 1.8, 0.95);
-        const QPointF bend = Unit(Rotate(dir, k < 2 ? 60 : -60));
-        const QPointF clawTip = joint + dir * (w * 0.2) + bend * (w * 0.16);
-        const Polyline claw = Tapered(
-            Bezier(joint, joint + dir * (w * 0.12), clawTip - bend * (w * 0.06), clawTip, 10), w * 0.12, 0.4);
+        pen.Loop(toe, 2.0, 0.95);
+        const QPointF bend = Unit(Rotate(dir, 75));
+        const QPointF clawTip = joint + dir * (w * 0.32) + bend * (w * 0.3);
+        const Polyline claw = Tapered(Bezier(joint, joint + dir * (w * 0.2),
+                                             clawTip - bend * (w * 0.12) + dir * (w * 0.06), clawTip, 12),
+                                      w * 0.2, 0.5);
         pen.Cover(claw);
-        pen.Loop(claw, 1.8, 1.0);
+        pen.Loop(claw, 2.0, 1.0);
     }
 }
 
@@ -311,14 +330,14 @@ void DrawHead(Pencil& pen, const QTransform& m) {
     auto M = [&](const Polyline& line) { return Mapped(m, line); };
 
     // Mane behind the head: long flame-like locks streaming back.
-    const QPointF roots[] = {{6, -26}, {-2, -12}, {-4, 2}, {0, 16}, {8, 26}};
-    const QPointF tips[] = {{-58, -58}, {-76, -34}, {-84, -8}, {-72, 22}, {-50, 44}};
+    const QPointF roots[] = {{6, -24}, {-2, -10}, {-4, 4}, {2, 18}, {10, 28}};
+    const QPointF tips[] = {{-48, -50}, {-64, -28}, {-70, -2}, {-60, 26}, {-38, 46}};
     for (int k = 0; k < 5; ++k) {
         const QPointF r = m.map(roots[k]);
         const QPointF t = m.map(tips[k]);
         const QPointF mid = (r + t) / 2;
-        const QPointF side = Perp(Unit(t - r)) * 9.0;
-        DrawFlame(pen, r, mid + side, mid - side, t, 13);
+        const QPointF side = Perp(Unit(t - r)) * 12.0;
+        DrawFlame(pen, r, mid + side, mid - side, t, 14);
     }
 
     // Antler horns rising back from the brow, each with two tines.
@@ -342,8 +361,8 @@ void DrawHead(Pencil& pen, const QTransform& m) {
             pen.Stroke(M({c + n, c - n}), 1.1, 0.6);
         }
     };
-    horn({36, -36}, {-40, -86}, {-4, -90}, {-28, -104}, 11);
-    horn({24, -34}, {-56, -70}, {-22, -82}, {-46, -92}, 9);
+    horn({22, -34}, {-66, -66}, {-30, -84}, {-52, -90}, 9);
+    horn({38, -37}, {-46, -96}, {-8, -104}, {-30, -116}, 11);
 
     // The head's outline: cranium, brow, snout and nose, the upper jaw, the open
     // lower jaw and the throat.
@@ -405,8 +424,9 @@ void DrawHead(Pencil& pen, const QTransform& m) {
     // Two long whiskers from the upper lip, one sweeping up, one down.
     Polyline w1 = Bezier({112, -14}, {140, -36}, {154, -66}, {132, -88}, 24);
     Append(w1, Bezier({132, -88}, {118, -102}, {132, -114}, {146, -106}, 12));
-    Polyline w2 = Bezier({108, -6}, {136, 10}, {156, 34}, {146, 62}, 24);
-    Append(w2, Bezier({146, 62}, {140, 78}, {154, 88}, {162, 78}, 12));
+    Polyline w2 = Bezier({108, -6}, {132, 14}, {112, 44}, {84, 54}, 24);
+    Append(w2, Bezier({84, 54}, {56, 64}, {40, 84}, {52, 100}, 16));
+    Append(w2, Bezier({52, 100}, {58, 108}, {68, 104}, {64, 96}, 8));
     pen.Stroke(M(w1), 2.2, 0.9);
     pen.Stroke(M(w2), 2.2, 0.9);
 }
@@ -438,14 +458,17 @@ QImage PaintDragon(int width, int height) {
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(canvas.width() / kCanvasWidth, canvas.height() / kCanvasHeight);
-    Pencil pen(p, 1975);
+    // Lines thicken as the picture shrinks: a 160-pixel picture needs about twice the
+    // weight of the 640-pixel design canvas.
+    const double weight = std::clamp(1.0 + (640.0 - width) / 480.0 * 0.9, 1.0, 1.9);
+    Pencil pen(p, 1975, weight);
 
     const Body body = MakeBody();
     const Leg legs[] = {
-        {0.15, {30, 40}, {58, 66}, -20, false},  // far fore leg, reaching back
-        {0.72, {40, 34}, {70, 40}, -30, false},  // far hind leg
-        {0.07, {-26, 46}, {-62, 58}, 30, true},  // near fore leg, grasping forward
-        {0.56, {-38, 34}, {-62, 58}, 24, true},  // near hind leg
+        {0.21, +1, {14, -52}, {-20, -84}, -30, false},  // far fore leg, raised over the back
+        {0.70, -1, {28, 30}, {62, 40}, -40, false},     // far hind leg
+        {0.15, -1, {-4, 56}, {-40, 90}, 50, true},      // near fore leg, grasping forward
+        {0.55, -1, {-34, 30}, {-60, 50}, 30, true},     // near hind leg
     };
 
     DrawCloud(pen, {560, 96}, 15, true);

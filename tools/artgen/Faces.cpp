@@ -73,7 +73,7 @@ QImage PaintMainFace() {
     DrawCloudScroll(p, QPointF(600, 140), 9, false, kOliveLine, 1.3);
     DrawCloudScroll(p, QPointF(760, 60), 8, true, kOliveLine, 1.3);
     DrawBagua(p, QPointF(680, 98), 56, kLacquerDark, QColor(232, 238, 196));
-    DrawSeal(p, QRectF(752, 112, 30, 30), QStringLiteral("命鉴"));
+    DrawSeal(p, QRectF(758, 104, 24, 44), QStringLiteral("命鉴"));
 
     // The tab above the report area and the report area's frame.
     const PixelRect report = kMainFaceReportArea;
@@ -143,7 +143,7 @@ QImage PaintAboutFace() {
     DrawCloudScroll(p, QPointF(368, 198), 9, true, kOliveLine, 1.2);
     DrawCloudScroll(p, QPointF(46, 62), 7, false, kOliveShade, 1.2);
     DrawCloudScroll(p, QPointF(374, 62), 7, true, kOliveShade, 1.2);
-    DrawSeal(p, QRectF(352, 96, 34, 34), QStringLiteral("星衡"));
+    DrawSeal(p, QRectF(358, 90, 26, 46), QStringLiteral("星衡"));
     DrawBagua(p, QPointF(52, 112), 22, kLacquerDark, QColor(232, 238, 196));
 
     PaintWindowOutline(p, w, h);
@@ -175,20 +175,23 @@ QImage PaintSplash() {
     p.drawRect(QRectF(10.5, 10.5, w - 21, h - 21));
 
     // The dragon on the left, the title on the right.
-    const QImage dragon = PaintDragon(224, 168);
-    p.drawImage(QPointF(14, 50), dragon);
+    // Multiplied, so the drawing's white paper takes the splash's paper tone.
+    const QImage dragon = PaintDragon(208, 156);
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    p.drawImage(QPointF(18, 58), dragon);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-    p.setFont(SongFont(44, true));
-    DrawEngravedText(p, QRectF(220, 40, 190, 60), QStringLiteral("星衡命鉴"), kInk, QColor(200, 184, 150));
+    p.setFont(SongFont(38, true));
+    DrawEngravedText(p, QRectF(232, 42, 178, 56), QStringLiteral("星衡命鉴"), kInk, QColor(200, 184, 150));
     p.setFont(SongFont(15));
     p.setPen(kLacquer);
-    p.drawText(QRectF(220, 100, 190, 22), Qt::AlignCenter, QStringLiteral("八字论命 · 四柱推演"));
+    p.drawText(QRectF(232, 100, 178, 22), Qt::AlignCenter, QStringLiteral("八字论命 · 四柱推演"));
     p.setPen(QPen(kGold, 1));
-    p.drawLine(QPointF(240, 128.5), QPointF(390, 128.5));
-    p.setFont(SansFont(12));
+    p.drawLine(QPointF(250, 128.5), QPointF(392, 128.5));
+    p.setFont(SansFont(11));
     p.setPen(kInk);
-    p.drawText(QRectF(220, 134, 190, 18), Qt::AlignCenter, QStringLiteral("个人星衡命鉴 简体中文版 Ver1.0"));
-    DrawSeal(p, QRectF(296, 162, 38, 38), QStringLiteral("弈澜"));
+    p.drawText(QRectF(232, 134, 178, 18), Qt::AlignCenter, QStringLiteral("个人星衡命鉴 简体中文版 Ver1.0"));
+    DrawSeal(p, QRectF(308, 162, 26, 44), QStringLiteral("弈澜"));
 
     DrawCloudScroll(p, QPointF(60, 44), 8, false, kBronze, 1.2);
     DrawCloudScroll(p, QPointF(384, 214), 8, true, kBronze, 1.2);

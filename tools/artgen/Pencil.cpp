@@ -48,6 +48,7 @@ Polyline Through(const Polyline& points, int n) {
 
 void Pencil::Stroke(const Polyline& line, double width, double darkness, bool taper) {
     if (line.size() < 2) return;
+    width *= weight_;
     // Total length, for the taper at both ends.
     std::vector<double> at(line.size(), 0.0);
     for (size_t i = 1; i < line.size(); ++i) at[i] = at[i - 1] + Length(line[i] - line[i - 1]);

@@ -20,7 +20,9 @@ Polyline Through(const Polyline& points, int n = 16);
 
 class Pencil {
 public:
-    explicit Pencil(QPainter& painter, unsigned seed = 8) : p_(painter), rng_(seed) {}
+    // weight thickens every line; small pictures need heavier lines to stay legible.
+    explicit Pencil(QPainter& painter, unsigned seed = 8, double weight = 1.0)
+        : p_(painter), rng_(seed), weight_(weight) {}
 
     // One line of the given width (pixels of the canvas) and darkness 0..1.
     void Stroke(const Polyline& line, double width, double darkness = 1.0, bool taper = true);
@@ -37,6 +39,7 @@ public:
 private:
     QPainter& p_;
     std::mt19937 rng_;
+    double weight_;
 };
 
 }  // namespace art

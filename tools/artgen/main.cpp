@@ -31,34 +31,46 @@ bool SaveBitmap(const QDir& dir, int id, const QImage& image) {
     return Save(stored, dir.filePath(QString::number(id) + ".bmp"), "bmp");
 }
 
-// The title-bar and command buttons, each state next to its mask, enlarged 6 times.
+// What a masked button shows on its background: the picture where the mask is black.
+QImage ThroughMask(const QImage& picture, const QImage& mask, const QColor& background) {
+    QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            if (mask.pixel(x, y) == art::kMaskWhite.rgb()) out.setPixel(x, y, background.rgb());
+    return out;
+}
+
+// The command buttons on the panel and the title-bar buttons on the title band, as
+// they appear through their masks, with a caption where the button draws one;
+// enlarged 4 times.
 QImage ButtonSheet() {
     using namespace art;
-    const QImage pictures[] = {
-        PaintCommandButton(false),
-        PaintCommandButton(true),
-        PaintCommandButtonMask(),
-        PaintTitleButton(TitleGlyph::About, false),
-        PaintTitleButton(TitleGlyph::About, true),
-        PaintTitleButton(TitleGlyph::Minimise, false),
-        PaintTitleButton(TitleGlyph::Minimise, true),
-        PaintTitleButton(TitleGlyph::Close, false),
-        PaintTitleButton(TitleGlyph::Close, true),
-        PaintTitleButtonMask(),
-    };
-    const int scale = 6;
-    QImage sheet(3 * 90 * scale, 2 * 24 * scale, QImage::Format_RGB32);
+    const int scale = 4;
+    QImage sheet(2 * 96 * scale, 3 * 24 * scale, QImage::Format_RGB32);
     sheet.fill(kPanelGreen);
     QPainter p(&sheet);
-    int i = 0;
-    for (const QImage& picture : pictures) {
-        const int row = i < 3 ? 0 : 1;
-        const int column = i < 3 ? i : i - 3;
-        const int x = row == 0 ? column * 90 * scale + 4 * scale : column * 18 * scale + 4 * scale;
-        p.drawImage(QRect(x, row * 24 * scale + 3 * scale, picture.width() * scale, picture.height() * scale),
-                    picture.convertToFormat(QImage::Format_RGB32));
-        ++i;
+    p.fillRect(QRect(0, 2 * 24 * scale, sheet.width(), 24 * scale), kLacquer);
+    const QImage commandMask = PaintCommandButtonMask();
+    for (bool pressed : {false, true}) {
+        QImage button = ThroughMask(PaintCommandButton(pressed), commandMask, kPanelGreen);
+        QPainter text(&button);
+        text.setFont(SongFont(12));
+        text.setPen(Qt::black);
+        text.drawText(QRectF(pressed ? 1 : 0, pressed ? 1 : 0, button.width(), button.height()),
+                      Qt::AlignCenter, QStringLiteral("八字论命"));
+        text.end();
+        p.drawImage(QRect((pressed ? 96 : 6) * scale, 3 * scale, 82 * scale, 18 * scale), button);
+        p.drawImage(QRect((pressed ? 96 : 6) * scale, 27 * scale, 82 * scale, 18 * scale),
+                    ThroughMask(PaintCommandButton(pressed), commandMask, kPanelGreen));
     }
+    const QImage titleMask = PaintTitleButtonMask();
+    int x = 6;
+    for (TitleGlyph glyph : {TitleGlyph::About, TitleGlyph::Minimise, TitleGlyph::Close})
+        for (bool pressed : {false, true}) {
+            p.drawImage(QRect(x * scale, 53 * scale, 11 * scale, 10 * scale),
+                        ThroughMask(PaintTitleButton(glyph, pressed), titleMask, kLacquer));
+            x += pressed ? 22 : 15;
+        }
     return sheet;
 }
 
