@@ -165,8 +165,13 @@ QString FallbackCommandLine(const QString& command, const QString& target) {
 std::optional<QStringList> SplitExecLine(const QString& exec) {
     QStringList arguments;
     QString current;
-    bool inArgument = false;
+    bool hadQuotes = false;  // an explicit "" is an empty argument; a lone dropped code is none
     bool quoted = false;
+    auto finish = [&] {
+        if (!current.isEmpty() || hadQuotes) arguments << current;
+        current.clear();
+        hadQuotes = false;
+    };
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec[i];
         if (quoted) {
@@ -181,14 +186,10 @@ std::optional<QStringList> SplitExecLine(const QString& exec) {
             continue;
         }
         if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) {
-            if (inArgument) arguments << current;
-            current.clear();
-            inArgument = false;
-            continue;
-        }
-        inArgument = true;
-        if (c == QLatin1Char('"')) {
+            finish();
+        } else if (c == QLatin1Char('"')) {
             quoted = true;
+            hadQuotes = true;
         } else if (c == QLatin1Char('%') && i + 1 < exec.size()) {
             const QChar code = exec[++i];
             if (code == QLatin1Char('%')) {
@@ -202,7 +203,7 @@ std::optional<QStringList> SplitExecLine(const QString& exec) {
         }
     }
     if (quoted) return std::nullopt;
-    if (inArgument && !current.isEmpty()) arguments << current;
+    finish();
     return arguments;
 }
 
