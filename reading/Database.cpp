@@ -13,7 +13,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -48,15 +47,20 @@ struct StatementFinalizer {
 };
 using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
+// Character classes of the ASCII query and path texts, independent of the
+// locale the program runs in.
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsAsciiSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
 }
 
 // The HRESULT for an SQLite result code. `inCommand` marks the preparation of
@@ -99,7 +103,8 @@ std::string ReadOnlyUri(const std::string& path) {
     std::string uri = "file:";
     for (const char ch : path) {
         const auto c = static_cast<unsigned char>(ch);
-        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+        if (IsAsciiLetter(ch) || IsAsciiDigit(ch) || c == '-' || c == '.' || c == '_' || c == '~' ||
+            c == '/') {
             uri += ch;
         } else {
             uri += '%';
@@ -168,7 +173,7 @@ void CheckDatabaseContents(sqlite3* db, const std::string& path) {
         for (std::string_view wanted : {table.keys[0], table.keys[1], table.readColumn}) {
             if (wanted.empty()) continue;
             if (std::none_of(columns.begin(), columns.end(),
-                             [&](const std::string& c) { return EqualsNoCase(c, wanted); }))
+                             [&](const std::string& c) { return EqualsIgnoringAsciiCase(c, wanted); }))
                 throw ComError(kInvalidData, path + ": table " + std::string(table.name) +
                                                  " lacks the column " + std::string(wanted));
         }
@@ -179,13 +184,13 @@ void CheckDatabaseContents(sqlite3* db, const std::string& path) {
 // anything else (PRAGMA, ATTACH, VACUUM ...) is not Jet SQL at all.
 void CheckStatementKind(std::string_view sql) {
     std::size_t i = 0;
-    while (i < sql.size() && (std::isspace(static_cast<unsigned char>(sql[i])) || sql[i] == '(')) ++i;
+    while (i < sql.size() && (IsAsciiSpace(sql[i]) || sql[i] == '(')) ++i;
     std::size_t end = i;
-    while (end < sql.size() && std::isalpha(static_cast<unsigned char>(sql[end]))) ++end;
+    while (end < sql.size() && IsAsciiLetter(sql[end])) ++end;
     const std::string_view word = sql.substr(i, end - i);
-    if (EqualsNoCase(word, "select")) return;
+    if (EqualsIgnoringAsciiCase(word, "select")) return;
     for (std::string_view writer : {"delete", "insert", "update", "create", "drop", "alter"})
-        if (EqualsNoCase(word, writer)) throw ComError(kE_FAIL, "the database is read-only");
+        if (EqualsIgnoringAsciiCase(word, writer)) throw ComError(kE_FAIL, "the database is read-only");
     throw ComError(kDB_E_ERRORSINCOMMAND, "not a query: " + std::string(word));
 }
 
@@ -226,8 +231,9 @@ private:
     Variant CollectValue(const std::string& columnName) const {
         CheckOpen();
         const auto utf8 = platform::GbkToUtf8(columnName);
-        const auto it = std::find_if(m_names.begin(), m_names.end(),
-                                     [&](const std::string& n) { return utf8 && EqualsNoCase(n, *utf8); });
+        const auto it = std::find_if(m_names.begin(), m_names.end(), [&](const std::string& n) {
+            return utf8 && EqualsIgnoringAsciiCase(n, *utf8);
+        });
         if (it == m_names.end())
             throw ComError(kAdErrItemNotFound, "the row set has no column " + utf8.value_or("(not GBK)"));
         if (m_eof) throw ComError(kAdErrNoCurrentRecord, "the row set has no current row");
@@ -306,7 +312,7 @@ RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
     Check(db, rc, /*inCommand=*/true);
     if (!raw) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text holds no statement");
     for (; tail && *tail; ++tail)
-        if (!std::isspace(static_cast<unsigned char>(*tail)) && *tail != ';')
+        if (!IsAsciiSpace(*tail) && *tail != ';')
             throw ComError(kDB_E_ERRORSINCOMMAND, "characters found after the end of the statement");
     if (sqlite3_bind_parameter_count(raw) > 0)
         throw ComError(kDB_E_PARAMNOTOPTIONAL, "the query has parameters and no values were given");

@@ -1,10 +1,8 @@
 // Connection string parsing: keyword=value pairs, see the header for the rules.
 #include "SqlConnectionString.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "ComError.h"
+#include "SqlDialect.h"
 
 namespace {
 
@@ -20,13 +18,6 @@ std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
     return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 [[noreturn]] void Malformed(const std::string& why) {
@@ -72,7 +63,7 @@ ConnectionStringParts ParseConnectionString(std::string_view text) {
             if (v < text.size() && text[v] != ';')
                 Malformed("text after the quoted value of \"" + std::string(key) + "\"");
             i = v + 1;
-        } else if (EqualsNoCase(key, kDataSourceKey)) {
+        } else if (EqualsIgnoringAsciiCase(key, kDataSourceKey)) {
             value = std::string(text.substr(v));  // a path: everything to the end
             i = text.size();
         } else {
@@ -80,9 +71,9 @@ ConnectionStringParts ParseConnectionString(std::string_view text) {
             value = std::string(Trim(text.substr(v, stop == std::string_view::npos ? text.npos : stop - v)));
             i = (stop == std::string_view::npos) ? text.size() : stop + 1;
         }
-        if (EqualsNoCase(key, kProviderKey)) {
+        if (EqualsIgnoringAsciiCase(key, kProviderKey)) {
             parts.provider = std::move(value);
-        } else if (EqualsNoCase(key, kDataSourceKey)) {
+        } else if (EqualsIgnoringAsciiCase(key, kDataSourceKey)) {
             parts.dataSource = std::move(value);
         }
         // Other keywords (User ID, Password, Mode, ...) do not concern a
@@ -92,5 +83,5 @@ ConnectionStringParts ParseConnectionString(std::string_view text) {
 }
 
 bool IsJetProvider(std::string_view provider) {
-    return EqualsNoCase(Trim(provider), kJetProvider);
+    return EqualsIgnoringAsciiCase(Trim(provider), kJetProvider);
 }

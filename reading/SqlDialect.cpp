@@ -54,3 +54,11 @@ std::string TranslateJetSql(std::string_view utf8) {
     }
     return out;
 }
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept {
+    const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (fold(a[i]) != fold(b[i])) return false;
+    return true;
+}

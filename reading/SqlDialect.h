@@ -12,3 +12,7 @@
 // literals, bracketed names and everything else pass through unchanged.
 // Throws ComError(kDB_E_ERRORSINCOMMAND) for a literal left open.
 std::string TranslateJetSql(std::string_view utf8);
+
+// Names (tables, columns, keywords) compare without regard to ASCII case, as
+// Jet compares them; bytes outside ASCII compare exactly, whatever the locale.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept;
