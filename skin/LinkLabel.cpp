@@ -181,7 +181,10 @@ void CLinkLabel::paintEvent(QPaintEvent* event) {
     painter.setFont(font());
     painter.setPen(CurrentTextColour());
     int flags = static_cast<int>(alignment()) | Qt::TextShowMnemonic;
-    flags |= wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    // Wrap only a text that does not fit on one line: a label fitted to its text is
+    // exactly as wide as the text, and wrapping would push its last character away.
+    const bool fits = QFontMetrics(font()).horizontalAdvance(text()) <= contentsRect().width();
+    flags |= (wordWrap() && !fits) ? Qt::TextWordWrap : Qt::TextSingleLine;
     painter.drawText(contentsRect(), flags, text());
 }
 
