@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 
 #include "Database.h"
@@ -251,17 +252,25 @@ TEST(DbBuilder, ShippedWeightsCoverEveryName) {
     // The traditional range: 二两一钱 to 七两一钱.
     EXPECT_EQ(lightest, 21);
     EXPECT_EQ(heaviest, 71);
-    // Spot checks against the traditional table.
-    const std::pair<const char*, int> spots[] = {{"甲子", 12}, {"癸亥", 7},  {"三月", 18}, {"冬月", 9},
-                                                 {"十一", 9},  {"二十", 15}, {"初五", 16}, {"亥时", 6}};
-    for (const auto& [name, weight] : spots) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(RunQuery(&connection,
-                           platform::Gbk(std::string("select * from bazi0 where type = \"") + name + "\""))
-                      ->Collect("amount")
-                      .ToInt32(),
-                  weight);
+    // Every weight as the fact tables give it.
+    int checked = 0;
+    for (const char* facts :
+         {"weights_year.tsv", "weights_month.tsv", "weights_day.tsv", "weights_hour.tsv"}) {
+        std::ifstream in(std::string(KARVUTO_DB_DATA_DIR) + "/facts/" + facts);
+        ASSERT_TRUE(in) << facts;
+        std::string name;
+        int weight = 0;
+        while (in >> name >> weight) {
+            SCOPED_TRACE(name);
+            ++checked;
+            EXPECT_EQ(
+                RunQuery(&connection, platform::Gbk("select * from bazi0 where type = \"" + name + "\""))
+                    ->Collect("amount")
+                    .ToInt32(),
+                weight);
+        }
     }
+    EXPECT_EQ(checked, 114);
 }
 
 }  // namespace

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
 #include "DbKeys.h"
 
 using namespace dbkeys;
@@ -24,6 +29,36 @@ TEST(DbKeys, HourPillarsFollowTheFiveRatRule) {
     // Each day stem has 12 hour pillars, all of them stem-branch pairs.
     for (int stem = 0; stem < 10; ++stem)
         for (int branch = 0; branch < 12; ++branch) EXPECT_TRUE(IsStemBranchPair(HourPillar(stem, branch)));
+}
+
+// The rows of a fact table in the repository (header row dropped).
+std::vector<std::vector<std::string>> FactRows(const std::string& name) {
+    std::ifstream in(std::string(KARVUTO_DB_DATA_DIR) + "/facts/" + name);
+    std::vector<std::vector<std::string>> rows;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::vector<std::string> cells;
+        std::stringstream cellStream(line);
+        for (std::string cell; std::getline(cellStream, cell, '\t');) cells.push_back(cell);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+TEST(DbKeys, EveryHourPillarOfTheFactTable) {
+    auto rows = FactRows("hour_pillars.tsv");  // day stem, hour name, hour pillar
+    ASSERT_EQ(rows.size(), 121u);
+    rows.erase(rows.begin());
+    const auto hours = NamesOf(NameKind::Hour);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row[0] + row[1]);
+        ASSERT_EQ(row.size(), 3u);
+        const auto stem = StemIndex(row[0]);
+        ASSERT_TRUE(stem.has_value());
+        const auto branch = std::find(hours.begin(), hours.end(), row[1]) - hours.begin();
+        ASSERT_LT(branch, 12);
+        EXPECT_EQ(HourPillar(*stem, static_cast<int>(branch)), row[2]);
+    }
 }
 
 TEST(DbKeys, NameSets) {
