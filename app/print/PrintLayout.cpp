@@ -25,11 +25,6 @@ int MulDivRounded(int number, int numerator, int denominator) {
     return static_cast<int>(rounded);
 }
 
-// The Song-style face that stands for "新宋体".
-QStringList PrintFamilies() {
-    return {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")};
-}
-
 }  // namespace
 
 QRect EdgeRect(int left, int top, int right, int bottom) {
