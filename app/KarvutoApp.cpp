@@ -1,1 +1,121 @@
 #include "KarvutoApp.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPalette>
+#include <QSettings>
+#include <cstdio>
+#include <vector>
+
+#include "ComError.h"
+#include "InstanceChecker.h"
+#include "KarvutoDlg.h"
+#include "MessageBox.h"
+
+CKarvutoApp& theApp() {
+    static CKarvutoApp app;
+    return app;
+}
+
+void CKarvutoApp::SetDialogColors() {
+    const QColor background(kDialogBackground[0], kDialogBackground[1], kDialogBackground[2]);
+    const QColor text(kDialogText[0], kDialogText[1], kDialogText[2]);
+    QPalette palette = QApplication::palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, background);
+        palette.setColor(group, QPalette::WindowText, text);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, background);
+    QApplication::setPalette(palette);
+}
+
+std::string CKarvutoApp::DatabasePathIn(const std::string& exeDirectory) {
+    std::string dir = exeDirectory;
+    while (dir.size() > 1 && dir.back() == '/') {
+        dir.pop_back();
+    }
+    if (dir == "/") {
+        return std::string("/") + kDatabaseFileName;
+    }
+    return dir + "/" + kDatabaseFileName;
+}
+
+bool CKarvutoApp::InitInstance() {
+    SetDialogColors();
+
+    // The database beside the executable, found from its real location.
+    std::string exeDir = m_options.databaseDirectory;
+    if (exeDir.empty()) {
+        exeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    m_szDbPath = DatabasePathIn(exeDir);
+
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kVendorKey));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    QSettings settings;  // the profile the framework keeps; the program itself stores nothing
+
+    // The guard is named after the executable, as the instance block was.
+    const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    CInstanceChecker checker(exeName, m_options.runtimeDirectory);
+    if (checker.IsPreviousInstanceRunning()) {
+        checker.ActivatePreviousInstance();
+        return false;
+    }
+
+    if (!OpenDatabase()) {
+        return false;
+    }
+
+    {
+        CKarvutoDlg dlg(nullptr, m_options.splashMilliseconds);
+        m_pMainWnd = &dlg;
+        dlg.exec();
+        m_pMainWnd = nullptr;
+    }
+    return false;
+}
+
+int CKarvutoApp::ExitInstance() {
+    CloseDatabase();
+    return 0;
+}
+
+bool CKarvutoApp::OpenDatabase() {
+    m_pConnection.reset();
+    try {
+        m_pConnection = std::make_unique<Connection>();
+    } catch (...) {
+        // No connection object: the program runs on, and readings report the
+        // missing connection.
+        return true;
+    }
+    const int needed = std::snprintf(nullptr, 0, kConnectionStringFormat, m_szDbPath.c_str());
+    std::vector<char> connection(static_cast<std::size_t>(needed) + 1);
+    std::snprintf(connection.data(), connection.size(), kConnectionStringFormat, m_szDbPath.c_str());
+    try {
+        m_pConnection->Open(connection.data(), "", "", 0);
+    } catch (const ComError& e) {
+        ShowMessageBox(nullptr, QString::fromUtf8(kOpenFailedFormat) + FromGbk(e.ErrorText()),
+                       QString::fromLatin1(kApplicationName));
+        return false;
+    }
+    return true;
+}
+
+void CKarvutoApp::CloseDatabase() {
+    if (!m_pConnection) {
+        return;
+    }
+    try {
+        if (m_pConnection->State() != adStateClosed) {
+            m_pConnection->Close();
+        }
+    } catch (const ComError&) {
+        // Nothing is written to the database, so a failing close loses nothing.
+    }
+    m_pConnection.reset();
+}

@@ -1,1 +1,57 @@
+// CKarvutoApp: the application object. Start-up makes the program a
+// single-instance program, gives every dialog its colours, opens the
+// interpretation database beside the executable and runs the main form as
+// the only main loop; shutdown closes the database.
 #pragma once
+
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "BirthRecord.h"
+#include "Database.h"
+
+class QWidget;
+
+// The dialogs' colours: blue text on the panels' light green.
+inline constexpr unsigned kDialogBackground[3] = {191, 215, 107};
+inline constexpr unsigned kDialogText[3] = {0, 0, 255};
+inline constexpr char kVendorKey[] = "Yilanfang";
+inline constexpr char kApplicationName[] = "Karvuto";
+inline constexpr int kSplashMilliseconds = 3000;
+inline constexpr char kOpenFailedFormat[] = "连接数据库失败!\r\n错误信息:";  // + the error's text
+
+// What start-up takes from its surroundings; tests point it elsewhere.
+struct StartupOptions {
+    std::string databaseDirectory;  // empty: the running executable's directory
+    QString runtimeDirectory;       // of the single-instance guard; empty: the user's
+    int splashMilliseconds = kSplashMilliseconds;
+};
+
+class CKarvutoApp {
+public:
+    // The start-up sequence; always false, so there is no second main loop.
+    bool InitInstance();
+    // Shutdown: closes the database; returns the exit code.
+    int ExitInstance();
+
+    // Creates and opens the connection on m_szDbPath. False (after the
+    // message) when the open fails; true also when no connection object could
+    // be made, since the program then runs on without one.
+    bool OpenDatabase();
+    void CloseDatabase();
+
+    // Sets the program-wide dialog colours and the dialog font.
+    static void SetDialogColors();
+    // The database path beside the executable that lies in `exeDirectory`.
+    static std::string DatabasePathIn(const std::string& exeDirectory);
+
+    BirthRecord m_birth{};
+    std::unique_ptr<Connection> m_pConnection;
+    std::string m_szDbPath;  // the file system's bytes
+
+    StartupOptions m_options;
+    QWidget* m_pMainWnd = nullptr;
+};
+
+CKarvutoApp& theApp();

@@ -1,1 +1,310 @@
 #include "KarvutoDlg.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "Clock.h"
+#include "GbkCodec.h"
+#include "HelpDlg.h"
+#include "InstanceChecker.h"
+#include "KarvutoApp.h"
+#include "MessageBox.h"
+#include "NameEdit.h"
+#include "print/AboutDlg.h"
+#include "print/SplashWnd.h"
+#include "skin/FrameSkin.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/StateBitmapButton.h"
+
+namespace {
+
+constexpr int kIconBitmap = 128;
+
+// The image buttons of the form: place, tooltip, pictures, initial state.
+struct ImageButton {
+    int id;
+    int x, y, width, height;
+    const char* tooltip;
+    int normal, down, mask;
+    bool enabled;
+};
+constexpr ImageButton kImageButtons[] = {
+    {IDC_CLOSE, 784, 6, 11, 10, "关闭", 249, 250, 246, true},
+    {IDC_MINIMIZE, 769, 6, 11, 10, "最小化", 247, 248, 246, true},
+    {IDC_ABOUT, 6, 6, 11, 10, "关于", 244, 245, 246, true},
+    {IDC_READING, 460, 35, 82, 18, "命理分析", 232, 233, 236, true},
+    {IDC_PREVIEW, 460, 60, 82, 18, "打印预览", 232, 233, 236, false},
+    {IDC_PRINT, 460, 85, 82, 18, "打印", 232, 233, 236, false},
+    {IDC_HELP, 460, 135, 82, 18, "系统帮助", 232, 233, 236, true},
+};
+
+// The report view's final place and the calendar-kind and sex items.
+constexpr int kReportRect[4] = {10, 170, 780, 386};  // x, y, width, height
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+void AddNumberItems(QComboBox* combo, int first, int last, const char* format) {
+    for (int v = first; v <= last; ++v) {
+        char text[8];
+        std::snprintf(text, sizeof text, format, v);
+        combo->addItem(QString::fromLatin1(text), v);
+    }
+}
+
+int SelectedData(const QComboBox* combo) {
+    const int index = combo->currentIndex();
+    return index < 0 ? 0 : combo->itemData(index).toInt();
+}
+
+}  // namespace
+
+CKarvutoDlg::CKarvutoDlg(QWidget* parent, int splashMilliseconds) : QDialog(parent), m_reportView(this) {
+    OnInitDialog(splashMilliseconds);
+}
+
+CKarvutoDlg::~CKarvutoDlg() = default;
+
+void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
+    const res::DialogTemplate& form = *res::FindDialogTemplate(res::IDD_KARVUTO_DIALOG);
+    m_controls =
+        BuildDialogControls(this, form, [](const res::ControlTemplate& c, QWidget* parent) -> QWidget* {
+            if (c.id == IDC_NAME) {
+                return new CNameEdit(parent);
+            }
+            if (c.cls == res::ControlClass::Button && (c.style & 0xF) == res::BS_PUSHBUTTON) {
+                auto* button = new CStateBitmapButton(parent);
+                button->PreSubclassWindow(c.style);
+                button->setText(QString::fromUtf8(c.text));
+                return button;
+            }
+            return nullptr;
+        });
+    m_pNameEdit = m_controls.ItemAs<CNameEdit>(IDC_NAME);
+    m_pLeapBox = m_controls.ItemAs<QCheckBox>(IDC_LEAP);
+    m_pDayCombo = m_controls.ItemAs<QComboBox>(IDC_DAY);
+    m_pMonthCombo = m_controls.ItemAs<QComboBox>(IDC_MONTH);
+    m_pCalendarKindCombo = m_controls.ItemAs<QComboBox>(IDC_CALENDAR_KIND);
+    m_pHourCombo = m_controls.ItemAs<QComboBox>(IDC_HOUR);
+    m_pSexCombo = m_controls.ItemAs<QComboBox>(IDC_SEX);
+    m_pYearCombo = m_controls.ItemAs<QComboBox>(IDC_YEAR);
+    m_pPrintButton = m_controls.ItemAs<CStateBitmapButton>(IDC_PRINT);
+    m_pPreviewButton = m_controls.ItemAs<CStateBitmapButton>(IDC_PREVIEW);
+    m_pReadingButton = m_controls.ItemAs<CStateBitmapButton>(IDC_READING);
+    m_pHelpButton = m_controls.ItemAs<CStateBitmapButton>(IDC_HELP);
+    m_pMinimizeButton = m_controls.ItemAs<CStateBitmapButton>(IDC_MINIMIZE);
+    m_pCloseButton = m_controls.ItemAs<CStateBitmapButton>(IDC_CLOSE);
+    m_pAboutButton = m_controls.ItemAs<CStateBitmapButton>(IDC_ABOUT);
+
+    // A frameless window has no system menu: the About item of string 101
+    // goes into the context menu of the title band.
+    const QString aboutItem = QString::fromUtf8(res::LoadResourceString(res::IDS_ABOUTBOX));
+    if (!aboutItem.isEmpty()) {
+        m_pTitleMenu = new QMenu(this);
+        m_pTitleMenu->addSeparator();
+        m_pTitleMenu->addAction(aboutItem, this, [this] { OnAbout(); });
+    }
+
+    const QImage icon = LoadBitmapResource(kIconBitmap);
+    if (!icon.isNull()) {
+        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    }
+
+    if (splashMilliseconds > 0) {
+        CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, splashMilliseconds);
+    }
+
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint);
+    setFixedSize(kFormWidth, kFormHeight);
+    setWindowTitle(Text(kFormTitle));
+    ApplyFrameRegion(this, LoadBitmapResource(kMainFaceBitmap));
+
+    SetUpImageButtons();
+
+    if (m_reportView.CreateReportView(IDC_REPORT, this)) {
+        m_reportView.setGeometry(kReportRect[0], kReportRect[1], kReportRect[2], kReportRect[3]);
+        m_reportView.SetScrollSizes();
+    }
+
+    FillCombos();
+    UpdateCalendarPanel();
+    UpdateData(false);
+
+    connect(m_pCalendarKindCombo, &QComboBox::currentIndexChanged, this, &CKarvutoDlg::OnCalendarKindChange);
+    connect(m_pReadingButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnReading);
+    connect(m_pPreviewButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnPreview);
+    connect(m_pPrintButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnPrint);
+    connect(m_pHelpButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnHelp);
+    connect(m_pMinimizeButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnMinimize);
+    connect(m_pCloseButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnClose);
+    connect(m_pAboutButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnAbout);
+
+    CInstanceChecker::RecordMainWindow(this);
+    m_pNameEdit->setFocus();
+}
+
+void CKarvutoDlg::SetUpImageButtons() {
+    for (const ImageButton& b : kImageButtons) {
+        auto* button = m_controls.ItemAs<CStateBitmapButton>(b.id);
+        if (!button) {
+            continue;
+        }
+        button->setGeometry(b.x, b.y, b.width, b.height);
+        button->SetTooltipText(Text(b.tooltip));
+        button->SetBitmaps(b.normal, b.down, 0, 0, 0, b.mask, 0, 0, 0);
+        button->setEnabled(b.enabled);
+    }
+}
+
+void CKarvutoDlg::FillCombos() {
+    m_pSexCombo->addItem(Text("男"), 0);
+    m_pSexCombo->addItem(Text("女"), 1);
+    m_pSexCombo->setCurrentIndex(0);
+
+    m_pCalendarKindCombo->addItem(Text("按阳历日期"), kGregorianCalendar);
+    m_pCalendarKindCombo->addItem(Text("按阴历日期"), kLunarCalendar);
+    m_pCalendarKindCombo->setCurrentIndex(0);
+
+    m_pLeapBox->setEnabled(false);
+    m_bLeap = false;
+
+    AddNumberItems(m_pYearCombo, kFirstYear, kLastYear, "%04d");
+    m_pYearCombo->setCurrentIndex(kDefaultYear - kFirstYear);
+    AddNumberItems(m_pMonthCombo, 1, 12, "%02d");
+    m_pMonthCombo->setCurrentIndex(0);
+    AddNumberItems(m_pDayCombo, 1, 31, "%02d");
+    m_pDayCombo->setCurrentIndex(0);
+    AddNumberItems(m_pHourCombo, 0, 23, "%02d");
+    m_pHourCombo->setCurrentIndex(0);
+}
+
+void CKarvutoDlg::UpdateCalendarPanel() {
+    // The user's own clock, the same one the reading's time line uses.
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    char line[64];
+    std::snprintf(line, sizeof line, "%04d年%02d月%02d日 ", today.wYear, today.wMonth, today.wDay);
+    m_strSolarToday = QString::fromUtf8(line) + FromGbk(m_calendar.GetWeekdayName(today.wDayOfWeek));
+    SYSTEMTIME lunar;
+    int leap = 0;
+    if (m_calendar.SolarToLunar(today, lunar, leap)) {
+        m_strLunarToday = FromGbk(m_calendar.FormatLunarDate(lunar, leap));
+    } else {
+        m_strLunarToday = Text(kInvalidTodayText);
+    }
+}
+
+void CKarvutoDlg::UpdateData(bool saveAndValidate) {
+    auto* solar = m_controls.ItemAs<QLabel>(IDC_SOLAR_TODAY);
+    auto* lunar = m_controls.ItemAs<QLabel>(IDC_LUNAR_TODAY);
+    if (saveAndValidate) {
+        m_strName = m_pNameEdit->GbkText();
+        m_bLeap = m_pLeapBox->isChecked();
+        m_strSolarToday = solar->text();
+        m_strLunarToday = lunar->text();
+        return;
+    }
+    solar->setText(m_strSolarToday);
+    lunar->setText(m_strLunarToday);
+    m_pNameEdit->setText(FromGbk(m_strName));
+    m_pLeapBox->setChecked(m_bLeap);
+}
+
+void CKarvutoDlg::OnReading() {
+    CKarvutoApp& app = theApp();
+    app.m_birth = BirthRecord{};
+    UpdateData(true);
+    if (m_strName.empty()) {
+        ShowMessageBox(this, Text(kEmptyNameMessage), Text(kMessageCaption));
+        m_pNameEdit->setFocus();
+        return;
+    }
+    app.m_birth.year = SelectedData(m_pYearCombo);
+    app.m_birth.month = SelectedData(m_pMonthCombo);
+    app.m_birth.day = SelectedData(m_pDayCombo);
+    app.m_birth.hour = SelectedData(m_pHourCombo);
+    app.m_birth.CalendarKind = SelectedData(m_pCalendarKindCombo);
+    app.m_birth.sex = SelectedData(m_pSexCombo);
+    app.m_birth.leap = m_bLeap ? 1 : 0;
+    const std::size_t n = platform::GbkPrefixLength(m_strName, kNameMaxBytes);
+    std::memcpy(app.m_birth.name, m_strName.data(), n);
+    app.m_birth.name[n] = '\0';
+
+    m_reportView.ComposeReading();
+    m_pPrintButton->setEnabled(true);
+    m_pPreviewButton->setEnabled(true);
+}
+
+void CKarvutoDlg::OnCalendarKindChange() {
+    m_pLeapBox->setEnabled(SelectedData(m_pCalendarKindCombo) != 0);
+    m_bLeap = false;
+    m_pLeapBox->setChecked(false);
+}
+
+void CKarvutoDlg::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CKarvutoDlg::OnHelp() {
+    CHelpDlg help(this);
+    help.exec();
+}
+
+void CKarvutoDlg::OnClose() {
+    // The only way out: ends the modal loop and with it the program.
+    m_bClosing = true;
+    done(0);
+}
+
+void CKarvutoDlg::OnMinimize() {
+    showMinimized();
+}
+
+void CKarvutoDlg::OnPreview() {
+    m_reportView.StartPrintPreview();
+}
+
+void CKarvutoDlg::OnPrint() {
+    m_reportView.PrintReport();
+}
+
+void CKarvutoDlg::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    PaintFrameBackground(this, painter, LoadBitmapResource(kMainFaceBitmap));
+}
+
+void CKarvutoDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        DragFrame(this, event);
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CKarvutoDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_pTitleMenu && event->pos().y() < kTitleBandHeight) {
+        m_pTitleMenu->popup(event->globalPos());
+        return;
+    }
+    QDialog::contextMenuEvent(event);
+}
+
+void CKarvutoDlg::closeEvent(QCloseEvent* event) {
+    // Alt+F4 and the window manager's close leave the form open.
+    if (!m_bClosing) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}

@@ -1,1 +1,122 @@
+// CKarvutoDlg: the program's main window, a frameless dialog shaped and
+// painted by skin 130. The user enters name, sex, birth date (Gregorian or
+// lunar, with the leap-month flag) and hour, asks for a reading and reads it
+// in the report view; a small panel shows today's date in both calendars.
 #pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QString>
+#include <string>
+
+#include "DialogBuilder.h"
+#include "LunarCalendar.h"
+#include "ReportView.h"
+
+class CNameEdit;
+class CStateBitmapButton;
+class QMenu;
+
+// Control ids of template 102.
+enum : int {
+    IDC_ABOUT = 1032,
+    IDC_CLOSE = 1033,
+    IDC_MINIMIZE = 1034,
+    IDC_REPORT = 1054,
+    IDC_NAME = 1055,
+    IDC_READING = 1057,
+    IDC_LUNAR_TODAY = 1063,
+    IDC_PREVIEW = 1065,
+    IDC_PRINT = 1066,
+    IDC_YEAR = 1067,
+    IDC_MONTH = 1068,
+    IDC_DAY = 1069,
+    IDC_HOUR = 1070,
+    IDC_CALENDAR_KIND = 1071,
+    IDC_SEX = 1072,
+    IDC_HELP = 1074,
+    IDC_LEAP = 1075,
+    IDC_SOLAR_TODAY = 1076,
+};
+
+inline constexpr int kMainFaceBitmap = 130;
+inline constexpr int kFormWidth = 800;
+inline constexpr int kFormHeight = 580;
+inline constexpr int kFirstYear = 1925;  // the year list; the calendar engine reaches 2049
+inline constexpr int kLastYear = 2049;
+inline constexpr int kDefaultYear = 1975;
+inline constexpr int kTitleBandHeight = 20;  // the band whose context menu holds the About item
+inline constexpr char kFormTitle[] = "弈澜坊-星衡命鉴";
+inline constexpr char kEmptyNameMessage[] = "     请输入您的姓名!";
+inline constexpr char kInvalidTodayText[] = "无效的日期";
+
+class CKarvutoDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `splashMilliseconds` is how long the splash stands during the
+    // initialisation; 0 shows none.
+    explicit CKarvutoDlg(QWidget* parent = nullptr, int splashMilliseconds = 3000);
+    ~CKarvutoDlg() override;
+
+    // Dialog data exchange: true reads the controls into the members, false
+    // writes the members into the controls.
+    void UpdateData(bool saveAndValidate);
+
+    // The handlers.
+    void OnReading();
+    void OnCalendarKindChange();
+    virtual void OnAbout();
+    virtual void OnHelp();
+    void OnClose();
+    void OnMinimize();
+    void OnPreview();
+    void OnPrint();
+
+    // OnOK / OnCancel: Enter and Esc leave the form open.
+    void accept() override {}
+    void reject() override {}
+
+    // The title band's context menu (it stands in for the system menu).
+    QMenu* TitleMenu() const { return m_pTitleMenu; }
+    // Fills the calendar panel from the clock.
+    void UpdateCalendarPanel();
+
+    CLunarCalendar m_calendar;
+    CDialogControls m_controls;
+    CNameEdit* m_pNameEdit = nullptr;
+    QCheckBox* m_pLeapBox = nullptr;
+    QComboBox* m_pDayCombo = nullptr;
+    QComboBox* m_pMonthCombo = nullptr;
+    QComboBox* m_pCalendarKindCombo = nullptr;
+    QComboBox* m_pHourCombo = nullptr;
+    QComboBox* m_pSexCombo = nullptr;
+    QComboBox* m_pYearCombo = nullptr;
+    CStateBitmapButton* m_pPrintButton = nullptr;
+    CStateBitmapButton* m_pPreviewButton = nullptr;
+    CStateBitmapButton* m_pReadingButton = nullptr;
+    CStateBitmapButton* m_pHelpButton = nullptr;
+    CStateBitmapButton* m_pMinimizeButton = nullptr;
+    CStateBitmapButton* m_pCloseButton = nullptr;
+    CStateBitmapButton* m_pAboutButton = nullptr;
+    QString m_strSolarToday;
+    QString m_strLunarToday;
+    std::string m_strName;  // GBK
+    bool m_bLeap = false;
+    CReportView m_reportView;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OnInitDialog(int splashMilliseconds);
+    void SetUpImageButtons();
+    void FillCombos();
+
+    QMenu* m_pTitleMenu = nullptr;
+    bool m_bClosing = false;
+};

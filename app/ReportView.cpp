@@ -1,1 +1,183 @@
 #include "ReportView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstring>
+
+#include "Clock.h"
+#include "ComError.h"
+#include "GbkCodec.h"
+#include "KarvutoApp.h"
+#include "MessageBox.h"
+#include "ReportLayout.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinFonts.h"
+
+namespace report {
+
+QRect PictureRect(int w, int h) {
+    if (w <= 0 || h <= 0) {
+        return {};
+    }
+    if (w > h) {
+        const int height = h * kPictureWidth / w;
+        return QRect(kPictureLeft, kPictureMiddle - height / 2, kPictureWidth, height);
+    }
+    const int width = w * kPictureHeight / h;
+    return QRect(kPictureLeft, kPictureTop, width, kPictureHeight);
+}
+
+}  // namespace report
+
+namespace {
+
+constexpr char kInvalidDate[] = "无效的日期! 请重新输入!";
+constexpr char kReadFailed[] = "读取命理数据失败!\r\n错误信息:";  // + the error's text
+
+QRect Box(const int (&ltrb)[4]) {
+    return report::Ltrb(ltrb[0], ltrb[1], ltrb[2], ltrb[3]);
+}
+
+// A GDI Rectangle: the pen's one-pixel border on the edge pixels, the brush inside.
+void DrawRectangle(QPainter* p, const int (&ltrb)[4]) {
+    const QRect r = Box(ltrb);
+    p->fillRect(r, Qt::white);
+    p->setPen(QPen(Qt::black, 0));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+// Draws a text literally (an "&" is an "&"), clipped to its box.
+void DrawReportText(QPainter* p, const char* gbk, const int (&ltrb)[4], bool wordBreak) {
+    if (gbk[0] == '\0') {
+        return;
+    }
+    const QRect r = Box(ltrb);
+    p->save();
+    p->setClipRect(r, Qt::IntersectClip);
+    p->setPen(Qt::black);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordBreak ? Qt::TextWordWrap : 0);
+    p->drawText(r, flags, FromGbk(gbk));
+    p->restore();
+}
+
+// Copies a composed text into a view buffer, zero-filled and always terminated.
+template <std::size_t N>
+void CopyToBuffer(char (&buffer)[N], const std::string& text) {
+    std::memset(buffer, 0, N);
+    const std::size_t n = platform::GbkPrefixLength(text, N - 1);
+    std::memcpy(buffer, text.data(), n);
+}
+
+}  // namespace
+
+const QFont& ReportFont() {
+    static const QFont font = LogFont(QStringLiteral("新宋体"), report::kReportFontHeight, 400);
+    return font;
+}
+
+CReportView::CReportView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAutoFillBackground(true);
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Base, Qt::white);
+    viewport()->setPalette(pal);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+CReportView::~CReportView() = default;
+
+bool CReportView::CreateReportView(int placeholderId, QWidget* parent) {
+    if (!parent) {
+        return false;
+    }
+    QWidget* placeholder =
+        parent->findChild<QWidget*>(QString::number(placeholderId), Qt::FindDirectChildrenOnly);
+    if (!placeholder || placeholder == this) {
+        return false;
+    }
+    const QRect rect = placeholder->geometry();
+    // The view takes the placeholder's place in the tab order too.
+    setParent(parent);
+    QWidget::setTabOrder(placeholder, this);
+    delete placeholder;
+    (void)ReportFont();
+    setObjectName(QString::number(placeholderId));
+    setGeometry(rect);
+    show();
+    return true;
+}
+
+void CReportView::SetScrollSizes() {
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, report::kScrollWidth - view.width()));
+    horizontalScrollBar()->setPageStep(report::kScrollWidth);
+    horizontalScrollBar()->setSingleStep(report::kLineStepX);
+    verticalScrollBar()->setRange(0, std::max(0, report::kScrollHeight - view.height()));
+    verticalScrollBar()->setPageStep(report::kScrollHeight);
+    verticalScrollBar()->setSingleStep(report::kLineStepY);
+}
+
+bool CReportView::ComposeReading() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);  // one reading of the clock for the whole report
+    CKarvutoApp& app = theApp();
+    std::optional<ComposedReport> report;
+    try {
+        report = ComposeReport(app.m_birth, app.m_pConnection.get(), now);
+    } catch (const ComError& e) {
+        ShowMessageBox(this, QString::fromUtf8(kReadFailed) + FromGbk(e.ErrorText()),
+                       QString::fromUtf8(kMessageCaption));
+        return false;
+    }
+    if (!report) {
+        ShowMessageBox(this, QString::fromUtf8(kInvalidDate), QString::fromUtf8(kMessageCaption));
+        return false;
+    }
+    CopyToBuffer(m_szHeader, report->header);
+    CopyToBuffer(m_szBody, report->body);
+    m_strStarSign = report->starSign;
+    for (std::size_t i = 0; i < 8; ++i) {
+        std::memcpy(m_szPillarChars[i], report->pillarChars[i].data(), 3);
+        m_szPillarChars[i][2] = '\0';
+    }
+    viewport()->update();
+    return true;
+}
+
+void CReportView::OnDraw(QPainter* pDC) {
+    pDC->setFont(ReportFont());
+    DrawRectangle(pDC, report::kOuterFrame);
+    DrawRectangle(pDC, report::kPictureBox);
+    // The picture is loaded on every paint; nothing is cached.
+    const QImage picture =
+        LoadBitmapResource(m_strStarSign.empty() ? report::kBlankPicture : report::kDragonPicture);
+    const QRect target = report::PictureRect(picture.width(), picture.height());
+    if (!target.isEmpty()) {
+        pDC->drawImage(target, picture);
+    }
+    DrawRectangle(pDC, report::kHeaderBox);
+    DrawReportText(pDC, m_szHeader, report::kHeaderText, false);
+    DrawReportText(pDC, m_szBody, report::kBodyText, true);
+}
+
+void CReportView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    OnDraw(&painter);
+}
+
+void CReportView::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    viewport()->update();
+}
+
+void CReportView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    SetScrollSizes();
+}

@@ -1,1 +1,11 @@
-int main() { return 0; }
+// karvuto: the Four Pillars reading program.
+#include <QApplication>
+
+#include "KarvutoApp.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    CKarvutoApp& app = theApp();
+    app.InitInstance();  // runs the main form; always false: there is no other loop
+    return app.ExitInstance();
+}

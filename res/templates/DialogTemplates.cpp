@@ -41,7 +41,7 @@ constexpr std::array<ControlTemplate, 6> kAboutControls{{
     {1033, ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 261, 7, 10, 10, ""},
     {1, ControlClass::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 67, 117, 145, 19, "确定"},
     {315, ControlClass::Static, SS_LEFT, 84, 57, 107, 8, "点击进入-> 弈澜坊-官方网站"},
-    {327, ControlClass::Static, SS_LEFT, 87, 77, 102, 8, "电邮: support@yilanfang.example"},
+    {327, ControlClass::Static, SS_LEFT, 87, 77, 102, 8, "电邮: support@karvuto.example.org"},
     {IDC_STATIC, ControlClass::Static, SS_LEFT, 63, 99, 154, 8, "本软件仅供参考娱乐  弈澜坊 版权所有"},
     {IDC_STATIC, ControlClass::Static, SS_LEFT, 68, 33, 144, 8, "个人星衡命鉴 简体中文版 Ver1.0"},
 }};

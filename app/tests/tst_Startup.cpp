@@ -1,0 +1,104 @@
+// Start-up and shutdown: the database path, the failed open and the whole
+// run of the main form as the only main loop.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <vector>
+
+#include "KarvutoApp.h"
+#include "KarvutoDlg.h"
+#include "MessageBox.h"
+#include "skin/StateBitmapButton.h"
+
+class TestStartup : public QObject {
+    Q_OBJECT
+    std::vector<QString> m_boxes;
+    QTemporaryDir m_runtime;
+
+    static std::string BinDir() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+private slots:
+    void initTestCase() {
+        SetMessageBoxHook([this](QWidget*, const QString& text, const QString&) { m_boxes.push_back(text); });
+        theApp().m_options.runtimeDirectory = m_runtime.path();
+        theApp().m_options.splashMilliseconds = 0;
+    }
+    void init() { m_boxes.clear(); }
+
+    void databaseLiesBesideTheExecutable_data() {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "/opt/karvuto/bin"
+                               << "/opt/karvuto/bin/Karvuto.mdb";
+        QTest::newRow("root") << "/"
+                              << "/Karvuto.mdb";
+        QTest::newRow("trailing slash") << "/opt/k/"
+                                        << "/opt/k/Karvuto.mdb";
+        QTest::newRow("spaces and Chinese") << "/home/u/我的 程序"
+                                            << "/home/u/我的 程序/Karvuto.mdb";
+    }
+    void databaseLiesBesideTheExecutable() {
+        QFETCH(QString, dir);
+        QFETCH(QString, expected);
+        QCOMPARE(QString::fromStdString(CKarvutoApp::DatabasePathIn(dir.toStdString())), expected);
+    }
+
+    void dialogColoursApplyToTheWholeProgram() {
+        CKarvutoApp::SetDialogColors();
+        const QPalette p = QApplication::palette();
+        QCOMPARE(p.color(QPalette::Window), QColor(191, 215, 107));
+        QCOMPARE(p.color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
+    void aMissingDatabaseEndsTheStartWithItsMessage() {
+        QTemporaryDir empty;
+        CKarvutoApp& app = theApp();
+        app.m_options.databaseDirectory = empty.path().toStdString();
+        bool formSeen = false;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (qobject_cast<CKarvutoDlg*>(w)) {
+                    formSeen = true;
+                    w->close();
+                }
+            }
+        });
+        probe.start(10);
+        QVERIFY(!app.InitInstance());
+        QCOMPARE(app.m_szDbPath, app.m_options.databaseDirectory + "/Karvuto.mdb");
+        QCOMPARE(m_boxes.size(), std::size_t(1));
+        QVERIFY2(m_boxes[0].startsWith(QString::fromUtf8("连接数据库失败!\n错误信息:")),
+                 qPrintable(m_boxes[0]));
+        QVERIFY(m_boxes[0].size() > QString::fromUtf8("连接数据库失败!\n错误信息:").size());
+        QVERIFY(!formSeen);
+        QCOMPARE(app.ExitInstance(), 0);
+        QVERIFY(!app.m_pConnection);
+        app.m_options.databaseDirectory.clear();
+    }
+
+    void theFormRunsUntilItsCloseButton() {
+        CKarvutoApp& app = theApp();
+        app.m_options.databaseDirectory = BinDir();
+        bool connectedWhileRunning = false;
+        QTimer::singleShot(50, [&] {
+            auto* form = qobject_cast<CKarvutoDlg*>(app.m_pMainWnd);
+            QVERIFY(form);
+            connectedWhileRunning = app.m_pConnection && app.m_pConnection->State() == adStateOpen;
+            QTest::keyClick(form, Qt::Key_Escape);  // does nothing
+            QTimer::singleShot(20, [form] { form->m_pCloseButton->click(); });
+        });
+        QVERIFY(!app.InitInstance());
+        QVERIFY(m_boxes.empty());
+        QVERIFY(connectedWhileRunning);
+        QVERIFY(!app.m_pMainWnd);
+        app.ExitInstance();
+        QVERIFY(!app.m_pConnection);
+        app.ExitInstance();  // twice is harmless
+        app.m_options.databaseDirectory.clear();
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_Startup.moc"
