@@ -41,5 +41,7 @@ bool PaintFrameBackground(QWidget* dialog, QPainter& painter, const QImage& skin
 
 // Starts moving the dialog's window for a left press on its bare background: through the
 // window system where it allows it, else by following the mouse until the button is
-// released. Returns true when a move began. Call it from the dialog's mousePressEvent.
+// released. Returns true when a move began. Call it from the dialog's mousePressEvent;
+// after a move by the window system the dialog may never see the release, so it must not
+// wait for one to clear any pressed state of its own.
 bool DragFrame(QWidget* dialog, QMouseEvent* event);

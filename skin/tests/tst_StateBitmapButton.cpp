@@ -77,7 +77,6 @@ private slots:
     void radioButtonGroup();
     void doubleClickIsTwoPresses();
     void hoverEnterLeave();
-    void tooltip();
 };
 
 void tst_StateBitmapButton::maskRuns_data() {
@@ -343,14 +342,6 @@ void tst_StateBitmapButton::hoverEnterLeave() {
     QTest::mouseMove(&panel.widget, QPoint(150, 40));
     QTRY_VERIFY(!b->IsHovering());
     QCOMPARE(Grab(*b).pixel(5, 5), kRed);
-}
-
-void tst_StateBitmapButton::tooltip() {
-    CStateBitmapButton button;
-    button.SetTooltipText(QStringLiteral("关闭"));
-    QCOMPARE(button.toolTip(), QStringLiteral("关闭"));
-    button.SetTooltipText(QStringLiteral("最小化"));
-    QCOMPARE(button.toolTip(), QStringLiteral("最小化"));
 }
 
 QTEST_MAIN(tst_StateBitmapButton)
