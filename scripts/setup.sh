@@ -14,7 +14,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
-  fonts-noto-cjk tzdata
+  fonts-noto-cjk tzdata xdg-utils
   xvfb xauth imagemagick poppler-utils
 )
 
