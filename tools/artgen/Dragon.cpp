@@ -36,24 +36,30 @@ Polyline Mapped(const QTransform& m, const Polyline& line) {
     return out;
 }
 
-// The outline of a shape that follows a centre line and narrows from w0 to w1.
-Polyline Tapered(const Polyline& centre, double w0, double w1) {
+// The outline of a shape that follows a centre line, its width at each point given
+// by profile(fraction of the length).
+template <typename Profile>
+Polyline Outlined(const Polyline& centre, Profile profile) {
+    std::vector<double> at(centre.size(), 0);
+    for (size_t i = 1; i < centre.size(); ++i)
+        at[i] = at[i - 1] + std::hypot((centre[i] - centre[i - 1]).x(), (centre[i] - centre[i - 1]).y());
+    const double total = at.back();
     Polyline left;
     Polyline right;
-    double total = 0;
-    for (size_t i = 1; i < centre.size(); ++i)
-        total += std::hypot((centre[i] - centre[i - 1]).x(), (centre[i] - centre[i - 1]).y());
-    double at = 0;
     for (size_t i = 0; i < centre.size(); ++i) {
-        if (i > 0) at += std::hypot((centre[i] - centre[i - 1]).x(), (centre[i] - centre[i - 1]).y());
         const QPointF d = Unit(i + 1 < centre.size() ? centre[i + 1] - centre[i] : centre[i] - centre[i - 1]);
-        const double w = (w0 + (w1 - w0) * (total > 0 ? at / total : 0)) / 2;
+        const double w = profile(total > 0 ? at[i] / total : 0) / 2;
         left.push_back(centre[i] + Perp(d) * w);
         right.push_back(centre[i] - Perp(d) * w);
     }
     Polyline out = left;
     out.insert(out.end(), right.rbegin(), right.rend());
     return out;
+}
+
+// A shape that narrows evenly from w0 to w1.
+Polyline Tapered(const Polyline& centre, double w0, double w1) {
+    return Outlined(centre, [=](double t) { return w0 + (w1 - w0) * t; });
 }
 
 // A spiral winding inward: the curl of clouds, whorls and the pearl.
@@ -102,10 +108,9 @@ Body MakeBody() {
                                     {440, 422},
                                     {516, 372},
                                     {542, 296},
-                                    {562, 240},
-                                    {592, 210},
-                                    {618, 218},
-                                    {618, 242}},
+                                    {560, 238},
+                                    {586, 200},
+                                    {606, 170}},
                                    24);
     std::vector<double> acc(spine.size(), 0);
     for (size_t i = 1; i < spine.size(); ++i)
@@ -241,17 +246,15 @@ void DrawTailFlame(Pencil& pen, const Body& b) {
     // its tip, and one flame continuing the tip itself.
     for (int k = 0; k < 6; ++k) {
         const double side = k % 2 ? -1 : 1;
-        const size_t i = b.Index(0.86 + k * 0.024);
-        const QPointF root = b.Edge(i, side * 0.7);
-        const QPointF dir = Unit(b.back[i] * side + b.along[i] * 1.3);
-        const double len = 22 + k * 4;
-        const QPointF tipPt = root + dir * len;
-        DrawFlame(pen, root, root + dir * len * 0.45 + b.back[i] * side * 6,
-                  tipPt - Rotate(dir, side * 50) * len * 0.3, tipPt, 10);
+        const size_t i = b.Index(0.84 + k * 0.027);
+        const QPointF root = b.Edge(i, side * 0.6);
+        const QPointF dir = Unit(b.back[i] * side * 0.8 + b.along[i] * 1.2);
+        const double len = 26 + k * 4;
+        const QPointF tipPt = root + dir * len + b.along[i] * 6;
+        DrawFlame(pen, root, root + dir * (len * 0.3) + b.back[i] * side * 12,
+                  tipPt - dir * (len * 0.35) - b.back[i] * side * 10, tipPt, 15);
     }
-    const QPointF tipDir = d;
-    DrawFlame(pen, end - d * 4, end + tipDir * 14 + n * 8, end + tipDir * 28 - n * 6,
-              end + tipDir * 42 + n * 4, 9);
+    DrawFlame(pen, end - d * 6, end + d * 16 + n * 12, end + d * 30 - n * 10, end + d * 46 + n * 6, 14);
 }
 
 struct Leg {
@@ -271,7 +274,14 @@ void DrawLeg(Pencil& pen, const Body& b, const Leg& leg) {
     const QPointF knee = hip + leg.knee;
     const QPointF ankle = hip + leg.ankle;
     const Polyline centre = Through({hip, knee, ankle}, 14);
-    const Polyline shape = Tapered(centre, w * 1.0, w * 0.46);
+    // Full at the thigh, narrow at the elbow, a swell of the forearm, slim at the wrist.
+    const Polyline shape = Outlined(centre, [w](double t) {
+        const double k[] = {0.95, 1.08, 0.62, 0.66, 0.44};
+        const double x = std::clamp(t, 0.0, 1.0) * 4;
+        const int seg = std::min(3, int(x));
+        const double f = x - seg;
+        return w * (k[seg] + (k[seg + 1] - k[seg]) * (f * f * (3 - 2 * f)));
+    });
 
     // Flame-like tufts at the elbow, swept away from the foot.
     const QPointF shin = Unit(ankle - knee);
@@ -301,12 +311,7 @@ void DrawLeg(Pencil& pen, const Body& b, const Leg& leg) {
     // The foot: a palm and four toes fanned out from it, each ending in a claw
     // hooked towards the palm, as in a grip.
     const QPointF foot = Unit(Rotate(shin, leg.toeTurn));
-    const QPointF palm = ankle + foot * (w * 0.12);
-    Polyline pad;
-    for (int k = 0; k <= 24; ++k)
-        pad.push_back(palm + QPointF(std::cos(k * M_PI / 12), std::sin(k * M_PI / 12)) * (w * 0.26));
-    pen.Cover(pad);
-    pen.Stroke(pad, 2.2, 1.0, false);
+    const QPointF palm = ankle - shin * (w * 0.05);
     for (int k = 0; k < 4; ++k) {
         const QPointF dir = Unit(Rotate(foot, -54 + k * 36));
         const QPointF base = palm + dir * (w * 0.18);
@@ -329,40 +334,62 @@ void DrawLeg(Pencil& pen, const Body& b, const Leg& leg) {
 void DrawHead(Pencil& pen, const QTransform& m) {
     auto M = [&](const Polyline& line) { return Mapped(m, line); };
 
-    // Mane behind the head: long flame-like locks streaming back.
-    const QPointF roots[] = {{6, -24}, {-2, -10}, {-4, 4}, {2, 18}, {10, 28}};
-    const QPointF tips[] = {{-48, -50}, {-64, -28}, {-70, -2}, {-60, 26}, {-38, 46}};
-    for (int k = 0; k < 5; ++k) {
-        const QPointF r = m.map(roots[k]);
-        const QPointF t = m.map(tips[k]);
-        const QPointF mid = (r + t) / 2;
-        const QPointF side = Perp(Unit(t - r)) * 12.0;
-        DrawFlame(pen, r, mid + side, mid - side, t, 14);
+    // Mane behind the head: wavy locks streaming back, each curling up at its end.
+    struct Lock {
+        QPointF root, tip;
+        double sway, width;
+    };
+    const Lock locks[] = {
+        {{4, -26}, {-50, -58}, 14, 13}, {{-2, -12}, {-70, -34}, -12, 15}, {{-4, 2}, {-78, -6}, 14, 15},
+        {{0, 16}, {-70, 24}, -12, 14},  {{8, 26}, {-44, 52}, 12, 12},
+    };
+    for (const Lock& lock : locks) {
+        const QPointF r = m.map(lock.root);
+        const QPointF t = m.map(lock.tip);
+        const QPointF d = t - r;
+        const QPointF side = Perp(Unit(d)) * lock.sway;
+        DrawFlame(pen, r, r + d * 0.35 + side, r + d * 0.7 - side * 1.2, t, lock.width);
+        // A small curl at the tip.
+        const QPointF curlCentre = t - Unit(d) * 5 + Perp(Unit(d)) * (lock.sway > 0 ? -5.0 : 5.0);
+        pen.Stroke(
+            Spiral(curlCentre, 5, 0.7, std::atan2((t - curlCentre).y(), (t - curlCentre).x()) * 180 / M_PI,
+                   0.5, lock.sway < 0),
+            1.4, 0.7);
     }
 
-    // Antler horns rising back from the brow, each with two tines.
-    auto horn = [&](QPointF root, QPointF tip, QPointF tineA, QPointF tineB, double w) {
-        const Polyline beam = Bezier(root, root + QPointF(-8, -26), tip + QPointF(24, 8), tip, 24);
-        const Polyline shape = Tapered(beam, w, 1.5);
-        const QPointF fa = beam[9];
-        const QPointF fb = beam[16];
-        const Polyline t1 =
-            Tapered(Bezier(fa, fa + QPointF(-2, -8), tineA + QPointF(4, 6), tineA, 10), w * 0.6, 1);
-        const Polyline t2 =
-            Tapered(Bezier(fb, fb + QPointF(-2, -8), tineB + QPointF(4, 6), tineB, 10), w * 0.5, 1);
-        for (const Polyline* s : {&t1, &t2, &shape}) {
-            pen.Cover(M(*s));
-            pen.Loop(M(*s), 2.2, 0.95);
+    // Antler horns sweeping back from the brow, each with two tines rising from it.
+    auto horn = [&](QPointF root, QPointF c1, QPointF c2, QPointF tip, double w) {
+        const Polyline beam = Bezier(root, c1, c2, tip, 28);
+        const Polyline shape = Tapered(beam, w, 2.0);
+        std::vector<Polyline> parts;
+        for (size_t at : {size_t(11), size_t(19)}) {
+            const QPointF base = beam[at];
+            const double tw = w * (1 - at / 28.0) * 1.1;
+            const QPointF up = Unit(QPointF(-0.35, -1)) * (at == 11 ? 30.0 : 24.0);
+            const QPointF tineTip = base + up;
+            parts.push_back(
+                Tapered(Bezier(base, base + up * 0.4, tineTip + QPointF(4, 6), tineTip, 10), tw, 1.2));
+        }
+        parts.push_back(shape);
+        for (const Polyline& part : parts) {
+            pen.Cover(M(part));
+            pen.Loop(M(part), 2.2, 0.95);
         }
         // Growth rings across the beam.
-        for (int k = 3; k < 14; k += 3) {
+        for (int k = 2; k < 16; k += 3) {
             const QPointF c = beam[size_t(k)];
-            const QPointF n = Perp(Unit(beam[size_t(k) + 1] - c)) * (w * (1 - k / 24.0) * 0.45);
-            pen.Stroke(M({c + n, c - n}), 1.1, 0.6);
+            const QPointF n = Perp(Unit(beam[size_t(k) + 1] - c)) * (w * (1 - k / 28.0) * 0.42);
+            pen.Stroke(M({c + n, c + (beam[size_t(k) + 1] - c) * 0.6, c - n}), 1.1, 0.55);
         }
     };
-    horn({22, -34}, {-66, -66}, {-30, -84}, {-52, -90}, 9);
-    horn({38, -37}, {-46, -96}, {-8, -104}, {-30, -116}, 11);
+    horn({22, -34}, {14, -60}, {-20, -70}, {-66, -64}, 10);
+    horn({38, -38}, {34, -72}, {0, -92}, {-50, -96}, 12);
+
+    // Cheek spikes at the jaw hinge, behind the head's outline.
+    DrawFlame(pen, m.map(QPointF(26, 8)), m.map(QPointF(10, 2)), m.map(QPointF(0, 14)),
+              m.map(QPointF(-16, 8)), 9);
+    DrawFlame(pen, m.map(QPointF(26, 18)), m.map(QPointF(12, 20)), m.map(QPointF(4, 34)),
+              m.map(QPointF(-10, 36)), 9);
 
     // The head's outline: cranium, brow, snout and nose, the upper jaw, the open
     // lower jaw and the throat.
@@ -412,14 +439,16 @@ void DrawHead(Pencil& pen, const QTransform& m) {
     pen.Stroke(M(Bezier({72, -22}, {80, -18}, {90, -18}, {98, -22})), 1.2, 0.55);
     pen.Stroke(M(Bezier({76, -16}, {84, -13}, {92, -14}, {100, -17})), 1.1, 0.45);
     pen.Stroke(M(Spiral({32, 6}, 9, 1.4, 300, 0.8)), 1.8, 0.85);
-    // Frill at the jaw hinge.
-    DrawFlame(pen, m.map(QPointF(22, 14)), m.map(QPointF(8, 20)), m.map(QPointF(-2, 30)),
-              m.map(QPointF(-18, 42)), 8);
+    // A flaming brow over the eye, streaming back.
+    DrawFlame(pen, m.map(QPointF(66, -30)), m.map(QPointF(52, -44)), m.map(QPointF(36, -40)),
+              m.map(QPointF(20, -54)), 8);
     // Beard under the chin.
-    DrawFlame(pen, m.map(QPointF(92, 30)), m.map(QPointF(90, 44)), m.map(QPointF(80, 54)),
-              m.map(QPointF(66, 64)), 8);
-    DrawFlame(pen, m.map(QPointF(74, 33)), m.map(QPointF(70, 48)), m.map(QPointF(58, 56)),
-              m.map(QPointF(46, 60)), 7);
+    DrawFlame(pen, m.map(QPointF(94, 29)), m.map(QPointF(100, 44)), m.map(QPointF(78, 50)),
+              m.map(QPointF(74, 68)), 9);
+    DrawFlame(pen, m.map(QPointF(76, 33)), m.map(QPointF(80, 48)), m.map(QPointF(58, 52)),
+              m.map(QPointF(52, 66)), 8);
+    DrawFlame(pen, m.map(QPointF(58, 34)), m.map(QPointF(58, 46)), m.map(QPointF(40, 48)),
+              m.map(QPointF(32, 58)), 7);
 
     // Two long whiskers from the upper lip, one sweeping up, one down.
     Polyline w1 = Bezier({112, -14}, {140, -36}, {154, -66}, {132, -88}, 24);
@@ -432,13 +461,15 @@ void DrawHead(Pencil& pen, const QTransform& m) {
 }
 
 void DrawPearl(Pencil& pen, QPointF c, double r) {
-    // Flames licking up around the pearl, then the pearl with its swirl.
-    for (int k = 0; k < 7; ++k) {
-        const double a = (-160 + k * 23) * M_PI / 180;
+    // Flames rising from the pearl and streaming up and back.
+    for (int k = 0; k < 5; ++k) {
+        const double a = (-200 + k * 35) * M_PI / 180;
         const QPointF dir(std::cos(a), std::sin(a));
-        const QPointF root = c + dir * (r * 0.8);
-        const QPointF tip = c + dir * (r * (1.9 + 0.3 * std::sin(k * 2.1))) + QPointF(6, -4);
-        DrawFlame(pen, root, root + dir * 8 + Perp(dir) * 4, tip - Perp(dir) * 6, tip, 8);
+        const QPointF root = c + dir * (r * 0.7);
+        const QPointF flow = Unit(dir + QPointF(0.5, -0.9));
+        const double len = r * (1.5 + 0.35 * std::sin(k * 2.3));
+        const QPointF tip = root + flow * len;
+        DrawFlame(pen, root, root + flow * (len * 0.4) + Perp(flow) * 6, tip - Perp(flow) * 6, tip, 11);
     }
     Polyline circle;
     for (int k = 0; k <= 48; ++k)
@@ -486,7 +517,7 @@ QImage PaintDragon(int width, int height) {
     head.scale(-1, 1);
     head.rotate(14);
     DrawHead(pen, head);
-    DrawPearl(pen, {66, 300}, 17);
+    DrawPearl(pen, {150, 296}, 19);
     DrawCloud(pen, {120, 428}, 16, false);
     DrawCloud(pen, {250, 452}, 10, true);
     p.end();
