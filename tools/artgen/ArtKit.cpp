@@ -142,9 +142,10 @@ void DrawBagua(QPainter& p, const QPointF& centre, double radius, const QColor& 
     p.drawEllipse(QPointF(0, 0), radius - 3, radius - 3);
     p.drawEllipse(QPointF(0, 0), radius * 0.44, radius * 0.44);
 
-    // The eight trigrams of the Later Heaven order, each three bars of which a
-    // broken bar is yin; bit 0 is the inner bar.
-    static constexpr int kTrigrams[8] = {0b010, 0b110, 0b100, 0b011, 0b101, 0b000, 0b001, 0b111};
+    // The eight trigrams in the Later Heaven order with south at the top, clockwise:
+    // 离 坤 兑 乾 坎 艮 震 巽. Bit 0 is a trigram's bottom line, drawn innermost; a set
+    // bit is an unbroken (yang) line.
+    static constexpr int kTrigrams[8] = {0b101, 0b000, 0b011, 0b111, 0b010, 0b100, 0b001, 0b110};
     const double barLength = radius * 0.30;
     const double barThick = radius * 0.055;
     for (int i = 0; i < 8; ++i) {

@@ -103,11 +103,20 @@ QImage PaintMainFace() {
     p.fillRect(QRect(report.x, report.y, report.w, report.h), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // The notice along the bottom edge.
+    // The notice along the bottom edge, on a slim lacquer band that answers the title.
+    const int noticeTop = report.y + report.h + 3;
+    QLinearGradient notice(0, noticeTop, 0, h);
+    notice.setColorAt(0, kLacquer);
+    notice.setColorAt(1, kLacquerDark);
+    p.fillRect(QRect(0, noticeTop, w, h - noticeTop), notice);
+    p.fillRect(QRect(0, noticeTop, w, 1), kLacquerDark);
+    p.fillRect(QRect(0, noticeTop + 1, w, 1), kGold);
     p.setFont(SansFont(12));
-    p.setPen(QColor(58, 74, 24));
-    p.drawText(QRectF(0, report.y + report.h + 2, w, h - report.y - report.h - 4), Qt::AlignCenter,
+    p.setPen(kGoldPale);
+    p.drawText(QRectF(0, noticeTop + 2, w, h - noticeTop - 2), Qt::AlignCenter,
                QStringLiteral("本系统所载命理内容源自传统典籍，仅供文化研究与娱乐参考  ·  弈澜坊 版权所有"));
+    DrawKeyFret(p, QRectF(30, noticeTop + 6, 120, 9), QColor(150, 96, 52));
+    DrawKeyFret(p, QRectF(w - 150, noticeTop + 6, 120, 9), QColor(150, 96, 52));
 
     PaintWindowOutline(p, w, h);
     p.end();
