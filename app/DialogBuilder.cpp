@@ -6,10 +6,14 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 #include "skin/SkinFonts.h"
 
 namespace {
+
+constexpr int kComboItemHeight = 18;  // one line of the open list
+constexpr int kMinVisibleItems = 5;
 
 QWidget* CreateDefaultControl(const res::ControlTemplate& c, QWidget* parent) {
     const QString text = QString::fromUtf8(c.text);
@@ -76,8 +80,21 @@ CDialogControls BuildDialogControls(QWidget* dialog, const res::DialogTemplate& 
         }
         w->setObjectName(c.id == res::IDC_STATIC ? QString() : QString::number(c.id));
         QRect r = ControlRect(c, units);
-        if (c.cls == res::ControlClass::ComboBox) {
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            // The template's height is that of the open list.
+            combo->setMaxVisibleItems(
+                std::max(kMinVisibleItems, (r.height() - kComboHeight) / kComboItemHeight));
             r.setHeight(kComboHeight);
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            // The dialog font's line may be taller and its text wider than the
+            // template's cell: grow the label around its centre line so that
+            // nothing is cut off.
+            const QSize text = label->sizeHint();
+            if (text.height() > r.height()) {
+                r.translate(0, -(text.height() - r.height()) / 2);
+                r.setHeight(text.height());
+            }
+            r.setWidth(std::max(r.width(), text.width()));
         }
         w->setGeometry(r);
         if (!(c.style & res::WS_TABSTOP)) {

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "Clock.h"
+#include "CompactComboStyle.h"
 #include "GbkCodec.h"
 #include "HelpDlg.h"
 #include "InstanceChecker.h"
@@ -97,6 +98,12 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     m_pHourCombo = m_controls.ItemAs<QComboBox>(IDC_HOUR);
     m_pSexCombo = m_controls.ItemAs<QComboBox>(IDC_SEX);
     m_pYearCombo = m_controls.ItemAs<QComboBox>(IDC_YEAR);
+    m_pComboStyle = new CCompactComboStyle();
+    m_pComboStyle->setParent(this);
+    for (QComboBox* combo :
+         {m_pDayCombo, m_pMonthCombo, m_pCalendarKindCombo, m_pHourCombo, m_pSexCombo, m_pYearCombo}) {
+        combo->setStyle(m_pComboStyle);
+    }
     m_pPrintButton = m_controls.ItemAs<CStateBitmapButton>(IDC_PRINT);
     m_pPreviewButton = m_controls.ItemAs<CStateBitmapButton>(IDC_PREVIEW);
     m_pReadingButton = m_controls.ItemAs<CStateBitmapButton>(IDC_READING);

@@ -18,6 +18,7 @@
 class CNameEdit;
 class CStateBitmapButton;
 class QMenu;
+class QStyle;
 
 // Control ids of template 102.
 enum : int {
@@ -118,5 +119,6 @@ private:
     void FillCombos();
 
     QMenu* m_pTitleMenu = nullptr;
+    QStyle* m_pComboStyle = nullptr;
     bool m_bClosing = false;
 };

@@ -1,0 +1,48 @@
+// Shows the main form, waits, fills it in, makes a reading and waits again,
+// so that a screen grab can be taken of each state. With a file name it also
+// saves the form's own pictures: <name>-empty.png and <name>-reading.png.
+//   form_screenshots [basename] [seconds per state]
+#include <QApplication>
+#include <QComboBox>
+#include <QTimer>
+
+#include "KarvutoApp.h"
+#include "KarvutoDlg.h"
+#include "NameEdit.h"
+#include "skin/StateBitmapButton.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const int waitMs = argc > 2 ? std::atoi(argv[2]) * 1000 : 2000;
+    CKarvutoApp& app = theApp();
+    CKarvutoApp::SetDialogColors();
+    app.m_szDbPath = CKarvutoApp::DatabasePathIn(QCoreApplication::applicationDirPath().toStdString());
+    if (!app.OpenDatabase()) {
+        return 1;
+    }
+    CKarvutoDlg form(nullptr, 0);
+    form.show();
+    QTimer::singleShot(waitMs, [&] {
+        if (!base.isEmpty()) {
+            form.grab().save(base + QStringLiteral("-empty.png"));
+        }
+        form.m_pNameEdit->setText(QStringLiteral("张&三"));
+        form.m_pSexCombo->setCurrentIndex(1);
+        form.m_pCalendarKindCombo->setCurrentIndex(1);
+        form.m_pYearCombo->setCurrentText(QStringLiteral("1990"));
+        form.m_pMonthCombo->setCurrentText(QStringLiteral("05"));
+        form.m_pDayCombo->setCurrentText(QStringLiteral("10"));
+        form.m_pHourCombo->setCurrentText(QStringLiteral("23"));
+        form.m_pLeapBox->setChecked(true);
+        form.m_pReadingButton->click();
+        QTimer::singleShot(waitMs, [&] {
+            if (!base.isEmpty()) {
+                form.grab().save(base + QStringLiteral("-reading.png"));
+            }
+            form.OnClose();
+        });
+    });
+    form.exec();
+    return app.ExitInstance();
+}
