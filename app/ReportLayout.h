@@ -32,7 +32,10 @@ inline constexpr int kScrollHeight = 1020;
 inline constexpr int kLineStepX = 6;
 inline constexpr int kLineStepY = 10;
 
-inline constexpr int kReportFontHeight = 13;  // cell height of 新宋体
+inline constexpr int kReportFontHeight = 13;  // cell height of 新宋体, one line of text
+inline constexpr int kReportLineHeight = kReportFontHeight;
+inline constexpr int kReportEmPixels = 12;  // the glyphs' em size within that cell
+inline constexpr int kReportBaseline = 11;  // baseline below the cell's top
 
 // Where a w x h picture is drawn in the 160 x 120 box, keeping its aspect
 // ratio; an empty rectangle for a picture without pixels.

@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <algorithm>
 #include <cstring>
 
@@ -33,6 +34,7 @@ QRect PictureRect(int w, int h) {
 
 namespace {
 
+constexpr qreal kUnboundedWidth = 1e6;  // a header line is never wrapped
 constexpr char kInvalidDate[] = "无效的日期! 请重新输入!";
 constexpr char kReadFailed[] = "读取命理数据失败!\r\n错误信息:";  // + the error's text
 
@@ -49,7 +51,9 @@ void DrawRectangle(QPainter* p, const int (&ltrb)[4]) {
     p->drawRect(r.adjusted(0, 0, -1, -1));
 }
 
-// Draws a text literally (an "&" is an "&"), clipped to its box.
+// Draws a text literally (an "&" is an "&"), clipped to its box, one line
+// every kReportLineHeight pixels as the report's 13-pixel cells stand; a
+// wrapping text also breaks at the box's right edge.
 void DrawReportText(QPainter* p, const char* gbk, const int (&ltrb)[4], bool wordBreak) {
     if (gbk[0] == '\0') {
         return;
@@ -58,8 +62,25 @@ void DrawReportText(QPainter* p, const char* gbk, const int (&ltrb)[4], bool wor
     p->save();
     p->setClipRect(r, Qt::IntersectClip);
     p->setPen(Qt::black);
-    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordBreak ? Qt::TextWordWrap : 0);
-    p->drawText(r, flags, FromGbk(gbk));
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(wordBreak ? QTextOption::WordWrap : QTextOption::NoWrap);
+    int top = r.top();
+    const QStringList lines = FromGbk(gbk).split(QLatin1Char('\n'));
+    for (const QString& text : lines) {
+        if (top > r.bottom()) {
+            break;
+        }
+        QTextLayout layout(text, p->font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(wordBreak ? r.width() : kUnboundedWidth);
+            line.setPosition(QPointF(0, top + report::kReportBaseline - line.ascent()));
+            top += report::kReportLineHeight;
+        }
+        layout.endLayout();
+        layout.draw(p, QPointF(r.left(), 0));
+    }
     p->restore();
 }
 
@@ -74,7 +95,9 @@ void CopyToBuffer(char (&buffer)[N], const std::string& text) {
 }  // namespace
 
 const QFont& ReportFont() {
-    static const QFont font = LogFont(QStringLiteral("新宋体"), report::kReportFontHeight, 400);
+    // The Song face at the em size of a 13-pixel cell; the lines are laid
+    // out at the cell height by DrawReportText.
+    static const QFont font = LogFont(QStringLiteral("新宋体"), -report::kReportEmPixels, 400);
     return font;
 }
 
