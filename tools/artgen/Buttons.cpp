@@ -84,26 +84,23 @@ QImage PaintCommandButton(bool pressed) {
     p.setPen(QPen(pressed ? QColor(150, 110, 60, 160) : QColor(255, 250, 236, 200), 1.0));
     p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h - 3), kCommandButtonRadius - 1.5, kCommandButtonRadius - 1.5);
 
-    // A small lozenge between two short rules at each end, outside the caption's width.
+    // A small lozenge at each end, clear of the caption.
     const double cy = h / 2.0 + (pressed ? 0.5 : 0);
     const QColor ornament = pressed ? QColor(124, 78, 36) : kBronze;
     for (bool right : {false, true}) {
-        const double cx = (right ? w - 9.5 : 9.5) + (pressed ? 0.5 : 0);
+        const double cx = (right ? w - 7.5 : 7.5) + (pressed ? 0.5 : 0);
         QPainterPath lozenge;
-        lozenge.moveTo(cx, cy - 3);
-        lozenge.lineTo(cx + 3, cy);
-        lozenge.lineTo(cx, cy + 3);
-        lozenge.lineTo(cx - 3, cy);
+        lozenge.moveTo(cx, cy - 2.5);
+        lozenge.lineTo(cx + 2.5, cy);
+        lozenge.lineTo(cx, cy + 2.5);
+        lozenge.lineTo(cx - 2.5, cy);
         lozenge.closeSubpath();
         p.setPen(QPen(ornament, 1.0));
         p.setBrush(Qt::NoBrush);
         p.drawPath(lozenge);
         p.setPen(Qt::NoPen);
         p.setBrush(ornament);
-        p.drawEllipse(QPointF(cx, cy), 0.9, 0.9);
-        p.setPen(QPen(ornament, 1.0));
-        p.drawLine(QPointF(cx - 6, cy), QPointF(cx - 4, cy));
-        p.drawLine(QPointF(cx + 4, cy), QPointF(cx + 6, cy));
+        p.drawEllipse(QPointF(cx, cy), 0.8, 0.8);
     }
     p.end();
     ConformToMask(image, PaintCommandButtonMask());

@@ -517,7 +517,7 @@ QImage PaintDragon(int width, int height) {
     head.scale(-1, 1);
     head.rotate(14);
     DrawHead(pen, head);
-    DrawPearl(pen, {150, 296}, 19);
+    DrawPearl(pen, {104, 306}, 19);
     DrawCloud(pen, {120, 428}, 16, false);
     DrawCloud(pen, {250, 452}, 10, true);
     p.end();

@@ -155,6 +155,24 @@ QImage PaintAboutFace() {
     DrawSeal(p, QRectF(358, 90, 26, 46), QStringLiteral("星衡"));
     DrawBagua(p, QPointF(52, 112), 22, kLacquerDark, QColor(232, 238, 196));
 
+    // Fine rules with a lozenge at their middle between the product line, the links
+    // and the notice.
+    for (double y : {73.5, 137.5}) {
+        p.setPen(QPen(kOliveLine, 1.0));
+        p.drawLine(QPointF(120, y), QPointF(200, y));
+        p.drawLine(QPointF(220, y), QPointF(300, y));
+        QPainterPath lozenge;
+        lozenge.moveTo(210, y - 4);
+        lozenge.lineTo(214, y);
+        lozenge.lineTo(210, y + 4);
+        lozenge.lineTo(206, y);
+        lozenge.closeSubpath();
+        p.setBrush(kLacquer);
+        p.setPen(QPen(kLacquerDark, 0.8));
+        p.drawPath(lozenge);
+        p.setBrush(Qt::NoBrush);
+    }
+
     PaintWindowOutline(p, w, h);
     p.end();
     CutRoundCorners(image, kCornerRadius);
