@@ -29,3 +29,9 @@ qt_add_resources(splash_about_tests print_test_bitmaps
   PREFIX /bitmaps
   BASE ${CMAKE_CURRENT_LIST_DIR}/tests/bitmaps
   FILES ${CMAKE_CURRENT_LIST_DIR}/tests/bitmaps/9001.bmp ${CMAKE_CURRENT_LIST_DIR}/tests/bitmaps/9002.bmp)
+
+# Writes the printed page as PDF and pictures of the preview, About box and
+# splash for the documentation; built on request only.
+add_executable(karvuto-print-shots EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/tools/PrintShots.cpp)
+target_link_libraries(karvuto-print-shots PRIVATE app_lib)
+karvuto_warnings(karvuto-print-shots)
