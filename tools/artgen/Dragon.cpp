@@ -3,6 +3,8 @@
 // behind it with paper before its lines are drawn, so the drawing overlaps as a
 // hand-drawn one does. The canvas is rendered at four times the picture's size and
 // reduced, which softens the graphite like a scan of a pencil sketch.
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -231,8 +233,23 @@ void DrawBody(Pencil& pen, const Body& b) {
         s += std::max(3.0, b.width[i] * 0.2);
     }
 
-    // Shading under the belly, and the two contour lines over everything.
-    pen.Hatch(b.EdgeLine(-0.98, 0.0, 0.9), b.width[0] * 0.0 - 7, 4.5, 1.1, 0.35);
+    // Shading: short strokes under the belly band, and diagonal hatching, all in
+    // one direction as one hand draws them, along the side of the body that faces
+    // the ground, kept inside the body.
+    pen.Hatch(b.EdgeLine(-0.98, 0.0, 0.9), -7, 4.5, 1.1, 0.35);
+    QPainterPath inside;
+    inside.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
+    pen.Clip(inside);
+    const QPointF hatch = Unit(QPointF(-0.55, 0.85));
+    for (size_t i = 0; i < b.at.size(); i += 2) {
+        const double side = b.back[i].y() > 0 ? 1.0 : -1.0;
+        const double facing = std::abs(b.back[i].y());
+        if (facing < 0.3 || b.u[i] > 0.92) continue;
+        const double len = b.width[i] * 0.42 * std::min(1.0, (facing - 0.3) * 2.5);
+        const QPointF start = b.Edge(i, side * 1.02) - hatch * len;
+        pen.Stroke({start, start + hatch * len * 0.5, start + hatch * (len + 2)}, 1.2, 0.6);
+    }
+    pen.Clip(QPainterPath());
     pen.Stroke(b.EdgeLine(1, 0, 1), 3.2, 1.0);
     pen.Stroke(b.EdgeLine(-1, 0, 1), 3.2, 1.0);
 }

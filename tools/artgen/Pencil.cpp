@@ -103,6 +103,13 @@ void Pencil::Cover(const Polyline& outline) {
     p_.restore();
 }
 
+void Pencil::Clip(const QPainterPath& shape) {
+    if (shape.isEmpty())
+        p_.setClipping(false);
+    else
+        p_.setClipPath(shape);
+}
+
 void Pencil::Hatch(const Polyline& along, double offset, double spacing, double width, double darkness) {
     double travelled = 0;
     double next = spacing * 0.5;

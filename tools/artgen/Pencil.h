@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <random>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     void Loop(Polyline line, double width, double darkness = 1.0);
     // Fills a shape with the paper colour so that what lies behind it is hidden.
     void Cover(const Polyline& outline);
+    // Keeps the following strokes inside a shape; an empty path ends the clipping.
+    void Clip(const QPainterPath& shape);
     // Light parallel shading strokes inside a band along a line: each hatch runs
     // from the line towards offset (perpendicular to the line, signed), every spacing.
     void Hatch(const Polyline& along, double offset, double spacing, double width, double darkness);
