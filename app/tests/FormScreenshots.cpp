@@ -2,14 +2,51 @@
 // so that a screen grab can be taken of each state. With a file name it also
 // saves the form's own pictures: <name>-empty.png and <name>-reading.png.
 //   form_screenshots [basename] [seconds per state]
+#include <unistd.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
 
 #include "KarvutoApp.h"
 #include "KarvutoDlg.h"
 #include "NameEdit.h"
 #include "skin/StateBitmapButton.h"
+
+namespace {
+
+// Milliseconds since this process started (the kernel's start time).
+double MillisecondsSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22; ++i) {
+        fields >> field;  // field 22 is the start time in clock ticks after boot
+    }
+    const double startSeconds = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::ifstream uptimeFile("/proc/uptime");
+    double uptime = 0;
+    uptimeFile >> uptime;
+    return (uptime - startSeconds) * 1000.0;
+}
+
+std::string ResidentSet() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return line;
+        }
+    }
+    return {};
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -23,6 +60,7 @@ int main(int argc, char* argv[]) {
     }
     CKarvutoDlg form(nullptr, 0);
     form.show();
+    QTimer::singleShot(0, [] { std::printf("form shown after %.0f ms\n", MillisecondsSinceProcessStart()); });
     QTimer::singleShot(waitMs, [&] {
         if (!base.isEmpty()) {
             form.grab().save(base + QStringLiteral("-empty.png"));
@@ -36,6 +74,8 @@ int main(int argc, char* argv[]) {
         form.m_pHourCombo->setCurrentText(QStringLiteral("23"));
         form.m_pLeapBox->setChecked(true);
         form.m_pReadingButton->click();
+        std::printf("after one reading: %s\n", ResidentSet().c_str());
+        std::fflush(stdout);
         QTimer::singleShot(waitMs, [&] {
             if (!base.isEmpty()) {
                 form.grab().save(base + QStringLiteral("-reading.png"));

@@ -1,6 +1,8 @@
 // Start-up and shutdown: the database path, the failed open and the whole
 // run of the main form as the only main loop.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -42,6 +44,21 @@ private slots:
         QFETCH(QString, dir);
         QFETCH(QString, expected);
         QCOMPARE(QString::fromStdString(CKarvutoApp::DatabasePathIn(dir.toStdString())), expected);
+    }
+
+    void aDatabaseInAFolderWithSpacesAndChineseOpens() {
+        QTemporaryDir root;
+        const QString dir = root.filePath(QString::fromUtf8("我的 程序"));
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(QFile::copy(QString::fromStdString(BinDir()) + QStringLiteral("/Karvuto.mdb"),
+                            dir + QStringLiteral("/Karvuto.mdb")));
+        CKarvutoApp& app = theApp();
+        app.m_szDbPath = CKarvutoApp::DatabasePathIn(QFile::encodeName(dir).toStdString());
+        QVERIFY(app.OpenDatabase());
+        QVERIFY(m_boxes.empty());
+        QCOMPARE(app.m_pConnection->State(), adStateOpen);
+        app.CloseDatabase();
+        QVERIFY(!app.m_pConnection);
     }
 
     void dialogColoursApplyToTheWholeProgram() {
