@@ -23,7 +23,7 @@ bool InsideRoundedRect(int x, int y, int w, int h, int radius) {
     return cx * cx + cy * cy <= double(radius) * radius;
 }
 
-// A mask image: black where the shape is, white elsewhere, stored as 1 bit.
+// A mask image: black where the shape is, white elsewhere.
 template <typename Inside>
 QImage MakeMask(int w, int h, Inside inside) {
     QImage mask(w, h, QImage::Format_Mono);

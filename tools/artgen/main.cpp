@@ -25,9 +25,10 @@ bool Save(const QImage& image, const QString& path, const char* format) {
     return false;
 }
 
-// Colour pictures are stored with 24 bits a pixel; masks keep their 1-bit form.
+// Every bitmap is stored with 24 bits a pixel, masks too: Qt's 1-bit BMP writer
+// leaves the row padding unset, which would make the files differ from run to run.
 bool SaveBitmap(const QDir& dir, int id, const QImage& image) {
-    const QImage stored = image.depth() == 1 ? image : image.convertToFormat(QImage::Format_RGB32);
+    const QImage stored = image.convertToFormat(QImage::Format_RGB32);
     return Save(stored, dir.filePath(QString::number(id) + ".bmp"), "bmp");
 }
 

@@ -1,0 +1,168 @@
+// Checks the art generator: its drawing pieces keep the colour-key and pencil rules,
+// the committed bitmaps are what the sources paint today, and its command line
+// fails loudly.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+#include "tools/artgen/ArtKit.h"
+#include "tools/artgen/Pencil.h"
+#include "tools/artgen/Pictures.h"
+
+using namespace art;
+
+namespace {
+
+QRgb Opaque(QRgb c) {
+    return c | 0xFF000000u;
+}
+
+}  // namespace
+
+class ArtGenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cutRoundCorners_data() {
+        QTest::addColumn<int>("radius");
+        for (int r : {1, 4, 10, 19}) QTest::addRow("radius %d", r) << r;
+    }
+
+    // The four cut-outs mirror each other, cover about the area outside a quarter
+    // circle, and nothing outside the corner squares changes.
+    void cutRoundCorners() {
+        QFETCH(int, radius);
+        const int w = 60;
+        const int h = 50;
+        const QRgb fill = qRgb(10, 120, 30);
+        QImage image = NewCanvas(w, h, QColor(fill));
+        CutRoundCorners(image, radius);
+        const QRgb key = Opaque(kKeyRed.rgb());
+        int cut = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = Opaque(image.pixel(x, y));
+                const bool inCorner = (x < radius || x >= w - radius) && (y < radius || y >= h - radius);
+                if (!inCorner) {
+                    QVERIFY2(c == Opaque(fill), qPrintable(QString("(%1, %2) changed").arg(x).arg(y)));
+                    continue;
+                }
+                QVERIFY(c == key || c == Opaque(fill));
+                const int mx = x < w / 2 ? x : w - 1 - x;
+                const int my = y < h / 2 ? y : h - 1 - y;
+                QCOMPARE(c == key, Opaque(image.pixel(mx, my)) == key);  // mirrors the top-left corner
+                if (x < radius && y < radius && c == key) ++cut;
+            }
+        QCOMPARE(Opaque(image.pixel(0, 0)) == key, radius > 1);
+        const double expected = (1 - M_PI / 4) * radius * radius;
+        QVERIFY2(std::abs(cut - expected) <= radius,
+                 qPrintable(QString("%1 cut, about %2 expected").arg(cut).arg(expected)));
+    }
+
+    // Graphite only darkens: strokes over a tinted patch never lighten a pixel and
+    // leave no colour.
+    void pencilOnlyDarkens() {
+        QImage image(120, 80, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.fillRect(QRect(40, 20, 40, 40), QColor(150, 150, 150));
+        }
+        const QImage before = image.copy();
+        {
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            Pencil pen(p, 3);
+            for (int k = 0; k < 6; ++k)
+                pen.Stroke(Bezier({5.0, 10.0 + k * 12}, {50, 0}, {70, 80}, {115, 10.0 + k * 10}), 3, 1.0);
+        }
+        int darkened = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb a = before.pixel(x, y);
+                const QRgb b = image.pixel(x, y);
+                QVERIFY2(qGray(b) <= qGray(a), qPrintable(QString("(%1, %2) lightened").arg(x).arg(y)));
+                QVERIFY(std::abs(qRed(b) - qBlue(b)) <= 8);
+                if (qGray(b) < qGray(a)) ++darkened;
+            }
+        QVERIFY(darkened > 300);
+    }
+
+    void dragonAtAnySize_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("report picture") << 160 << 120;
+        QTest::newRow("splash") << 208 << 156;
+        QTest::newRow("preview") << 640 << 480;
+    }
+
+    // The drawing fills the size asked for, with paper at its edges and lines in
+    // each quarter (head, arch, coil and tail).
+    void dragonAtAnySize() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const QImage dragon = PaintDragon(width, height);
+        QCOMPARE(dragon.size(), QSize(width, height));
+        QCOMPARE(Opaque(dragon.pixel(0, 0)), qRgb(255, 255, 255));
+        QCOMPARE(Opaque(dragon.pixel(width - 1, height - 1)), qRgb(255, 255, 255));
+        for (int quarter = 0; quarter < 4; ++quarter) {
+            const QRect area((quarter % 2) * width / 2, (quarter / 2) * height / 2, width / 2, height / 2);
+            int lines = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) lines += qGray(dragon.pixel(x, y)) < 170;
+            QVERIFY2(lines > area.width() * area.height() / 40,
+                     qPrintable(QString("quarter %1 is empty").arg(quarter)));
+        }
+    }
+
+    // Every committed file is byte for byte what the generator writes now, so no
+    // picture's source and bitmap drift apart.
+    void committedBitmapsAreCurrent() {
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        QProcess generator;
+        generator.start(QStringLiteral(KARVUTO_ARTGEN), {out.path()});
+        QVERIFY(generator.waitForFinished(120000));
+        QCOMPARE(generator.exitCode(), 0);
+        const QStringList written = QDir(out.path()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(written.size(), 17);  // 15 bitmaps and the icon twice
+        for (const QString& name : written) {
+            QFile made(out.filePath(name));
+            QFile committed(QDir(QStringLiteral(KARVUTO_BITMAP_DIR)).filePath(name));
+            QVERIFY(made.open(QIODevice::ReadOnly));
+            QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(name + " is not committed"));
+            QVERIFY2(made.readAll() == committed.readAll(),
+                     qPrintable(name + " differs from its source: build the target karvuto_artgen_bitmaps"));
+        }
+    }
+
+    void commandLineFailures_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no directory") << QStringList{} << "usage:";
+        QTest::newRow("unknown option") << QStringList{"out", "--preview", "x"} << "usage:";
+        QTest::newRow("too many") << QStringList{"a", "b"} << "usage:";
+        QTest::newRow("directory under a file") << QStringList{"@file/sub"} << "cannot create";
+    }
+
+    void commandLineFailures() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir scratch;
+        QFile blocker(scratch.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        for (QString& argument : arguments) argument.replace("@", scratch.path() + "/");
+        QProcess generator;
+        generator.start(QStringLiteral(KARVUTO_ARTGEN), arguments);
+        QVERIFY(generator.waitForFinished(60000));
+        QCOMPARE(generator.exitCode(), 1);
+        QVERIFY2(QString::fromUtf8(generator.readAllStandardError()).contains(message), qPrintable(message));
+    }
+};
+
+QTEST_MAIN(ArtGenTest)
+#include "tst_ArtGen.moc"
