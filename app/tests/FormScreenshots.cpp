@@ -1,6 +1,7 @@
 // Shows the main form, waits, fills it in, makes a reading and waits again,
-// so that a screen grab can be taken of each state. With a file name it also
-// saves the form's own pictures: <name>-empty.png and <name>-reading.png.
+// then opens the help window, so that a screen grab can be taken of each
+// state. With a file name it also saves the pictures of the windows:
+// <name>-empty.png, <name>-reading.png and <name>-help.png.
 //   form_screenshots [basename] [seconds per state]
 #include <unistd.h>
 
@@ -80,7 +81,17 @@ int main(int argc, char* argv[]) {
             if (!base.isEmpty()) {
                 form.grab().save(base + QStringLiteral("-reading.png"));
             }
-            form.OnClose();
+            // Then the help window, grabbed from inside its own modal loop.
+            QTimer::singleShot(waitMs, [&] {
+                if (QWidget* help = QApplication::activeModalWidget(); help && help != &form) {
+                    if (!base.isEmpty()) {
+                        help->grab().save(base + QStringLiteral("-help.png"));
+                    }
+                    help->close();
+                }
+                form.OnClose();
+            });
+            form.OnHelp();
         });
     });
     form.exec();
