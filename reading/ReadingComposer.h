@@ -29,7 +29,7 @@ struct ComposedReport {
     int leap = 0;
     std::array<std::int32_t, 4> weights{};  // year, month, day, hour, in 钱
     std::int32_t totalWeight = 0;
-    std::array<std::string, 7> sections;    // the seven decoded texts, GBK
+    std::array<std::string, 7> sections;  // the seven decoded texts, GBK
 };
 
 // Composes a reading. `now` is the user's local time (one reading of the
