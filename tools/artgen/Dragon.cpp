@@ -413,8 +413,8 @@ void DrawHead(Pencil& pen, const QTransform& m) {
     Polyline upper = Bezier({-4, -24}, {8, -34}, {28, -40}, {44, -34});
     Append(upper, Bezier({44, -34}, {52, -42}, {62, -38}, {66, -28}));
     Append(upper, Bezier({66, -28}, {78, -24}, {88, -24}, {96, -30}));
-    Append(upper, Bezier({96, -30}, {102, -40}, {116, -38}, {118, -27}));
-    Append(upper, Bezier({118, -27}, {122, -18}, {118, -9}, {111, -8}));
+    Append(upper, Bezier({96, -30}, {98, -46}, {122, -46}, {123, -30}));
+    Append(upper, Bezier({123, -30}, {127, -19}, {120, -9}, {111, -8}));
     Polyline jawTop = Bezier({111, -8}, {96, -6}, {74, -4}, {52, 2});
     Polyline jaw = Bezier({52, 2}, {70, 10}, {90, 16}, {106, 20});
     Append(jaw, Bezier({106, 20}, {111, 22}, {110, 29}, {103, 30}));
@@ -445,17 +445,38 @@ void DrawHead(Pencil& pen, const QTransform& m) {
     pen.Stroke(M(jawTop), 2.6, 1.0);
     pen.Stroke(M(jaw), 3.0, 1.0);
 
-    // Eye under a heavy brow, nostril whorl, cheek whorl and the ridge of the snout.
-    Polyline lid = Bezier({46, -20}, {50, -28}, {60, -28}, {68, -21});
-    Append(lid, Bezier({68, -21}, {60, -14}, {52, -14}, {46, -20}));
-    pen.Loop(M(lid), 2.2, 1.0);
-    pen.Loop(M(Spiral({58, -21}, 3.2, 1.0, 0, 0.6)), 2.6, 1.0);
-    pen.Stroke(M(Bezier({40, -28}, {52, -34}, {64, -34}, {72, -28})), 2.2, 0.9);
+    // A large eye under a heavy brow, the nostril whorl on the upturned nose, wrinkles
+    // along the snout, a cheek whorl and lines behind the eye.
+    Polyline lid = Bezier({44, -21}, {49, -32}, {63, -32}, {71, -22});
+    Append(lid, Bezier({71, -22}, {62, -13}, {51, -13}, {44, -21}));
+    pen.Cover(M(lid));
+    pen.Loop(M(lid), 2.4, 1.0);
+    Polyline pupil;
+    for (int k = 0; k <= 16; ++k)
+        pupil.push_back({59 + 4.2 * std::cos(k * M_PI / 8), -22 + 4.2 * std::sin(k * M_PI / 8)});
+    pen.Loop(M(pupil), 2.0, 1.0);
+    pen.Loop(M(Spiral({59, -22}, 2.6, 1.2, 0, 0.8)), 2.4, 1.0);
+    pen.Stroke(M(Bezier({38, -30}, {50, -42}, {66, -42}, {76, -30})), 3.0, 0.95);
     pen.Stroke(M(Bezier({42, -31}, {34, -40}, {24, -44}, {12, -44})), 1.6, 0.7);
-    pen.Stroke(M(Spiral({108, -24}, 6, 1.3, 180, 0.75)), 1.8, 0.9);
-    pen.Stroke(M(Bezier({72, -22}, {80, -18}, {90, -18}, {98, -22})), 1.2, 0.55);
-    pen.Stroke(M(Bezier({76, -16}, {84, -13}, {92, -14}, {100, -17})), 1.1, 0.45);
-    pen.Stroke(M(Spiral({32, 6}, 9, 1.4, 300, 0.8)), 1.8, 0.85);
+    pen.Stroke(M(Spiral({111, -30}, 7, 1.4, 180, 0.75)), 2.0, 0.95);
+    for (int k = 0; k < 3; ++k) {
+        const double x = 78 + k * 6;
+        pen.Stroke(M(Bezier({x, -27}, {x + 2, -22}, {x + 2, -19}, {x, -15})), 1.2, 0.55);
+    }
+    pen.Stroke(M(Bezier({72, -12}, {84, -10}, {96, -11}, {106, -14})), 1.1, 0.45);
+    pen.Stroke(M(Spiral({30, 4}, 10, 1.4, 300, 0.8)), 1.9, 0.85);
+    pen.Stroke(M(Bezier({40, -12}, {30, -16}, {20, -16}, {10, -12})), 1.3, 0.6);
+    pen.Stroke(M(Bezier({38, -6}, {30, -8}, {22, -6}, {14, -2})), 1.2, 0.5);
+    // Shading along the throat and under the jaw, kept inside the head.
+    QPainterPath head;
+    const Polyline mapped = M(outline);
+    head.addPolygon(QPolygonF(QList<QPointF>(mapped.begin(), mapped.end())));
+    pen.Clip(head);
+    for (double x = 0; x < 100; x += 4) {
+        const QPointF bottom(x, 34 - std::abs(x - 50) * 0.14);
+        pen.Stroke(M({bottom, bottom + QPointF(4, -7), bottom + QPointF(7, -12)}), 1.1, 0.45);
+    }
+    pen.Clip(QPainterPath());
     // A flaming brow over the eye, streaming back.
     DrawFlame(pen, m.map(QPointF(66, -30)), m.map(QPointF(52, -44)), m.map(QPointF(36, -40)),
               m.map(QPointF(20, -54)), 8);
