@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@
 
 namespace {
 
-constexpr int kIconBitmap = 128;
+constexpr int kIconResource = 128;  // :/bitmaps/128.ico and 128.png
 
 // The image buttons of the form: place, tooltip, pictures, initial state.
 struct ImageButton {
@@ -121,9 +122,15 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
         m_pTitleMenu->addAction(aboutItem, this, [this] { OnAbout(); });
     }
 
-    const QImage icon = LoadBitmapResource(kIconBitmap);
+    QIcon icon;
+    for (const char* suffix : {".ico", ".png"}) {
+        const QString path = QStringLiteral(":/bitmaps/%1%2").arg(kIconResource).arg(QLatin1String(suffix));
+        if (QFile::exists(path)) {
+            icon.addFile(path);
+        }
+    }
     if (!icon.isNull()) {
-        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+        setWindowIcon(icon);  // big and small
     }
 
     if (splashMilliseconds > 0) {

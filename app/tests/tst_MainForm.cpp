@@ -119,6 +119,7 @@ private slots:
         CKarvutoDlg form(nullptr, 0);
         QCOMPARE(form.size(), QSize(800, 580));
         QCOMPARE(form.windowTitle(), U("弈澜坊-星衡命鉴"));
+        QVERIFY(!form.windowIcon().isNull());
         QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!form.mask().isEmpty());
         QVERIFY(!form.mask().contains(QPoint(0, 0)));  // red corner cut away
