@@ -56,7 +56,9 @@ void DrawReportText(QPainter& painter, const QRect& rect, int flags, const QStri
 void CReportView::PrintReport() {
     QPrinter printer(QPrinter::HighResolution);
     print::PreparePrinter(printer);
-    QPrintDialog dialog(&printer, window());
+    // Over the program's main window: the form, or the preview while it is open.
+    QWidget* owner = theApp().m_pMainWnd != nullptr ? theApp().m_pMainWnd : window();
+    QPrintDialog dialog(&printer, owner);
     // All pages, no selection, no page numbers; copies and collation are
     // the dialog's. Printing to a file stays available: on many desktops a
     // PDF file is the only printer there is.

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
@@ -31,9 +32,10 @@ CViewPrintPreview::CViewPrintPreview(CReportView* ownerView, QWidget* oldMainWnd
     setWindowModality(Qt::NonModal);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(kPreviewTitle));
-    if (oldMainWnd != nullptr) {
-        setWindowIcon(oldMainWnd->windowIcon());
-    }
+    // Icon 128, the program's own.
+    setWindowIcon(oldMainWnd != nullptr && !oldMainWnd->windowIcon().isNull()
+                      ? oldMainWnd->windowIcon()
+                      : QIcon(QStringLiteral(":/bitmaps/128.ico")));
     if (QPrinter* preview = printer()) {
         print::PreparePrinter(*preview);
     }

@@ -2,9 +2,14 @@
 // page, and the form is the main window again once it closes.
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 #include "KarvutoApp.h"
@@ -24,6 +29,7 @@ private slots:
     void previewShowsTheOnePage();
     void menuCarriesTheFrameCommands();
     void closingTheFormTakesThePreviewWithIt();
+    void previewPrintButtonPrintsThePage();
 
 private:
     QList<CViewPrintPreview*> Previews() const {
@@ -147,6 +153,45 @@ void tst_PrintPreview::closingTheFormTakesThePreviewWithIt() {
     delete m_form;
     m_form = nullptr;
     QVERIFY(preview.isNull());
+}
+
+void tst_PrintPreview::previewPrintButtonPrintsThePage() {
+    if (!printtest::HavePoppler()) {
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("preview.pdf"));
+    m_view->StartPrintPreview();
+    QPointer<QPrintPreviewDialog> preview = m_view->m_pPreview;
+    QVERIFY(preview);
+    QAction* print = nullptr;
+    for (QToolBar* bar : preview->findChildren<QToolBar*>()) {
+        for (QAction* a : bar->actions()) {
+            if (a->text() == QStringLiteral("Print")) {
+                print = a;
+            }
+        }
+    }
+    QVERIFY(print);
+    // Qt asks for a printer or, when printing to PDF, for a file name.
+    QTimer::singleShot(0, [path] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept();
+        } else if (auto* printDialog = qobject_cast<QPrintDialog*>(modal)) {
+            if (auto* file = printDialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
+                file->setText(path);
+            }
+            printDialog->accept();
+        }
+    });
+    print->trigger();
+    QTRY_VERIFY(QFile::exists(path));
+    QTRY_VERIFY(preview.isNull());  // printing ends the preview
+    QVERIFY(!m_view->m_bPreviewOpen);
+    QCOMPARE(printtest::PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
+    QVERIFY(printtest::PdfText(path).contains(QStringLiteral("HEADER")));
 }
 
 QTEST_MAIN(tst_PrintPreview)

@@ -36,6 +36,7 @@ private slots:
     void showSplashScreenTakesItDownAgain();
 
     void aboutLayout();
+    void aboutMovesByItsBackground();
     void aboutCloses_data();
     void aboutCloses();
 };
@@ -154,6 +155,20 @@ void tst_SplashAbout::aboutLayout() {
         texts << label->text();
     }
     QVERIFY(texts.contains(QStringLiteral("个人星衡命鉴 简体中文版 Ver1.0")));
+}
+
+void tst_SplashAbout::aboutMovesByItsBackground() {
+    CAboutDlg about;
+    about.move(100, 100);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const QPoint start = about.pos();
+    const QPoint grip(20, 120);  // bare green face, left of every control
+    QVERIFY(about.childAt(grip) == nullptr);
+    QTest::mousePress(&about, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(&about, grip + QPoint(40, 30));
+    QTest::mouseRelease(&about, Qt::LeftButton, {}, grip + QPoint(40, 30));
+    QTRY_COMPARE(about.pos(), start + QPoint(40, 30));
 }
 
 void tst_SplashAbout::aboutCloses_data() {
