@@ -2,6 +2,7 @@
 // page, and the form is the main window again once it closes.
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +31,7 @@ private slots:
     void menuCarriesTheFrameCommands();
     void closingTheFormTakesThePreviewWithIt();
     void previewPrintButtonPrintsThePage();
+    void previewTakesInputWhileTheFormIsModal();
 
 private:
     QList<CViewPrintPreview*> Previews() const {
@@ -192,6 +194,25 @@ void tst_PrintPreview::previewPrintButtonPrintsThePage() {
     QVERIFY(!m_view->m_bPreviewOpen);
     QCOMPARE(printtest::PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
     QVERIFY(printtest::PdfText(path).contains(QStringLiteral("HEADER")));
+}
+
+void tst_PrintPreview::previewTakesInputWhileTheFormIsModal() {
+    // The program's form runs as an application-modal dialog; the preview
+    // opened from it must still receive the window system's input.
+    QDialog form;
+    CReportView* view = new CReportView(&form);
+    bool closedByKey = false;
+    QTimer::singleShot(0, [&] {
+        view->StartPrintPreview();
+        QPointer<QPrintPreviewDialog> preview = view->m_pPreview;
+        if (preview && QTest::qWaitForWindowExposed(preview)) {
+            QTest::keyClick(preview->windowHandle(), Qt::Key_Escape);  // through the window system
+            closedByKey = QTest::qWaitFor([&] { return preview.isNull(); }, 2000);
+        }
+        form.reject();
+    });
+    form.exec();
+    QVERIFY(closedByKey);
 }
 
 QTEST_MAIN(tst_PrintPreview)
