@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <cstring>
+#include <string_view>
 
 #include "GbkCodec.h"
 #include "KarvutoApp.h"
