@@ -19,3 +19,17 @@ struct SYSTEMTIME {
 };
 
 static_assert(sizeof(SYSTEMTIME) == 16, "eight packed 16-bit fields");
+
+// A date and time of day as a SYSTEMTIME; the weekday and milliseconds are 0.
+// Values are stored as given (callers pass calendar fields, not validated).
+constexpr SYSTEMTIME MakeSystemTime(int year, int month, int day, int hour = 0, int minute = 0,
+                                    int second = 0) {
+    SYSTEMTIME t;
+    t.wYear = static_cast<std::uint16_t>(year);
+    t.wMonth = static_cast<std::uint16_t>(month);
+    t.wDay = static_cast<std::uint16_t>(day);
+    t.wHour = static_cast<std::uint16_t>(hour);
+    t.wMinute = static_cast<std::uint16_t>(minute);
+    t.wSecond = static_cast<std::uint16_t>(second);
+    return t;
+}

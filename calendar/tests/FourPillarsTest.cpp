@@ -15,16 +15,7 @@ using namespace calendar;
 
 namespace {
 
-SYSTEMTIME Date(int y, int m, int d, int h = 0) {
-    return SYSTEMTIME{static_cast<std::uint16_t>(y),
-                      static_cast<std::uint16_t>(m),
-                      0,
-                      static_cast<std::uint16_t>(d),
-                      static_cast<std::uint16_t>(h),
-                      0,
-                      0,
-                      0};
-}
+constexpr auto Date = [](int y, int m, int d, int h = 0) { return MakeSystemTime(y, m, d, h); };
 
 struct PillarCase {
     const char* name;

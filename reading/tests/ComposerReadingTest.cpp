@@ -47,7 +47,7 @@ BirthRecord Birth(const char* nameUtf8, int sex, int kind, int year, int month, 
 
 const BirthRecord kDefaultBirth = Birth("张三", 0, kGregorianCalendar, 1975, 1, 1, 0);
 const BirthRecord kLeapMonthBirth = Birth("李四", 1, kLunarCalendar, 1990, 5, 10, 23, 1);
-const SYSTEMTIME kNow = MakeTime(2026, 12, 8, 9, 5, 3);
+const SYSTEMTIME kNow = MakeSystemTime(2026, 12, 8, 9, 5, 3);
 
 class ComposerReading : public ::testing::Test {
 protected:
@@ -159,15 +159,15 @@ TEST_F(ComposerReading, AgeAndTimeLineFollowTheGivenLocalTime) {
         const char* tail;  // the end of the header
     };
     const Case cases[] = {
-        {"in the birth year", MakeTime(1975, 6, 1, 12, 0, 0),
+        {"in the birth year", MakeSystemTime(1975, 6, 1, 12, 0, 0),
          "    您的年龄: 1岁\n\n    测算时间: 1975年06月01日 12时00分00秒"},
-        {"last second of the birth year", MakeTime(1975, 12, 31, 23, 59, 59),
+        {"last second of the birth year", MakeSystemTime(1975, 12, 31, 23, 59, 59),
          "    您的年龄: 1岁\n\n    测算时间: 1975年12月31日 23时59分59秒"},
-        {"new year adds one", MakeTime(1976, 1, 1, 0, 0, 0),
+        {"new year adds one", MakeSystemTime(1976, 1, 1, 0, 0, 0),
          "    您的年龄: 2岁\n\n    测算时间: 1976年01月01日 00时00分00秒"},
         // Late evening stays late evening: no hour shifted past midnight
         // onto the same date.
-        {"late evening", MakeTime(2026, 12, 8, 23, 30, 5),
+        {"late evening", MakeSystemTime(2026, 12, 8, 23, 30, 5),
          "    您的年龄: 52岁\n\n    测算时间: 2026年12月08日 23时30分05秒"},
     };
     for (const Case& c : cases) {

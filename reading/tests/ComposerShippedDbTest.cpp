@@ -19,7 +19,7 @@ TEST(ComposerShippedDb, DefaultBirthHasEveryTextAndTheTraditionalWeights) {
     birth.year = 1975;
     birth.month = 1;
     birth.day = 1;
-    const auto r = ComposeReport(birth, &connection, MakeTime(2026, 12, 8, 9, 5, 3));
+    const auto r = ComposeReport(birth, &connection, MakeSystemTime(2026, 12, 8, 9, 5, 3));
     ASSERT_TRUE(r);
     EXPECT_EQ(platform::Utf8(r->header),
               "您的尊姓大名: 张三\n    您的性别: 男 \n出生年月日时:(阴历) 虎(甲寅)年   十一月十九 子时\n"

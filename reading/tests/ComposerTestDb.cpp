@@ -55,14 +55,3 @@ void ComposerTestDb::Tamper(const std::string& sql) const {
     sqlite3_close(db);
     if (rc != SQLITE_OK) throw std::runtime_error("cannot change the test database: " + error);
 }
-
-SYSTEMTIME MakeTime(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME t{};
-    t.wYear = static_cast<std::uint16_t>(year);
-    t.wMonth = static_cast<std::uint16_t>(month);
-    t.wDay = static_cast<std::uint16_t>(day);
-    t.wHour = static_cast<std::uint16_t>(hour);
-    t.wMinute = static_cast<std::uint16_t>(minute);
-    t.wSecond = static_cast<std::uint16_t>(second);
-    return t;
-}

@@ -32,5 +32,3 @@ private:
     std::filesystem::path m_file;
 };
 
-// A pinned "now" for composed texts.
-SYSTEMTIME MakeTime(int year, int month, int day, int hour, int minute, int second);

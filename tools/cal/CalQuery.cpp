@@ -114,15 +114,6 @@ std::string Sanitized(std::string_view text) {
     return s;
 }
 
-SYSTEMTIME MakeDate(int y, int m, int d, int h) {
-    SYSTEMTIME st;
-    st.wYear = static_cast<std::uint16_t>(y);
-    st.wMonth = static_cast<std::uint16_t>(m);
-    st.wDay = static_cast<std::uint16_t>(d);
-    st.wHour = static_cast<std::uint16_t>(h);
-    return st;
-}
-
 }  // namespace
 
 QueryResult RunQuery(std::string_view query) {
@@ -136,7 +127,7 @@ QueryResult RunQuery(std::string_view query) {
     }
 
     const CLunarCalendar cal;
-    const SYSTEMTIME input = MakeDate(q.year, q.month, q.day, q.hour);
+    const SYSTEMTIME input = MakeSystemTime(q.year, q.month, q.day, q.hour);
     SYSTEMTIME solar{}, lunar{};
     int leap = q.leap ? 1 : 0;
     bool ok;

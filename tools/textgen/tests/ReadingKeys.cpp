@@ -25,14 +25,7 @@ SYSTEMTIME NextDay(SYSTEMTIME d) {
     return d;
 }
 
-SYSTEMTIME Date(int y, int m, int d, int h = 0) {
-    SYSTEMTIME t;
-    t.wYear = static_cast<std::uint16_t>(y);
-    t.wMonth = static_cast<std::uint16_t>(m);
-    t.wDay = static_cast<std::uint16_t>(d);
-    t.wHour = static_cast<std::uint16_t>(h);
-    return t;
-}
+constexpr auto Date = [](int y, int m, int d, int h = 0) { return MakeSystemTime(y, m, d, h); };
 
 ReadingKeys Enumerate() {
     const CLunarCalendar cal;
