@@ -24,7 +24,7 @@ std::string LookupText(Connection* connection, const std::string& sql) {
         if (!meaning.IsNull()) {
             const std::string stored = meaning.ToText();
             text = DecodeText(stored);
-            if (stored.size() > kStoredTextLimit) text = CutGbk(std::move(text), kStoredTextLimit / 2);
+            if (stored.size() > kStoredTextMaxChars) text = CutGbk(std::move(text), kStoredTextMaxChars / 2);
         }
     }
     rows->Close();

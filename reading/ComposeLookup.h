@@ -8,11 +8,10 @@
 #include <string>
 
 #include "Database.h"
+#include "TextCipher.h"
 
-// The longest stored text read in full, in characters (two per text byte).
-// A longer one is read as its first kStoredTextLimit / 2 bytes, cut back to
-// a GBK character boundary.
-inline constexpr std::size_t kStoredTextLimit = 10240;
+// A stored text longer than kStoredTextMaxChars is read as its first
+// kStoredTextMaxChars / 2 bytes, cut back to a GBK character boundary.
 
 // The weight of a year, month, day or hour name (GBK) from bazi0's "amount";
 // 0 when there is no row or the value is NULL.
