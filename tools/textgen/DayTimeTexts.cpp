@@ -76,20 +76,6 @@ std::string_view DirectionOf(Element e) {
     return "";
 }
 
-std::string_view PunishKindName(PunishKind k) {
-    switch (k) {
-        case PunishKind::Ungrateful:
-            return "无恩之刑";
-        case PunishKind::Bullying:
-            return "恃势之刑";
-        case PunishKind::Rude:
-            return "无礼之刑";
-        case PunishKind::None:
-            break;
-    }
-    return "";
-}
-
 // The name of the main relation as it follows "日支X与时支Y".
 std::string LinkLabel(const Relation& r, int a, int b) {
     const std::string ba = S(BranchName(a)), bb = S(BranchName(b));

@@ -100,20 +100,6 @@ int MemberPosition(const Group& g, int branch) {
     return -1;
 }
 
-std::string_view PunishKindName(PunishKind k) {
-    switch (k) {
-        case PunishKind::Ungrateful:
-            return "无恩之刑";
-        case PunishKind::Bullying:
-            return "恃势之刑";
-        case PunishKind::Rude:
-            return "无礼之刑";
-        case PunishKind::None:
-            break;
-    }
-    return "";
-}
-
 std::string GroupText(const Group& g) {
     std::string s;
     for (int m : g.members) s += kBranches[m];
@@ -333,6 +319,20 @@ std::string DescribeRelations(int a, int b) {
         }
     }
     return s.empty() ? "-" : s;
+}
+
+std::string_view PunishKindName(PunishKind k) {
+    switch (k) {
+        case PunishKind::Ungrateful:
+            return "无恩之刑";
+        case PunishKind::Bullying:
+            return "恃势之刑";
+        case PunishKind::Rude:
+            return "无礼之刑";
+        case PunishKind::None:
+            break;
+    }
+    return "";
 }
 
 }  // namespace textgen

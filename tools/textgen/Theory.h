@@ -71,7 +71,9 @@ enum class BranchLink {
     Break
 };
 enum class PunishKind { None, Ungrateful, Bullying, Rude };  // 无恩 恃势 无礼
-enum class PunishWay { None, Mutual, Out, In };              // 互刑 刑出 刑入
+// "无恩之刑", "恃势之刑" or "无礼之刑"; "" for None.
+std::string_view PunishKindName(PunishKind k);
+enum class PunishWay { None, Mutual, Out, In };  // 互刑 刑出 刑入
 
 struct Relation {
     BranchLink link;
