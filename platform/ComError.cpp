@@ -13,25 +13,25 @@
 namespace {
 
 struct SystemText {
-    std::uint32_t hr;
+    HRESULT hr;
     std::string_view utf8;  // as a Chinese desktop shows it, with the system's "\r\n"
 };
 
 // HRESULT -> system text, UTF-8 (converted to GBK on lookup).
 constexpr std::array kSystemTexts = {
-    SystemText{0x00000000u, "操作成功完成。\r\n"},
-    SystemText{0x8000FFFFu, "灾难性故障\r\n"},
-    SystemText{0x80004003u, "无效指针\r\n"},
-    SystemText{0x80004005u, "未指定的错误\r\n"},
-    SystemText{0x80020005u, "类型不匹配。\r\n"},
-    SystemText{0x8002000Au, "超出当前范围。\r\n"},
-    SystemText{0x80070002u, "系统找不到指定的文件。\r\n"},
-    SystemText{0x80070003u, "系统找不到指定的路径。\r\n"},
-    SystemText{0x80070005u, "拒绝访问。\r\n"},
-    SystemText{0x8007000Du, "数据无效。\r\n"},
-    SystemText{0x8007000Eu, "存储空间不足，无法完成此操作。\r\n"},
-    SystemText{0x80070057u, "参数错误。\r\n"},
-    SystemText{0x80070570u, "文件或目录损坏且无法读取。\r\n"},
+    SystemText{kS_OK, "操作成功完成。\r\n"},
+    SystemText{kE_UNEXPECTED, "灾难性故障\r\n"},
+    SystemText{kE_POINTER, "无效指针\r\n"},
+    SystemText{kE_FAIL, "未指定的错误\r\n"},
+    SystemText{kDISP_E_TYPEMISMATCH, "类型不匹配。\r\n"},
+    SystemText{kDISP_E_OVERFLOW, "超出当前范围。\r\n"},
+    SystemText{kFileNotFound, "系统找不到指定的文件。\r\n"},
+    SystemText{kPathNotFound, "系统找不到指定的路径。\r\n"},
+    SystemText{kAccessDenied, "拒绝访问。\r\n"},
+    SystemText{kInvalidData, "数据无效。\r\n"},
+    SystemText{kE_OUTOFMEMORY, "存储空间不足，无法完成此操作。\r\n"},
+    SystemText{kE_INVALIDARG, "参数错误。\r\n"},
+    SystemText{kFileCorrupt, "文件或目录损坏且无法读取。\r\n"},
 };
 
 // The range of HRESULTs that carry an IDispatch error number:
@@ -50,9 +50,8 @@ const std::string& ComError::ErrorText() const {
 }
 
 std::optional<std::string> SystemMessageText(HRESULT hr) {
-    const auto code = static_cast<std::uint32_t>(hr);
     for (const auto& entry : kSystemTexts)
-        if (entry.hr == code) return platform::Gbk(entry.utf8);
+        if (entry.hr == hr) return platform::Gbk(entry.utf8);
     return std::nullopt;
 }
 
