@@ -9,6 +9,10 @@
 
 namespace textgen {
 
+// The generator speaks in the chart engine's theory terms throughout.
+using namespace ::chart;
+
+
 // How strong the day stem stands at the hour branch, from its growth stage.
 enum class Strength { Strong, Moderate, Weak };
 Strength StrengthOf(Stage s);

@@ -13,6 +13,10 @@
 #include "TextCipher.h"
 #include "TsvTable.h"
 
+using platform::ReadFileBytes;
+using platform::ReadTsv;
+using platform::TsvTable;
+
 using namespace textgen;
 
 namespace {

@@ -9,7 +9,12 @@
 #include "Theory.h"
 #include "TsvTable.h"
 
+using platform::ReadFileBytes;
+using platform::ReadTsv;
+using platform::TsvTable;
+
 using namespace textgen;
+using namespace chart;
 
 namespace {
 const std::filesystem::path kBazi2 = std::filesystem::path(KARVUTO_DBDATA_DIR) / "bazi2.tsv";

@@ -15,7 +15,12 @@
 #include "Theory.h"
 #include "TsvTable.h"
 
+using platform::ReadFileBytes;
+using platform::ReadTsv;
+using platform::TsvTable;
+
 using namespace textgen;
+using namespace chart;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace textgen {
+namespace chart {
 
 // Stem index 0-9 (甲 … 癸), branch index 0-11 (子 … 亥), sexagenary index
 // 0-59 (0 is 甲子; index i names stem i mod 10 and branch i mod 12).
@@ -86,4 +86,4 @@ std::vector<Relation> RelationsOf(int a, int b);
 // The relations as the published pair table writes them ("六冲,刑入(申刑寅,无恩之刑)", "-").
 std::string DescribeRelations(int a, int b);
 
-}  // namespace textgen
+}  // namespace chart

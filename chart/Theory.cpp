@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdlib>
 
-namespace textgen {
+namespace chart {
 namespace {
 
 // Stems 甲 … 癸 and branches 子 … 亥, in cycle order.
@@ -335,4 +335,4 @@ std::string_view PunishKindName(PunishKind k) {
     return "";
 }
 
-}  // namespace textgen
+}  // namespace chart

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace textgen {
+namespace platform {
 namespace {
 
 std::vector<std::string> SplitTabs(const std::string& line) {
@@ -57,4 +57,4 @@ TsvTable ReadTsv(const std::filesystem::path& file) {
     return table;
 }
 
-}  // namespace textgen
+}  // namespace platform

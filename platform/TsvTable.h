@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace textgen {
+namespace platform {
 
 struct TsvTable {
     std::vector<std::string> header;
@@ -23,4 +23,4 @@ TsvTable ReadTsv(const std::filesystem::path& file);
 // Reads a whole file as bytes; throws std::runtime_error when it cannot.
 std::string ReadFileBytes(const std::filesystem::path& file);
 
-}  // namespace textgen
+}  // namespace platform

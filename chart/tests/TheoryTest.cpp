@@ -8,7 +8,9 @@
 #include "Theory.h"
 #include "TsvTable.h"
 
-using namespace textgen;
+using namespace chart;
+using platform::ReadTsv;
+using platform::TsvTable;
 
 namespace {
 
