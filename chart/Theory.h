@@ -50,6 +50,8 @@ std::string_view TenGodName(TenGod g);
 Stage StageOf(int stem, int branch);
 std::string_view StageName(Stage s);
 int HiddenMainStem(int branch);  // 本气
+// The hidden stems of a branch in order 本气, 中气, 余气 (one to three of them).
+std::vector<int> HiddenStems(int branch);
 std::string_view NayinName(int sexagenary);
 Element NayinElement(int sexagenary);
 // The hour pillar (sexagenary index) of a day stem's double-hour, by the

@@ -89,6 +89,10 @@ TEST(Theory, StemsAndBranchesMatchTheFacts) {
     for (const auto& r : hidden.rows) {
         SCOPED_TRACE(r[0]);
         EXPECT_EQ(StemName(HiddenMainStem(BranchOf(r[0]))), r[1]);
+        std::string all;
+        for (const int stem : HiddenStems(BranchOf(r[0]))) all += std::string(StemName(stem)) + ",";
+        const auto cell = [](const std::string& c) { return c == "-" ? std::string() : c + ","; };
+        EXPECT_EQ(all, cell(r[1]) + cell(r[2]) + cell(r[3]));
     }
 }
 

@@ -1,23 +1,30 @@
-// karvuto-textgen [output]: writes the day-and-hour texts (bazi2.tsv) to the
-// given file, or to standard output without one.
+// karvuto-textgen facts [STEM]: prints the fact sheet of every day-and-hour
+// key of one day stem (甲 … 癸), or of all ten: the ten gods of the hour stem
+// and of each hidden stem, the growth stages, 纳音 and the relations of the two
+// pillars. The texts in tools/dbdata/bazi2.tsv are written from these sheets.
 #include <cstdio>
-#include <fstream>
 #include <iostream>
+#include <string>
 
-#include "DayTimeTexts.h"
+#include "KeyFacts.h"
 
 int main(int argc, char** argv) {
-    const std::string tsv = textgen::DayTimeTsv();
-    if (argc < 2) {
-        std::cout << tsv;
-        return std::cout ? 0 : 1;
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command != "facts" || argc > 3) {
+        std::fprintf(stderr, "usage: karvuto-textgen facts [STEM]\n");
+        return 2;
     }
-    std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-    out << tsv;
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "karvuto-textgen: cannot write %s\n", argv[1]);
-        return 1;
+    int first = 0, last = 9;
+    if (argc == 3) {
+        first = 0;
+        while (first < 10 && chart::StemName(first) != argv[2]) ++first;
+        if (first == 10) {
+            std::fprintf(stderr, "karvuto-textgen: not a day stem: %s\n", argv[2]);
+            return 2;
+        }
+        last = first;
     }
-    return 0;
+    for (int stem = first; stem <= last; ++stem) std::cout << textgen::FactSheet(stem) << "\n";
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }

@@ -56,6 +56,23 @@ const ReadingKeys& EngineKeys() {
     return keys;
 }
 
+bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out) {
+    const CLunarCalendar cal;
+    const SYSTEMTIME birth = Date(year, month, day, hour);
+    SYSTEMTIME lunar;
+    int leap = 0;
+    if (!cal.SolarToLunar(birth, lunar, leap)) return false;
+    out.yearName = platform::Utf8(cal.GetYearStemBranch(lunar));
+    out.monthName = platform::Utf8(cal.GetLunarMonthName(lunar));
+    out.dayName = platform::Utf8(cal.GetLunarDayName(lunar));
+    out.hourName = platform::Utf8(cal.GetHourName(birth));
+    const std::string pillars = platform::Utf8(cal.GetFourPillars(birth));
+    out.yearPillar = pillars.substr(0, 6);
+    out.dayPillar = pillars.substr(12, 6);
+    out.hourPillar = pillars.substr(18, 6);
+    return true;
+}
+
 std::set<int> ReachableTotals(const std::map<std::string, int>& weights) {
     const CLunarCalendar cal;
     std::map<std::string, int> gbk;  // the same weights under the engine's GBK names

@@ -19,6 +19,15 @@ struct ReadingKeys {
 };
 const ReadingKeys& EngineKeys();
 
+// The keys one reading looks up for a Gregorian birth (UTF-8): the bone
+// weight's four names, the year pillar, the lunar month, day and hour names,
+// and the day and hour pillars. False when the engine cannot convert the date.
+struct BirthKeys {
+    std::string yearName, monthName, dayName, hourName;  // the bone weight's names
+    std::string yearPillar, dayPillar, hourPillar;
+};
+bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out);
+
 // Every total bone weight some birth inside the engine's years has, with the
 // given weights (name -> 钱, UTF-8 names). Names without a weight count as 0.
 std::set<int> ReachableTotals(const std::map<std::string, int>& weights);
