@@ -22,8 +22,8 @@ constexpr std::array<Element, 12> kBranchElements = {
 constexpr std::array<int, 12> kHiddenMain = {9, 5, 0, 1, 4, 2, 3, 5, 6, 7, 4, 8};
 // Middle (中气) and residual (余气) hidden stems of each branch 子 … 亥, -1 for none:
 // 子 -/-, 丑 癸辛, 寅 丙戊, 卯 -/-, 辰 乙癸, 巳 庚戊, 午 己/-, 未 丁乙, 申 壬戊, 酉 -/-, 戌 辛丁, 亥 甲/-.
-constexpr std::array<std::array<int, 2>, 12> kHiddenRest = {{{-1, -1}, {9, 7}, {2, 4}, {-1, -1}, {1, 9}, {6, 4},
-                                                             {5, -1}, {3, 1}, {8, 4}, {-1, -1}, {7, 3}, {0, -1}}};
+constexpr std::array<std::array<int, 2>, 12> kHiddenRest = {
+    {{-1, -1}, {9, 7}, {2, 4}, {-1, -1}, {1, 9}, {6, 4}, {5, -1}, {3, 1}, {8, 4}, {-1, -1}, {7, 3}, {0, -1}}};
 // Branch of 长生 for each stem 甲 … 癸: 亥 午 寅 酉 寅 酉 巳 子 申 卯 (yang stems count
 // forward from it, yin stems backward; 戊 follows 丙 and 己 follows 丁).
 constexpr std::array<int, 10> kBirthBranch = {11, 6, 2, 9, 2, 9, 5, 0, 8, 3};

@@ -22,7 +22,8 @@ bool StemsClash(int a, int b) {
 }
 Element CombinedElement(int a, int b) {
     // 甲己 土, 乙庚 金, 丙辛 水, 丁壬 木, 戊癸 火.
-    constexpr Element kFormed[5] = {Element::Earth, Element::Metal, Element::Water, Element::Wood, Element::Fire};
+    constexpr Element kFormed[5] = {Element::Earth, Element::Metal, Element::Water, Element::Wood,
+                                    Element::Fire};
     return kFormed[std::min(a, b) % 5];
 }
 
@@ -64,14 +65,14 @@ KeyFacts FactsOf(int dayStem, int dayBranch, int hourPillar) {
 std::string FactLine(const KeyFacts& k) {
     const std::string hs(StemName(k.HourStem())), hb(BranchName(k.HourBranch()));
     std::string s = "day=" + k.DayKey() + " time=" + k.TimeKey() + "：时干" + hs + "为" +
-                    std::string(TenGodName(k.hourStemGod)) + "；时支" + hb + "藏干：" + HiddenText(k.hourHidden) +
-                    "；日主临" + hb + "：" + std::string(StageName(k.hourStage)) + "；时柱纳音" +
-                    std::string(NayinName(k.hourPillar));
+                    std::string(TenGodName(k.hourStemGod)) + "；时支" + hb + "藏干：" +
+                    HiddenText(k.hourHidden) + "；日主临" + hb + "：" + std::string(StageName(k.hourStage)) +
+                    "；时柱纳音" + std::string(NayinName(k.hourPillar));
     if (k.IsPillarKey()) {
         const int dp = PillarIndex(k.dayStem, k.dayBranch);
         s += "；日柱纳音" + std::string(NayinName(dp)) + "；日支" + std::string(BranchName(k.dayBranch)) +
-             "藏干：" + HiddenText(k.dayHidden) + "；自坐：" + std::string(StageName(*k.selfStage)) + "；两支：" +
-             DescribeRelations(k.dayBranch, k.HourBranch());
+             "藏干：" + HiddenText(k.dayHidden) + "；自坐：" + std::string(StageName(*k.selfStage)) +
+             "；两支：" + DescribeRelations(k.dayBranch, k.HourBranch());
     }
     s += "；两干：";
     if (k.samePillar)

@@ -22,14 +22,14 @@ struct KeyFacts {
     int hourPillar = 0;  // sexagenary index
 
     chart::TenGod hourStemGod{};
-    std::vector<HiddenFact> hourHidden;  // 本气, 中气, 余气 of the hour branch
-    chart::Stage hourStage{};            // the day stem at the hour branch (地势)
-    std::vector<HiddenFact> dayHidden;   // of the day branch; empty for a stem key
-    std::optional<chart::Stage> selfStage;  // the day stem at its own branch (自坐)
+    std::vector<HiddenFact> hourHidden;            // 本气, 中气, 余气 of the hour branch
+    chart::Stage hourStage{};                      // the day stem at the hour branch (地势)
+    std::vector<HiddenFact> dayHidden;             // of the day branch; empty for a stem key
+    std::optional<chart::Stage> selfStage;         // the day stem at its own branch (自坐)
     std::vector<chart::Relation> branchRelations;  // day branch with hour branch
-    bool stemsCombine = false;  // 天干五合 of day stem and hour stem
-    bool stemsClash = false;    // 天干相冲
-    bool samePillar = false;    // 伏吟: day pillar and hour pillar are one
+    bool stemsCombine = false;                     // 天干五合 of day stem and hour stem
+    bool stemsClash = false;                       // 天干相冲
+    bool samePillar = false;                       // 伏吟: day pillar and hour pillar are one
 
     int HourStem() const { return hourPillar % 10; }
     int HourBranch() const { return hourPillar % 12; }

@@ -66,15 +66,14 @@ std::string Join(const std::set<std::string>& names) {
     return s;
 }
 
-
 }  // namespace
 
 const std::vector<std::string>& ForbiddenWords() {
     static const std::vector<std::string> kWords = {
-        "死",   "夭",   "亡",     "离婚",   "克夫",   "克妻",   "绝症",     "血光",     "灾祸", "短命",
-        "横祸", "无子", "绝嗣",   "刑克",   "破产",   "牢狱",   "重病",     "大病",     "灾难", "厄运",
-        "车祸", "手术", "官司",   "寿命",   "嫁",     "娶",     "一生安稳", "一生顺遂", "衣食无忧",
-        "必定", "注定", "男命",   "女命",   "丈夫",   "妻子",   "只是比喻", "不必当真", "不必迷信"};
+        "死",   "夭",   "亡",   "离婚", "克夫", "克妻",     "绝症",     "血光",     "灾祸",     "短命",
+        "横祸", "无子", "绝嗣", "刑克", "破产", "牢狱",     "重病",     "大病",     "灾难",     "厄运",
+        "车祸", "手术", "官司", "寿命", "嫁",   "娶",       "一生安稳", "一生顺遂", "衣食无忧", "必定",
+        "注定", "男命", "女命", "丈夫", "妻子", "只是比喻", "不必当真", "不必迷信"};
     return kWords;
 }
 
@@ -103,8 +102,8 @@ std::vector<std::string> FalseClaims(const KeyFacts& k, const std::string& text)
         for (const auto& [ch, stage] : kStageChars)
             if (cps[i] == ch && kStageBefore.find(cps[i - 1]) != std::u32string_view::npos &&
                 kStageAfter.find(cps[i + 1]) != std::u32string_view::npos && !stages.count(stage))
-                out.push_back("names the stage " + std::string(StageName(stage)) + ", which this key lacks (it has " +
-                              Join(stageNames) + ")");
+                out.push_back("names the stage " + std::string(StageName(stage)) +
+                              ", which this key lacks (it has " + Join(stageNames) + ")");
 
     std::set<std::string> nayins = {std::string(NayinName(k.hourPillar))};
     if (k.IsPillarKey()) nayins.insert(std::string(NayinName(PillarIndex(k.dayStem, k.dayBranch))));
@@ -114,7 +113,8 @@ std::vector<std::string> FalseClaims(const KeyFacts& k, const std::string& text)
             out.push_back("names the 纳音 " + name + ", which this key lacks (it has " + Join(nayins) + ")");
     }
 
-    const bool combine = HasLink(k, BranchLink::Combine), repeat = HasLink(k, BranchLink::Repeat) || k.samePillar;
+    const bool combine = HasLink(k, BranchLink::Combine),
+               repeat = HasLink(k, BranchLink::Repeat) || k.samePillar;
     const bool anyPunish = HasLink(k, BranchLink::Punish) || HasLink(k, BranchLink::SelfPunish);
     const struct {
         std::string_view word;
@@ -140,12 +140,13 @@ std::vector<std::string> FalseClaims(const KeyFacts& k, const std::string& text)
     };
     for (const auto& r : kRelations)
         if (Has(text, r.word) && !r.holds)
-            out.push_back("names " + std::string(r.word) + ", which does not hold between " + k.DayKey() + " and " +
-                          k.TimeKey());
+            out.push_back("names " + std::string(r.word) + ", which does not hold between " + k.DayKey() +
+                          " and " + k.TimeKey());
 
     for (const char* verdict : {"身强", "身弱", "身旺", "身衰"})
         if (Has(text, verdict))
-            out.push_back("gives the verdict " + std::string(verdict) + ", which a day-and-hour key cannot see");
+            out.push_back("gives the verdict " + std::string(verdict) +
+                          ", which a day-and-hour key cannot see");
     return out;
 }
 
@@ -212,10 +213,12 @@ std::vector<std::u32string> MaskedSentences(const std::string& text) {
         for (int p = 0; p < 60; p += 2) w.push_back(CodePoints(std::string(NayinName(p))));
         return w;
     }();
-    static const std::u32string kChars = U"甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未申酉戌亥木火土金水衰病墓绝胎养";
+    static const std::u32string kChars =
+        U"甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未申酉戌亥木火土金水衰病墓绝胎养";
     std::u32string s = CodePoints(text);
     for (const std::u32string& w : kWords)
-        for (std::size_t at = s.find(w); at != std::u32string::npos; at = s.find(w, at + 1)) s.replace(at, w.size(), U"X");
+        for (std::size_t at = s.find(w); at != std::u32string::npos; at = s.find(w, at + 1))
+            s.replace(at, w.size(), U"X");
     for (char32_t& c : s)
         if (kChars.find(c) != std::u32string::npos) c = U'X';
     std::vector<std::u32string> out;

@@ -47,9 +47,10 @@ std::vector<Reading> ComposeReadings(int count) {
         BirthKeys k;
         if (!KeysOfBirth(year(random), month(random), day(random), hour(random), k)) continue;
         const int total = weight(k.yearName) + weight(k.monthName) + weight(k.dayName) + weight(k.hourName);
-        readings.push_back({{bazi1.at(std::to_string(total)), bazi2.at(k.dayPillar.substr(0, 3) + "|" + k.hourPillar),
-                             bazi2.at(k.dayPillar + "|" + k.hourPillar), bazi3.at(k.yearPillar),
-                             bazi4.at(k.monthName), bazi5.at(k.dayName), bazi6.at(k.hourName)}});
+        readings.push_back(
+            {{bazi1.at(std::to_string(total)), bazi2.at(k.dayPillar.substr(0, 3) + "|" + k.hourPillar),
+              bazi2.at(k.dayPillar + "|" + k.hourPillar), bazi3.at(k.yearPillar), bazi4.at(k.monthName),
+              bazi5.at(k.dayName), bazi6.at(k.hourName)}});
     }
     return readings;
 }

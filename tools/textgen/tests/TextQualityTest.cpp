@@ -36,7 +36,8 @@ const std::vector<SourceText>& AllTexts() {
         for (const auto& [file, section] : kFiles) {
             const platform::TsvTable t = platform::ReadTsv(kDir / file);
             for (std::size_t i = 0; i < t.rows.size(); ++i)
-                all.push_back({file, t.lines[i], section, {t.rows[i].begin(), t.rows[i].end() - 1}, t.rows[i].back()});
+                all.push_back(
+                    {file, t.lines[i], section, {t.rows[i].begin(), t.rows[i].end() - 1}, t.rows[i].back()});
         }
         return all;
     }();
@@ -72,8 +73,8 @@ TEST(KeyFacts, StemRelationsFollowTheFiveCombinationsAndFourClashes) {
         int a, b;
         bool combine, clash;
     } kCases[] = {
-        {0, 5, true, false}, {5, 0, true, false},  {1, 6, true, false},  {4, 9, true, false},
-        {0, 6, false, true}, {7, 1, false, true},  {3, 9, false, true},  {4, 0, false, false},
+        {0, 5, true, false},  {5, 0, true, false},  {1, 6, true, false},  {4, 9, true, false},
+        {0, 6, false, true},  {7, 1, false, true},  {3, 9, false, true},  {4, 0, false, false},
         {5, 1, false, false}, {4, 5, false, false}, {2, 2, false, false}, {9, 4, true, false},
     };
     for (const auto& c : kCases) {
@@ -90,7 +91,8 @@ TEST(KeyFacts, StemRelationsFollowTheFiveCombinationsAndFourClashes) {
 
 TEST(KeyFacts, FactLineOfAClashingPairNamesBothGodsAndTheClash) {
     const std::string line = FactLine(FactsOf(0, 0, HourPillar(0, 6)));  // 甲子 day, 庚午 hour
-    for (const char* part : {"day=甲子 time=庚午", "时干庚为七杀", "藏干：丁（伤官）、己（正财）", "六冲", "两干：相冲"})
+    for (const char* part :
+         {"day=甲子 time=庚午", "时干庚为七杀", "藏干：丁（伤官）、己（正财）", "六冲", "两干：相冲"})
         EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
 }
 
@@ -101,9 +103,9 @@ TEST(TextChecks, CatchTheClaimsAKeyDoesNotBear) {
         const char* text;
         const char* complaint;
     } kFalse[] = {
-        {"时上七杀压身。", "七杀"},       {"子辰六冲。", "六冲"},         {"日主坐长生。", "长生"},
-        {"时柱纳音炉中火。", "炉中火"},   {"此乃身强之象。", "身强"},
-        {"日主临绝地。", "绝"},           {"两柱伏吟。", "伏吟"},         {"日时相破。", "相破"},
+        {"时上七杀压身。", "七杀"},     {"子辰六冲。", "六冲"},     {"日主坐长生。", "长生"},
+        {"时柱纳音炉中火。", "炉中火"}, {"此乃身强之象。", "身强"}, {"日主临绝地。", "绝"},
+        {"两柱伏吟。", "伏吟"},         {"日时相破。", "相破"},
     };
     for (const auto& c : kFalse) {
         const std::vector<std::string> got = FalseClaims(jiaziWuchen, c.text);
@@ -118,7 +120,8 @@ TEST(TextChecks, MaskedSentencesTreatPillarsAndGodsAlike) {
     const auto a = MaskedSentences("甲木逢丙火为食神，才思外露。乙木逢丁火为食神，才思外露！");
     ASSERT_EQ(a.size(), 2u);
     EXPECT_EQ(a[0], a[1]);
-    EXPECT_EQ(SentenceIndex({"时上正官，宜守规矩而立信用。", "时上七杀，宜守规矩而立信用。", "另起一句，全然不同的说法在此。"})
+    EXPECT_EQ(SentenceIndex({"时上正官，宜守规矩而立信用。", "时上七杀，宜守规矩而立信用。",
+                             "另起一句，全然不同的说法在此。"})
                   .size(),
               2u);
 }
@@ -139,7 +142,8 @@ TEST(ReadingTexts, NoTextUsesAForbiddenWordOrSpeaksOutOfItsSection) {
         for (const std::string& w : ForbiddenWords())
             EXPECT_EQ(t.text.find(w), std::string::npos) << Where(t) << "contains " << w;
         for (const std::string& p : MisplacedDescriptors(t.section, t.text)) ADD_FAILURE() << Where(t) << p;
-        for (const std::string& p : KeyMismatches(t.section, t.key[0], t.text)) ADD_FAILURE() << Where(t) << p;
+        for (const std::string& p : KeyMismatches(t.section, t.key[0], t.text))
+            ADD_FAILURE() << Where(t) << p;
     }
 }
 
@@ -151,8 +155,8 @@ TEST(ReadingTexts, SentencesAreWrittenNotRepeated) {
     for (const SourceText& t : AllTexts()) texts.push_back(t.text);
     for (const auto& [sentence, where] : SentenceIndex(texts))
         if (where.size() > kMaxTexts)
-            ADD_FAILURE() << "a sentence stands in " << where.size() << " texts, e.g. " << Where(AllTexts()[where[0]])
-                          << "and " << Where(AllTexts()[where[1]]);
+            ADD_FAILURE() << "a sentence stands in " << where.size() << " texts, e.g. "
+                          << Where(AllTexts()[where[0]]) << "and " << Where(AllTexts()[where[1]]);
 
     // Over the day-and-hour texts, sentences found in two or more texts are at
     // most a tenth of all sentence occurrences.
