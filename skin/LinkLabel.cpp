@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <array>
 
-#include "skin/LinkOpener.h"
+#include "desktop/LinkOpener.h"
 #include "skin/SkinColours.h"
 
 namespace {

@@ -78,12 +78,11 @@ void CStateBitmapButton::SetButtonKind(Kind kind) {
     update();
 }
 
-void CStateBitmapButton::SetBitmaps(int normal, int down, int hover, int disabled, int focus, int mask,
-                                    short drawMode, int drawEdge, short focusInset) {
+void CStateBitmapButton::SetBitmaps(const BitmapIds& ids) {
     // Without a disabled picture the normal one is loaded a second time for it.
-    SetBitmapImages(LoadBitmapResource(normal), LoadBitmapResource(down), LoadBitmapResource(hover),
-                    LoadBitmapResource(disabled != 0 ? disabled : normal), LoadBitmapResource(focus),
-                    LoadBitmapResource(mask), drawMode, drawEdge, focusInset);
+    SetBitmapImages(LoadBitmapResource(ids.normal), LoadBitmapResource(ids.down), LoadBitmapResource(ids.hover),
+                    LoadBitmapResource(ids.disabled != 0 ? ids.disabled : ids.normal),
+                    LoadBitmapResource(ids.focus), LoadBitmapResource(ids.mask), Natural, 0, 0);
 }
 
 void CStateBitmapButton::SetBitmapImages(const QImage& normal, const QImage& down, const QImage& hover,

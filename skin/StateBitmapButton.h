@@ -31,11 +31,17 @@ public:
     Kind ButtonKind() const { return m_kind; }
     void SetButtonKind(Kind kind);
 
-    // Loads the pictures by bitmap id (0 = none) and sets the draw mode (0 natural,
-    // 1 stretch, 2 tile), the 3D edge flag and the focus inset. Without a disabled picture
-    // the normal one serves; with a mask the button is shaped by it and, in mode 0, takes its size.
-    void SetBitmaps(int normal, int down, int hover, int disabled, int focus, int mask, short drawMode,
-                    int drawEdge, short focusInset);
+    // The pictures of a button by bitmap id (0 = none) and how they are drawn.
+    struct BitmapIds {
+        int normal = 0;
+        int down = 0;
+        int hover = 0;
+        int disabled = 0;  // 0: the normal picture serves
+        int focus = 0;
+        int mask = 0;  // shapes the button; in Natural mode the button takes its size
+    };
+    // Loads the pictures and draws them naturally, without edge or focus inset.
+    void SetBitmaps(const BitmapIds& ids);
     // The same with the pictures given as images (null = none).
     void SetBitmapImages(const QImage& normal, const QImage& down, const QImage& hover,
                          const QImage& disabled, const QImage& focus, const QImage& mask, short drawMode,

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "skin/LinkLabel.h"
-#include "skin/LinkOpener.h"
+#include "desktop/LinkOpener.h"
 
 namespace {
 
