@@ -2,7 +2,6 @@
 
 #include <QMessageBox>
 
-
 namespace {
 
 MessageBoxHook& Hook() {

@@ -26,7 +26,8 @@ std::optional<BirthDates> ConvertBirthDate(const CLunarCalendar& calendar, const
 
     BirthDates dates;
     if (birth.CalendarKind == kGregorianCalendar) {
-        if (birth.day < 1 || birth.day > calendar::DaysInGregorianMonth(birth.year, birth.month)) return std::nullopt;
+        if (birth.day < 1 || birth.day > calendar::DaysInGregorianMonth(birth.year, birth.month))
+            return std::nullopt;
         dates.solar = given;
         if (!calendar.SolarToLunar(dates.solar, dates.lunar, dates.leap)) return std::nullopt;
     } else {

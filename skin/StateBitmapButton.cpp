@@ -80,7 +80,8 @@ void CStateBitmapButton::SetButtonKind(Kind kind) {
 
 void CStateBitmapButton::SetBitmaps(const BitmapIds& ids) {
     // Without a disabled picture the normal one is loaded a second time for it.
-    SetBitmapImages(LoadBitmapResource(ids.normal), LoadBitmapResource(ids.down), LoadBitmapResource(ids.hover),
+    SetBitmapImages(LoadBitmapResource(ids.normal), LoadBitmapResource(ids.down),
+                    LoadBitmapResource(ids.hover),
                     LoadBitmapResource(ids.disabled != 0 ? ids.disabled : ids.normal),
                     LoadBitmapResource(ids.focus), LoadBitmapResource(ids.mask), Natural, 0, 0);
 }

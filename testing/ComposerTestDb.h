@@ -31,4 +31,3 @@ private:
     std::filesystem::path m_dir;
     std::filesystem::path m_file;
 };
-

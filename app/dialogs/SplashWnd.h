@@ -13,7 +13,7 @@ class CSplashWnd : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kBitmapId = art::kSplashId;  // 420 x 270, 24 bits
-    static constexpr int kShowMilliseconds = 3000;  // how long the splash stands
+    static constexpr int kShowMilliseconds = 3000;    // how long the splash stands
 
     explicit CSplashWnd(QWidget* parent = nullptr);
     ~CSplashWnd() override;

@@ -47,9 +47,10 @@ protected:
     }
     void TearDown() override { std::filesystem::remove(m_path); }
 
-    std::filesystem::path m_path = std::filesystem::temp_directory_path() /
-                                   ("karvuto-tsv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                    ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".tsv");
+    std::filesystem::path m_path =
+        std::filesystem::temp_directory_path() /
+        ("karvuto-tsv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".tsv");
 };
 
 TEST_F(TsvFile, ReadsHeaderRowsAndTheirLineNumbers) {

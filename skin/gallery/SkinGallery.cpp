@@ -23,7 +23,8 @@ namespace {
 using namespace art;
 constexpr int kMainSkin = kMainFaceId;
 constexpr int kAboutSkin = kAboutFaceId;
-constexpr int kCommandNormal = kCommandNormalId, kCommandDown = kCommandPressedId, kCommandMask = kCommandMaskId;
+constexpr int kCommandNormal = kCommandNormalId, kCommandDown = kCommandPressedId,
+              kCommandMask = kCommandMaskId;
 constexpr int kAboutNormal = kAboutNormalId, kAboutDown = kAboutPressedId, kSmallMask = kTitleMaskId;
 constexpr int kMinimiseNormal = kMinimiseNormalId, kMinimiseDown = kMinimisePressedId;
 constexpr int kCloseNormal = kCloseNormalId, kCloseDown = kClosePressedId;

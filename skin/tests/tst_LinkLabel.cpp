@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "skin/LinkLabel.h"
 #include "desktop/LinkOpener.h"
+#include "skin/LinkLabel.h"
 
 namespace {
 

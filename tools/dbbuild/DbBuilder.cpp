@@ -16,9 +16,9 @@
 #include <charconv>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <variant>
 #include <vector>
@@ -80,8 +80,8 @@ std::optional<std::vector<platform::TsvLine>> ReadSourceRows(const fs::path& pat
     if (rows.empty()) throw DbBuildError(path.string() + ": the file has no header row");
     if (rows.front().fields != header)
         Refuse(path, rows.front().number,
-               "the header row must be \"" + JoinCells(header) + "\", not \"" + JoinCells(rows.front().fields) +
-                   "\"");
+               "the header row must be \"" + JoinCells(header) + "\", not \"" +
+                   JoinCells(rows.front().fields) + "\"");
     rows.erase(rows.begin());
     for (const platform::TsvLine& row : rows) {
         if (row.fields.size() != header.size())

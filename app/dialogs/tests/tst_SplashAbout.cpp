@@ -5,9 +5,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "AboutDlg.h"
-#include "SplashWnd.h"
-#include "WzdBitmap.h"
+#include "app/dialogs/AboutDlg.h"
+#include "app/dialogs/SplashWnd.h"
+#include "app/dialogs/WzdBitmap.h"
 #include "skin/CircleButton.h"
 #include "skin/LinkLabel.h"
 #include "skin/StateBitmapButton.h"

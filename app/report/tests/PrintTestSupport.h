@@ -8,25 +8,25 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
-#include <cstring>
 #include <string>
 
 #include "GbkCodec.h"
-#include "ReportView.h"
+#include "app/report/ReportView.h"
 
 namespace printtest {
 
 inline constexpr int kDotsPerMetreAt300Dpi = 11811;  // 300 dpi
 
-// Fills the view's buffers with UTF-8 texts converted to GBK (cut to fit).
+// Gives the view a report of UTF-8 texts converted to GBK and cut to the
+// composer's limits, as a composed reading would be.
 inline void SetReport(CReportView& view, const QString& header, const QString& body, bool starSign) {
     const std::string h = platform::Gbk(header.toStdString());
     const std::string b = platform::Gbk(body.toStdString());
-    std::memset(view.m_szHeader, 0, sizeof view.m_szHeader);
-    std::memset(view.m_szBody, 0, sizeof view.m_szBody);
-    std::memcpy(view.m_szHeader, h.data(), platform::GbkPrefixLength(h, sizeof view.m_szHeader - 1));
-    std::memcpy(view.m_szBody, b.data(), platform::GbkPrefixLength(b, sizeof view.m_szBody - 1));
-    view.m_strStarSign = starSign ? platform::Gbk("白羊座") : std::string();
+    ComposedReport report{};
+    report.header = h.substr(0, platform::GbkPrefixLength(h, kHeaderBufferSize - 1));
+    report.body = b.substr(0, platform::GbkPrefixLength(b, kBodyBufferSize - 1));
+    report.starSign = starSign ? platform::Gbk("白羊座") : std::string();
+    view.SetReport(std::move(report));
 }
 
 // A white page of w x h device pixels at 300 dpi, with OnPrint drawn on it.
@@ -58,6 +58,10 @@ inline int InkIn(const QImage& page, const QRect& area) {
     }
     return ink;
 }
+
+// Setup installs poppler-utils; without them the PDF checks fail with this.
+inline constexpr char kPopplerMissing[] =
+    "pdftotext and pdfinfo (poppler-utils, installed by scripts/setup.sh) are missing";
 
 inline bool HavePoppler() {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&

@@ -10,10 +10,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "PrintJob.h"
-#include "PrintLayout.h"
 #include "PrintTestSupport.h"
-#include "ReportView.h"
+#include "app/report/PrintJob.h"
+#include "app/report/PrintLayout.h"
+#include "app/report/ReportView.h"
+#include "res/bitmaps/BitmapIds.h"
 #include "skin/SkinBitmaps.h"
 
 using namespace printtest;
@@ -147,9 +148,7 @@ void tst_PrintPage::pdfHasOnePageWithAllTexts_data() {
 }
 
 void tst_PrintPage::pdfHasOnePageWithAllTexts() {
-    if (!HavePoppler()) {
-        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
-    }
+    QVERIFY2(HavePoppler(), kPopplerMissing);
     QFETCH(QString, body);
     CReportView view;
     SetReport(view, EightLineHeader() + QStringLiteral(" A&B"), body, true);
@@ -171,9 +170,7 @@ void tst_PrintPage::pdfHasOnePageWithAllTexts() {
 }
 
 void tst_PrintPage::narrowPagePrintsNoHeader() {
-    if (!HavePoppler()) {
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    }
+    QVERIFY2(HavePoppler(), kPopplerMissing);
     CReportView view;
     SetReport(view, EightLineHeader(), QStringLiteral("BODYSTART 正文"), true);
     const QPageSize narrow(QSizeF(8.0 / 3.0, 5.0), QPageSize::Inch);  // 800 x 1500 at 300 dpi
@@ -191,8 +188,8 @@ void tst_PrintPage::narrowPagePrintsNoHeader() {
 void tst_PrintPage::pictureFollowsTheReading_data() {
     QTest::addColumn<bool>("starSign");
     QTest::addColumn<int>("bitmapId");
-    QTest::newRow("before a reading: blank 255") << false << 255;
-    QTest::newRow("after a reading: 256") << true << 256;
+    QTest::newRow("before a reading: the blank picture") << false << art::kBlankPictureId;
+    QTest::newRow("after a reading: the dragon") << true << art::kDragonPictureId;
 }
 
 void tst_PrintPage::pictureFollowsTheReading() {
@@ -227,7 +224,7 @@ void tst_PrintPage::missingPictureLeavesTheRestOfThePage() {
     page.fill(Qt::white);
     QPainter painter(&page);
     view.PrintBitmapAsDib(&painter, QImage(), 500, 60, 640, 480);
-    view.PrintBitmapAsDib(nullptr, LoadBitmapResource(256), 500, 60, 640, 480);
+    view.PrintBitmapAsDib(nullptr, LoadBitmapResource(art::kDragonPictureId), 500, 60, 640, 480);
     painter.end();
     QCOMPARE(InkIn(page, page.rect()), 0);
 }
@@ -271,9 +268,7 @@ void tst_PrintPage::printDialogCancelPrintsNothing() {
 }
 
 void tst_PrintPage::printDialogAcceptPrintsOneJob() {
-    if (!HavePoppler()) {
-        QSKIP("pdfinfo (poppler-utils) is not installed");
-    }
+    QVERIFY2(HavePoppler(), kPopplerMissing);
     CReportView view;
     SetReport(view, EightLineHeader(), QStringLiteral("BODYSTART"), true);
     const QString path = m_dir.filePath(QStringLiteral("dialog.pdf"));

@@ -13,10 +13,9 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "KarvutoApp.h"
 #include "PrintTestSupport.h"
-#include "ReportView.h"
-#include "ViewPrintPreview.h"
+#include "app/report/ReportView.h"
+#include "app/report/ViewPrintPreview.h"
 
 class tst_PrintPreview : public QObject {
     Q_OBJECT
@@ -55,29 +54,29 @@ void tst_PrintPreview::init() {
     printtest::SetReport(*m_view, QStringLiteral("表头 HEADER"), QStringLiteral("正文 BODY"), true);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
-    theApp().m_pMainWnd = m_form;
+    QCOMPARE(m_view->DialogOwner(), m_form);
 }
 
 void tst_PrintPreview::cleanup() {
     delete m_form;  // takes an open preview with it
     m_form = nullptr;
-    theApp().m_pMainWnd = nullptr;
 }
 
 void tst_PrintPreview::twoPressesOpenOneWindow() {
     m_view->StartPrintPreview();
-    QPointer<QPrintPreviewDialog> first = m_view->m_pPreview;
+    QPointer<QPrintPreviewDialog> first = m_view->Preview();
     m_view->StartPrintPreview();
     QVERIFY(first);
-    QCOMPARE(m_view->m_pPreview.data(), first.data());
+    QCOMPARE(m_view->Preview(), first.data());
     QCOMPARE(Previews().size(), 1);
-    QVERIFY(m_view->m_bPreviewOpen);
+    QVERIFY(m_view->Preview() != nullptr);
     CViewPrintPreview* preview = Previews().first();
     QCOMPARE(preview->windowTitle(), QStringLiteral("打印预览"));
     QVERIFY(preview->windowState() & Qt::WindowMaximized);
-    QCOMPARE(theApp().m_pMainWnd, preview);
-    QCOMPARE(preview->m_pOwnerView.data(), m_view);
-    QCOMPARE(preview->m_pOldMainWnd.data(), m_form);
+    // Dialogs of the print command stand over the preview while it is open.
+    QCOMPARE(m_view->DialogOwner(), preview);
+    QCOMPARE(m_view->Preview(), preview);
+    QCOMPARE(preview->parentWidget(), m_form);
 }
 
 void tst_PrintPreview::closingRestoresTheFormAndAllowsANewPreview_data() {
@@ -90,7 +89,7 @@ void tst_PrintPreview::closingRestoresTheFormAndAllowsANewPreview_data() {
 void tst_PrintPreview::closingRestoresTheFormAndAllowsANewPreview() {
     QFETCH(int, way);
     m_view->StartPrintPreview();
-    QPointer<QPrintPreviewDialog> first = m_view->m_pPreview;
+    QPointer<QPrintPreviewDialog> first = m_view->Preview();
     QVERIFY(first);
     auto* preview = qobject_cast<CViewPrintPreview*>(first.data());
     QVERIFY(preview);
@@ -106,27 +105,27 @@ void tst_PrintPreview::closingRestoresTheFormAndAllowsANewPreview() {
             break;
     }
     QTRY_VERIFY(first.isNull());  // destroyed, not just hidden
-    QVERIFY(!m_view->m_bPreviewOpen);
-    QCOMPARE(theApp().m_pMainWnd, m_form);
+    QVERIFY(m_view->Preview() == nullptr);
+    QCOMPARE(m_view->DialogOwner(), m_form);
     QVERIFY(m_form->isVisible());
 
     m_view->StartPrintPreview();
-    QVERIFY(m_view->m_pPreview);
-    QVERIFY(m_view->m_pPreview != first);
+    QVERIFY(m_view->Preview());
+    QVERIFY(m_view->Preview() != first);
     QCOMPARE(Previews().size(), 1);
 }
 
 void tst_PrintPreview::previewShowsTheOnePage() {
     m_view->StartPrintPreview();
-    QVERIFY(m_view->m_pPreview);
-    auto* widget = m_view->m_pPreview->findChild<QPrintPreviewWidget*>();
+    QVERIFY(m_view->Preview());
+    auto* widget = m_view->Preview()->findChild<QPrintPreviewWidget*>();
     QVERIFY(widget);
     QTRY_COMPARE(widget->pageCount(), 1);
 }
 
 void tst_PrintPreview::menuCarriesTheFrameCommands() {
     m_view->StartPrintPreview();
-    auto* preview = qobject_cast<CViewPrintPreview*>(m_view->m_pPreview.data());
+    auto* preview = qobject_cast<CViewPrintPreview*>(m_view->Preview());
     QVERIFY(preview);
     QStringList titles;
     for (QAction* a : preview->MenuBar()->actions()) {
@@ -150,7 +149,7 @@ void tst_PrintPreview::menuCarriesTheFrameCommands() {
 
 void tst_PrintPreview::closingTheFormTakesThePreviewWithIt() {
     m_view->StartPrintPreview();
-    QPointer<QPrintPreviewDialog> preview = m_view->m_pPreview;
+    QPointer<QPrintPreviewDialog> preview = m_view->Preview();
     QVERIFY(preview);
     delete m_form;
     m_form = nullptr;
@@ -158,13 +157,11 @@ void tst_PrintPreview::closingTheFormTakesThePreviewWithIt() {
 }
 
 void tst_PrintPreview::previewPrintButtonPrintsThePage() {
-    if (!printtest::HavePoppler()) {
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    }
+    QVERIFY2(printtest::HavePoppler(), printtest::kPopplerMissing);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("preview.pdf"));
     m_view->StartPrintPreview();
-    QPointer<QPrintPreviewDialog> preview = m_view->m_pPreview;
+    QPointer<QPrintPreviewDialog> preview = m_view->Preview();
     QVERIFY(preview);
     QAction* print = nullptr;
     for (QToolBar* bar : preview->findChildren<QToolBar*>()) {
@@ -191,7 +188,7 @@ void tst_PrintPreview::previewPrintButtonPrintsThePage() {
     print->trigger();
     QTRY_VERIFY(QFile::exists(path));
     QTRY_VERIFY(preview.isNull());  // printing ends the preview
-    QVERIFY(!m_view->m_bPreviewOpen);
+    QVERIFY(m_view->Preview() == nullptr);
     QCOMPARE(printtest::PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
     QVERIFY(printtest::PdfText(path).contains(QStringLiteral("HEADER")));
 }
@@ -204,7 +201,7 @@ void tst_PrintPreview::previewTakesInputWhileTheFormIsModal() {
     bool closedByKey = false;
     QTimer::singleShot(0, [&] {
         view->StartPrintPreview();
-        QPointer<QPrintPreviewDialog> preview = view->m_pPreview;
+        QPointer<QPrintPreviewDialog> preview = view->Preview();
         if (preview && QTest::qWaitForWindowExposed(preview)) {
             QTest::keyClick(preview->windowHandle(), Qt::Key_Escape);  // through the window system
             closedByKey = QTest::qWaitFor([&] { return preview.isNull(); }, 2000);

@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QtTest>
-#include <cstring>
+#include <string>
 
 #include "GbkCodec.h"
-#include "ReportLayout.h"
-#include "ReportView.h"
+#include "app/report/ReportLayout.h"
+#include "app/report/ReportView.h"
 
 namespace {
 
@@ -34,10 +34,14 @@ int DarkPixels(const QImage& img, const QRect& r) {
     return n;
 }
 
-void SetText(char* buffer, std::size_t size, const char* utf8) {
-    const std::string gbk = platform::Gbk(utf8);
-    std::memset(buffer, 0, size);
-    std::memcpy(buffer, gbk.data(), std::min(gbk.size(), size - 1));
+// Gives the view a report with these UTF-8 texts.
+void SetTexts(CReportView& view, const std::string& header, const std::string& body = {},
+              const char* starSign = "") {
+    ComposedReport report{};
+    report.header = platform::Gbk(header);
+    report.body = platform::Gbk(body);
+    report.starSign = platform::Gbk(starSign);
+    view.SetReport(std::move(report));
 }
 
 }  // namespace
@@ -110,21 +114,21 @@ private slots:
 
     void aStarSignBringsTheDragon() {
         CReportView view;
-        view.m_strStarSign = platform::Gbk("白羊座");
+        SetTexts(view, {}, {}, "白羊座");
         const QImage page = DrawPage(view);
         QVERIFY(DarkPixels(page, QRect(597, 6, 160, 120)) > 0);
     }
 
     void anAmpersandIsDrawnLiterally() {
         CReportView view;
-        SetText(view.m_szHeader, sizeof view.m_szHeader, "&");
+        SetTexts(view, "&");
         const QImage page = DrawPage(view);
         QVERIFY(DarkPixels(page, QRect(20, 6, 100, 30)) > 0);
     }
 
     void headerIsClippedAtItsBoxAndNotWrapped() {
         CReportView view;
-        SetText(view.m_szHeader, sizeof view.m_szHeader, std::string(300, 'W').c_str());
+        SetTexts(view, std::string(300, 'W'));
         const QImage page = DrawPage(view);
         QVERIFY(DarkPixels(page, QRect(20, 6, 570, 15)) > 0);
         // the blank picture stays blank and there is no second line
@@ -138,7 +142,7 @@ private slots:
         for (int i = 0; i < 200; ++i) {
             body += "命理 ";
         }
-        SetText(view.m_szBody, sizeof view.m_szBody, body.c_str());
+        SetTexts(view, {}, body);
         const QImage page = DrawPage(view);
         QVERIFY(DarkPixels(page, QRect(20, 140, 680, 15)) > 0);
         QVERIFY(DarkPixels(page, QRect(20, 170, 680, 20)) > 0);   // wrapped onto more lines

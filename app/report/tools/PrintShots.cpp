@@ -10,12 +10,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "AboutDlg.h"
 #include "GbkCodec.h"
-#include "KarvutoApp.h"
-#include "PrintJob.h"
-#include "ReportView.h"
-#include "SplashWnd.h"
+#include "app/KarvutoApp.h"
+#include "app/dialogs/AboutDlg.h"
+#include "app/dialogs/SplashWnd.h"
+#include "app/report/PrintJob.h"
+#include "app/report/ReportView.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[2]));
-    CKarvutoApp& karvuto = theApp();
+    CKarvutoApp karvuto;  // only its database opening; the program's own object is not involved
     CKarvutoApp::SetDialogColors();
     karvuto.m_szDbPath = argv[1];
     if (!karvuto.OpenDatabase()) {
@@ -46,8 +46,7 @@ int main(int argc, char** argv) {
     form.resize(800, 580);
     CReportView view(&form);
     form.show();
-    karvuto.m_pMainWnd = &form;
-    BirthRecord& birth = karvuto.m_birth;
+    BirthRecord birth{};
     const std::string name = platform::Gbk("李明");
     std::memcpy(birth.name, name.data(), name.size());
     birth.sex = 0;
@@ -56,7 +55,7 @@ int main(int argc, char** argv) {
     birth.month = 5;
     birth.day = 20;
     birth.hour = 8;
-    if (!view.ComposeReading()) {
+    if (!view.ComposeReading(birth, karvuto.m_pConnection.get())) {
         return 1;
     }
 
@@ -76,20 +75,19 @@ int main(int argc, char** argv) {
     view.StartPrintPreview();
     // Without a window manager (a bare X server) nothing maximises the
     // preview; give it the screen as a window manager would.
-    if (view.m_pPreview && view.m_pPreview->screen() != nullptr) {
-        view.m_pPreview->setGeometry(view.m_pPreview->screen()->availableGeometry());
+    if (view.Preview() && view.Preview()->screen() != nullptr) {
+        view.Preview()->setGeometry(view.Preview()->screen()->availableGeometry());
     }
     int status = 0;
     QTimer::singleShot(1500, [&] {
         status |= Save(about, out, "about.png") ? 0 : 1;
         status |= Save(splash, out, "splash.png") ? 0 : 1;
-        if (view.m_pPreview) {
-            status |= Save(*view.m_pPreview, out, "print-preview.png") ? 0 : 1;
+        if (view.Preview()) {
+            status |= Save(*view.Preview(), out, "print-preview.png") ? 0 : 1;
         }
         QApplication::quit();
     });
     QApplication::exec();
-    karvuto.m_pMainWnd = nullptr;
     karvuto.CloseDatabase();
     return status;
 }

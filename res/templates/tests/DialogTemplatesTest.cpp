@@ -16,8 +16,11 @@ TEST(DialogTemplates, MainFormHasEveryControlInTabOrder) {
     EXPECT_EQ(t->exStyle, WS_EX_APPWINDOW);
     EXPECT_STREQ(t->fontFace, "宋体");
     EXPECT_EQ(t->pointSize, 9);
-    const int order[] = {IDC_NAME, IDC_SEX, IDC_CALENDAR_KIND, IDC_LEAP, IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_HOUR, IDC_READING, IDC_PREVIEW, IDC_PRINT, IDC_ABOUT, IDC_MINIMIZE,
-                         IDC_CLOSE, IDC_REPORT, IDC_STATIC,   IDC_STATIC,   IDC_LUNAR_TODAY, IDC_STATIC,   IDC_STATIC,   IDC_STATIC,   IDC_STATIC,   IDC_SOLAR_TODAY, IDC_STATIC,   IDC_HELP};
+    const int order[] = {IDC_NAME,   IDC_SEX,    IDC_CALENDAR_KIND, IDC_LEAP,    IDC_YEAR,
+                         IDC_MONTH,  IDC_DAY,    IDC_HOUR,          IDC_READING, IDC_PREVIEW,
+                         IDC_PRINT,  IDC_ABOUT,  IDC_MINIMIZE,      IDC_CLOSE,   IDC_REPORT,
+                         IDC_STATIC, IDC_STATIC, IDC_LUNAR_TODAY,   IDC_STATIC,  IDC_STATIC,
+                         IDC_STATIC, IDC_STATIC, IDC_SOLAR_TODAY,   IDC_STATIC,  IDC_HELP};
     ASSERT_EQ(t->controls.size(), std::size(order));
     for (std::size_t i = 0; i < std::size(order); ++i) {
         EXPECT_EQ(t->controls[i].id, order[i]) << "position " << i;
