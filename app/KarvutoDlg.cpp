@@ -94,7 +94,6 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
             }
             if (c.cls == res::ControlClass::Button && (c.style & 0xF) == res::BS_PUSHBUTTON) {
                 auto* button = new CStateBitmapButton(parent);
-                button->PreSubclassWindow(c.style);
                 button->setText(QString::fromUtf8(c.text));
                 return button;
             }

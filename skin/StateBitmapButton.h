@@ -1,6 +1,6 @@
 // CStateBitmapButton: an image button painted from one bitmap per state (normal, pressed,
 // disabled, optional hover and focus) through a mask whose white pixels are transparent,
-// its shape cut to the mask. It acts as push button, check box or radio button.
+// its shape cut to the mask. A push button: the program's image buttons are commands.
 #pragma once
 
 #include <QAbstractButton>
@@ -18,18 +18,10 @@ class CStateBitmapButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    // Kinds, as the template style gives them.
-    enum Kind { Push = 0, Check = 2, Radio = 4 };
     // Draw modes of SetBitmaps.
     enum DrawMode { Natural = 0, Stretch = 1, Tile = 2 };
 
     explicit CStateBitmapButton(QWidget* parent = nullptr);
-
-    // Takes the kind from the template control's style: both low bits set (BS_AUTOCHECKBOX)
-    // is a check box, bits 0 and 3 set (BS_AUTORADIOBUTTON) a radio button, else a push button.
-    void PreSubclassWindow(unsigned templateStyle);
-    Kind ButtonKind() const { return m_kind; }
-    void SetButtonKind(Kind kind);
 
     // The pictures of a button by bitmap id (0 = none) and how they are drawn.
     struct BitmapIds {
@@ -49,15 +41,6 @@ public:
     // Sets the tooltip text.
     void SetTooltipText(const QString& text);
 
-    // The check state (BM_SETCHECK / BM_GETCHECK): a push button stays unchecked; checking a
-    // radio button unchecks the other members of its group (see RadioGroupMembers).
-    void SetCheck(bool checked);
-    bool GetCheck() const { return isChecked(); }
-
-    // The other buttons of this radio button's group: the members of its QButtonGroup if it
-    // has one, else the radio-kind CStateBitmapButton siblings under the same parent.
-    std::vector<CStateBitmapButton*> RadioGroupMembers() const;
-
     // The opaque runs of a mask, bottom row first: each maximal run of pixels that differ
     // from the key becomes the rectangle (first x, y) .. (last x, y), one row high.
     static std::vector<QRect> MaskRuns(const QImage& mask, QRgb key = kMaskKeyColour);
@@ -73,7 +56,6 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override;
-    void nextCheckState() override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -82,9 +64,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void UncheckGroupMembers();
-
-    Kind m_kind = Push;
     bool m_bHover = false;
     QImage m_normalBitmap;
     QImage m_downBitmap;

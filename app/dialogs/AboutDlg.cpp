@@ -61,7 +61,6 @@ void CAboutDlg::BuildControls() {
         switch (control.id) {
             case res::IDC_CLOSE: {
                 m_pCloseButton = new CStateBitmapButton(this);
-                m_pCloseButton->PreSubclassWindow(control.style);
                 connect(m_pCloseButton, &QAbstractButton::clicked, this, &QDialog::accept);
                 widget = m_pCloseButton;
                 break;

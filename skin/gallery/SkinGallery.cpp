@@ -146,7 +146,7 @@ QWidget* StatesPanel() {
     }
 
     grid->addWidget(Caption(QStringLiteral("CStateBitmapButton")), 2, 0);
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < 4; ++c) {
         auto* holder = new QWidget;
         holder->setFixedSize(100, 26);
         CStateBitmapButton* b =
@@ -155,10 +155,6 @@ QWidget* StatesPanel() {
         if (c == 1) b->setDown(true);
         if (c == 2) b->setEnabled(false);
         if (c == 3) PretendHover(b);
-        if (c == 4) {
-            b->SetButtonKind(CStateBitmapButton::Check);
-            b->SetCheck(true);
-        }
         grid->addWidget(holder, 2, c + 1);
     }
 
