@@ -1,5 +1,6 @@
-// Opening a link target on the desktop with ShellExecute-style result codes: the
-// desktop's opener first, then the default web browser's command line started directly.
+// Opening a link target on the desktop, answered with numeric result codes (a success is
+// above 32): the desktop's opener first, then the default web browser's command line
+// started directly.
 #pragma once
 
 #include <QString>

@@ -9,7 +9,7 @@
 
 namespace res {
 
-// Window styles the templates use (the platform's values).
+// Window styles the templates use: the bit values of the template format.
 inline constexpr std::uint32_t WS_POPUP = 0x80000000u;
 inline constexpr std::uint32_t WS_CHILD = 0x40000000u;
 inline constexpr std::uint32_t WS_VISIBLE = 0x10000000u;
