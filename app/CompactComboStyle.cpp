@@ -1,4 +1,4 @@
-#include "CompactComboStyle.h"
+#include "app/CompactComboStyle.h"
 
 #include <QStyleOptionComplex>
 

@@ -1,6 +1,6 @@
-// A style for the form's narrow drop-down combos: the templates give them
-// room for a slim arrow, as the platform they were drawn for had, so the
-// arrow button is kept that slim and the text field gets the rest.
+// A style for the form's narrow drop-down combos: the templates leave room
+// for an arrow button only 13 pixels wide, so the arrow is kept that slim and
+// the text field gets the rest.
 #pragma once
 
 #include <QProxyStyle>

@@ -1,4 +1,4 @@
-#include "DialogBuilder.h"
+#include "app/DialogBuilder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "KarvutoApp.h"
+#include "app/KarvutoApp.h"
 
 #include <QApplication>
 #include <QColor>
@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "ComError.h"
-#include "InstanceChecker.h"
-#include "KarvutoDlg.h"
-#include "MessageBox.h"
+#include "ReadingMessages.h"
+#include "app/GbkText.h"
+#include "app/KarvutoDlg.h"
+#include "app/MessageBox.h"
+#include "desktop/InstanceChecker.h"
 
 CKarvutoApp& theApp() {
     static CKarvutoApp app;
@@ -58,7 +60,7 @@ bool CKarvutoApp::InitInstance() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QSettings settings;  // the profile the framework keeps; the program itself stores nothing
 
-    // The guard is named after the executable, as the instance block was.
+    // The guard is named after the executable.
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     CInstanceChecker checker(exeName, m_options.runtimeDirectory);
     if (checker.IsPreviousInstanceRunning()) {
@@ -71,10 +73,10 @@ bool CKarvutoApp::InitInstance() {
     }
 
     {
-        CKarvutoDlg dlg(nullptr, m_options.splashMilliseconds);
-        m_pMainWnd = &dlg;
+        CKarvutoDlg dlg(nullptr, m_options.splashMilliseconds, m_pConnection.get());
+        CInstanceChecker::RecordMainWindow(&dlg);
         dlg.exec();
-        m_pMainWnd = nullptr;
+        CInstanceChecker::RecordMainWindow(nullptr);
     }
     return false;
 }
@@ -99,7 +101,7 @@ bool CKarvutoApp::OpenDatabase() {
     try {
         m_pConnection->Open(connection.data(), "", "", 0);
     } catch (const ComError& e) {
-        ShowMessageBox(nullptr, QString::fromUtf8(kOpenFailedFormat) + FromGbk(e.ErrorText()),
+        ShowMessageBox(nullptr, QString::fromUtf8(kOpenFailedText) + FromGbk(e.ErrorText()),
                        QString::fromLatin1(kApplicationName));
         return false;
     }

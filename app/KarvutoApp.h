@@ -1,17 +1,16 @@
 // CKarvutoApp: the application object. Start-up makes the program a
 // single-instance program, gives every dialog its colours, opens the
-// interpretation database beside the executable and runs the main form as
-// the only main loop; shutdown closes the database.
+// interpretation database beside the executable and runs the main form on
+// that connection as the only main loop; shutdown closes the database. The
+// running form is recorded with the single-instance guard
+// (CInstanceChecker::MainWindow), the one record of the main window.
 #pragma once
 
 #include <QString>
 #include <memory>
 #include <string>
 
-#include "BirthRecord.h"
 #include "Database.h"
-
-class QWidget;
 
 // The dialogs' colours: blue text on the panels' light green.
 inline constexpr unsigned kDialogBackground[3] = {191, 215, 107};
@@ -19,7 +18,6 @@ inline constexpr unsigned kDialogText[3] = {0, 0, 255};
 inline constexpr char kVendorKey[] = "Yilanfang";
 inline constexpr char kApplicationName[] = "Karvuto";
 inline constexpr int kSplashMilliseconds = 3000;
-inline constexpr char kOpenFailedFormat[] = "连接数据库失败!\r\n错误信息:";  // + the error's text
 
 // What start-up takes from its surroundings; tests point it elsewhere.
 struct StartupOptions {
@@ -46,12 +44,10 @@ public:
     // The database path beside the executable that lies in `exeDirectory`.
     static std::string DatabasePathIn(const std::string& exeDirectory);
 
-    BirthRecord m_birth{};
     std::unique_ptr<Connection> m_pConnection;
     std::string m_szDbPath;  // the file system's bytes
 
     StartupOptions m_options;
-    QWidget* m_pMainWnd = nullptr;
 };
 
 CKarvutoApp& theApp();

@@ -1,4 +1,4 @@
-#include "KarvutoDlg.h"
+#include "app/KarvutoDlg.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -13,39 +13,47 @@
 #include <cstring>
 
 #include "Clock.h"
-#include "CompactComboStyle.h"
 #include "GbkCodec.h"
-#include "HelpDlg.h"
-#include "InstanceChecker.h"
-#include "KarvutoApp.h"
-#include "MessageBox.h"
-#include "NameEdit.h"
-#include "print/AboutDlg.h"
-#include "print/SplashWnd.h"
+#include "app/CompactComboStyle.h"
+#include "app/GbkText.h"
+#include "app/MessageBox.h"
+#include "app/NameEdit.h"
+#include "app/dialogs/AboutDlg.h"
+#include "app/dialogs/HelpDlg.h"
+#include "app/dialogs/SplashWnd.h"
+#include "res/bitmaps/BitmapIds.h"
 #include "skin/FrameSkin.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/StateBitmapButton.h"
 
 namespace {
 
-constexpr int kIconResource = 128;  // :/bitmaps/128.ico and 128.png
+using namespace res;  // the IDC_* control ids of template 102
 
 // The image buttons of the form: place, tooltip, pictures, initial state.
 struct ImageButton {
     int id;
     int x, y, width, height;
     const char* tooltip;
-    int normal, down, mask;
+    CStateBitmapButton::BitmapIds bitmaps;
     bool enabled;
 };
+constexpr CStateBitmapButton::BitmapIds kCloseBitmaps{
+    .normal = art::kCloseNormalId, .down = art::kClosePressedId, .mask = art::kTitleMaskId};
+constexpr CStateBitmapButton::BitmapIds kMinimiseBitmaps{
+    .normal = art::kMinimiseNormalId, .down = art::kMinimisePressedId, .mask = art::kTitleMaskId};
+constexpr CStateBitmapButton::BitmapIds kAboutBitmaps{
+    .normal = art::kAboutNormalId, .down = art::kAboutPressedId, .mask = art::kTitleMaskId};
+constexpr CStateBitmapButton::BitmapIds kCommandBitmaps{
+    .normal = art::kCommandNormalId, .down = art::kCommandPressedId, .mask = art::kCommandMaskId};
 constexpr ImageButton kImageButtons[] = {
-    {IDC_CLOSE, 784, 6, 11, 10, "关闭", 249, 250, 246, true},
-    {IDC_MINIMIZE, 769, 6, 11, 10, "最小化", 247, 248, 246, true},
-    {IDC_ABOUT, 6, 6, 11, 10, "关于", 244, 245, 246, true},
-    {IDC_READING, 460, 35, 82, 18, "命理分析", 232, 233, 236, true},
-    {IDC_PREVIEW, 460, 60, 82, 18, "打印预览", 232, 233, 236, false},
-    {IDC_PRINT, 460, 85, 82, 18, "打印", 232, 233, 236, false},
-    {IDC_HELP, 460, 135, 82, 18, "系统帮助", 232, 233, 236, true},
+    {IDC_CLOSE, 784, 6, 11, 10, "关闭", kCloseBitmaps, true},
+    {IDC_MINIMIZE, 769, 6, 11, 10, "最小化", kMinimiseBitmaps, true},
+    {IDC_ABOUT, 6, 6, 11, 10, "关于", kAboutBitmaps, true},
+    {IDC_READING, 460, 35, 82, 18, "命理分析", kCommandBitmaps, true},
+    {IDC_PREVIEW, 460, 60, 82, 18, "打印预览", kCommandBitmaps, false},
+    {IDC_PRINT, 460, 85, 82, 18, "打印", kCommandBitmaps, false},
+    {IDC_HELP, 460, 135, 82, 18, "系统帮助", kCommandBitmaps, true},
 };
 
 // The report view's final place and the calendar-kind and sex items.
@@ -70,7 +78,8 @@ int SelectedData(const QComboBox* combo) {
 
 }  // namespace
 
-CKarvutoDlg::CKarvutoDlg(QWidget* parent, int splashMilliseconds) : QDialog(parent), m_reportView(this) {
+CKarvutoDlg::CKarvutoDlg(QWidget* parent, int splashMilliseconds, Connection* connection)
+    : QDialog(parent), m_pConnection(connection), m_reportView(this) {
     OnInitDialog(splashMilliseconds);
 }
 
@@ -85,7 +94,6 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
             }
             if (c.cls == res::ControlClass::Button && (c.style & 0xF) == res::BS_PUSHBUTTON) {
                 auto* button = new CStateBitmapButton(parent);
-                button->PreSubclassWindow(c.style);
                 button->setText(QString::fromUtf8(c.text));
                 return button;
             }
@@ -124,7 +132,7 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
 
     QIcon icon;
     for (const char* suffix : {".ico", ".png"}) {
-        const QString path = QStringLiteral(":/bitmaps/%1%2").arg(kIconResource).arg(QLatin1String(suffix));
+        const QString path = art::IconResourcePath(suffix);
         if (QFile::exists(path)) {
             icon.addFile(path);
         }
@@ -141,7 +149,7 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(kFormWidth, kFormHeight);
     setWindowTitle(Text(kFormTitle));
-    ApplyFrameRegion(this, LoadBitmapResource(kMainFaceBitmap));
+    ApplyFrameRegion(this, LoadBitmapResource(art::kMainFaceId));
 
     SetUpImageButtons();
 
@@ -163,7 +171,6 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     connect(m_pCloseButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnClose);
     connect(m_pAboutButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnAbout);
 
-    CInstanceChecker::RecordMainWindow(this);
     m_pNameEdit->setFocus();
 }
 
@@ -175,7 +182,7 @@ void CKarvutoDlg::SetUpImageButtons() {
         }
         button->setGeometry(b.x, b.y, b.width, b.height);
         button->SetTooltipText(Text(b.tooltip));
-        button->SetBitmaps(b.normal, b.down, 0, 0, 0, b.mask, 0, 0, 0);
+        button->SetBitmaps(b.bitmaps);
         button->setEnabled(b.enabled);
     }
 }
@@ -235,26 +242,25 @@ void CKarvutoDlg::UpdateData(bool saveAndValidate) {
 }
 
 void CKarvutoDlg::OnReading() {
-    CKarvutoApp& app = theApp();
-    app.m_birth = BirthRecord{};
+    m_birth = BirthRecord{};
     UpdateData(true);
     if (m_strName.empty()) {
         ShowMessageBox(this, Text(kEmptyNameMessage), Text(kMessageCaption));
         m_pNameEdit->setFocus();
         return;
     }
-    app.m_birth.year = SelectedData(m_pYearCombo);
-    app.m_birth.month = SelectedData(m_pMonthCombo);
-    app.m_birth.day = SelectedData(m_pDayCombo);
-    app.m_birth.hour = SelectedData(m_pHourCombo);
-    app.m_birth.CalendarKind = SelectedData(m_pCalendarKindCombo);
-    app.m_birth.sex = SelectedData(m_pSexCombo);
-    app.m_birth.leap = m_bLeap ? 1 : 0;
+    m_birth.year = SelectedData(m_pYearCombo);
+    m_birth.month = SelectedData(m_pMonthCombo);
+    m_birth.day = SelectedData(m_pDayCombo);
+    m_birth.hour = SelectedData(m_pHourCombo);
+    m_birth.CalendarKind = SelectedData(m_pCalendarKindCombo);
+    m_birth.sex = SelectedData(m_pSexCombo);
+    m_birth.leap = m_bLeap ? 1 : 0;
     const std::size_t n = platform::GbkPrefixLength(m_strName, kNameMaxBytes);
-    std::memcpy(app.m_birth.name, m_strName.data(), n);
-    app.m_birth.name[n] = '\0';
+    std::memcpy(m_birth.name, m_strName.data(), n);
+    m_birth.name[n] = '\0';
 
-    m_reportView.ComposeReading();
+    m_reportView.ComposeReading(m_birth, m_pConnection);
     m_pPrintButton->setEnabled(true);
     m_pPreviewButton->setEnabled(true);
 }
@@ -295,7 +301,7 @@ void CKarvutoDlg::OnPrint() {
 
 void CKarvutoDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    PaintFrameBackground(this, painter, LoadBitmapResource(kMainFaceBitmap));
+    PaintFrameBackground(this, painter, LoadBitmapResource(art::kMainFaceId));
 }
 
 void CKarvutoDlg::mousePressEvent(QMouseEvent* event) {

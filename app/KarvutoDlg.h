@@ -11,38 +11,17 @@
 #include <QString>
 #include <string>
 
-#include "DialogBuilder.h"
+#include "BirthRecord.h"
+#include "Database.h"
 #include "LunarCalendar.h"
-#include "ReportView.h"
+#include "app/DialogBuilder.h"
+#include "app/report/ReportView.h"
 
 class CNameEdit;
 class CStateBitmapButton;
 class QMenu;
 class QStyle;
 
-// Control ids of template 102.
-enum : int {
-    IDC_ABOUT = 1032,
-    IDC_CLOSE = 1033,
-    IDC_MINIMIZE = 1034,
-    IDC_REPORT = 1054,
-    IDC_NAME = 1055,
-    IDC_READING = 1057,
-    IDC_LUNAR_TODAY = 1063,
-    IDC_PREVIEW = 1065,
-    IDC_PRINT = 1066,
-    IDC_YEAR = 1067,
-    IDC_MONTH = 1068,
-    IDC_DAY = 1069,
-    IDC_HOUR = 1070,
-    IDC_CALENDAR_KIND = 1071,
-    IDC_SEX = 1072,
-    IDC_HELP = 1074,
-    IDC_LEAP = 1075,
-    IDC_SOLAR_TODAY = 1076,
-};
-
-inline constexpr int kMainFaceBitmap = 130;
 inline constexpr int kFormWidth = 800;
 inline constexpr int kFormHeight = 580;
 inline constexpr int kFirstYear = 1925;  // the year list; the calendar engine reaches 2049
@@ -57,15 +36,22 @@ class CKarvutoDlg : public QDialog {
     Q_OBJECT
 public:
     // `splashMilliseconds` is how long the splash stands during the
-    // initialisation; 0 shows none.
-    explicit CKarvutoDlg(QWidget* parent = nullptr, int splashMilliseconds = 3000);
+    // initialisation; 0 shows none. Readings are looked up on `connection`
+    // (null: there is no database, and a reading reports that).
+    explicit CKarvutoDlg(QWidget* parent = nullptr, int splashMilliseconds = 3000,
+                         Connection* connection = nullptr);
     ~CKarvutoDlg() override;
+
+    // The database the next reading is looked up on.
+    void SetConnection(Connection* connection) { m_pConnection = connection; }
 
     // Dialog data exchange: true reads the controls into the members, false
     // writes the members into the controls.
     void UpdateData(bool saveAndValidate);
 
-    // The handlers.
+    // The handlers. OnReading builds the birth record from the controls and
+    // hands it with the connection to the report view, which composes and
+    // shows the reading.
     void OnReading();
     void OnCalendarKindChange();
     virtual void OnAbout();
@@ -79,11 +65,33 @@ public:
     void accept() override {}
     void reject() override {}
 
+    // The template's controls, found by their IDC_* ids.
+    const CDialogControls& Controls() const { return m_controls; }
+    template <class T>
+    T* Item(int id) const {
+        return m_controls.ItemAs<T>(id);
+    }
+    CReportView& ReportView() { return m_reportView; }
+    // The record of the last reading request (cleared when a request starts).
+    const BirthRecord& LastRequest() const { return m_birth; }
     // The title band's context menu (it stands in for the system menu).
     QMenu* TitleMenu() const { return m_pTitleMenu; }
     // Fills the calendar panel from the clock.
     void UpdateCalendarPanel();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OnInitDialog(int splashMilliseconds);
+    void SetUpImageButtons();
+    void FillCombos();
+
+    Connection* m_pConnection = nullptr;
+    BirthRecord m_birth{};
     CLunarCalendar m_calendar;
     CDialogControls m_controls;
     CNameEdit* m_pNameEdit = nullptr;
@@ -106,18 +114,6 @@ public:
     std::string m_strName;  // GBK
     bool m_bLeap = false;
     CReportView m_reportView;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void OnInitDialog(int splashMilliseconds);
-    void SetUpImageButtons();
-    void FillCombos();
-
     QMenu* m_pTitleMenu = nullptr;
     QStyle* m_pComboStyle = nullptr;
     bool m_bClosing = false;

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <functional>
-#include <string>
 
 class QWidget;
 
@@ -19,8 +18,3 @@ void SetMessageBoxHook(MessageBoxHook hook);
 // Shows `text` under `caption` and waits for OK. "\r\n" line ends are shown as
 // one line break.
 void ShowMessageBox(QWidget* parent, const QString& text, const QString& caption);
-// The same for GBK texts (invalid bytes are shown as U+FFFD, never dropped).
-void ShowMessageBoxGbk(QWidget* parent, const std::string& gbkText, const QString& caption);
-
-// GBK -> QString; a text that does not decode is shown with replacement marks.
-QString FromGbk(const std::string& gbk);

@@ -1,4 +1,4 @@
-#include "NameEdit.h"
+#include "app/NameEdit.h"
 
 #include <QToolTip>
 

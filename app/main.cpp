@@ -1,7 +1,7 @@
 // karvuto: the Four Pillars reading program.
 #include <QApplication>
 
-#include "KarvutoApp.h"
+#include "app/KarvutoApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

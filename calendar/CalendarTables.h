@@ -300,7 +300,7 @@ static_assert(LunarDayNumber(1921, 2, 8) == 1);
 static_assert(LunarDayNumber(2050, 1, 22) - 1 == DaysFromCivil(2050, 1, 22) - kFirstDayCivil);
 // The 129 year lengths add up to the days from 1921-02-08 to 2050-01-22.
 static_assert(kLastDayNumber == LunarDayNumber(2050, 1, 22));
-// The original 100 years end on 2021-02-11.
+// The table's first century of years ends on 2021-02-11.
 static_assert(kLunarYearStart[2020 - 1921 + 1] - 1 == LunarDayNumber(2021, 2, 11));
 
 }  // namespace calendar

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "CalendarTables.h"
+#include "GregorianCalendar.h"
 
 using namespace calendar;
 
@@ -14,15 +15,6 @@ namespace {
 // How far the literal Gregorian-day search of LunarToSolar looks: the start
 // day and the 99 days after it.
 constexpr int kSearchWindowDays = 100;
-
-constexpr bool IsGregorianLeapYear(int y) noexcept {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-constexpr int GregorianMonthDays(int y, int m) noexcept {
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsGregorianLeapYear(y) ? 29 : kDays[m - 1];
-}
 
 // A lunar date located in the table: year index, 1-based month position in
 // the year, day.
@@ -115,7 +107,7 @@ bool CLunarCalendar::LunarToSolar(const SYSTEMTIME& lunar, int leap, SYSTEMTIME&
     int target = kLunarYearStart[yearIndex] + day - 1;
     for (int p = 1; p < position; ++p) target += MonthLength(code, p);
 
-    const int startDay = std::min(day, GregorianMonthDays(year, month));
+    const int startDay = std::min(day, calendar::DaysInGregorianMonth(year, month));
     const int start = std::max(LunarDayNumber(year, month, startDay), 1);
     if (target < start || target >= start + kSearchWindowDays) return false;
 

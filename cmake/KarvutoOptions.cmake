@@ -3,6 +3,9 @@
 # Warnings apply to our own targets only, never to Qt's or the system's headers.
 function(karvuto_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wswitch-enum)
+  if(KARVUTO_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 if(KARVUTO_SANITIZE)

@@ -25,6 +25,7 @@ SYSTEMTIME ToLocalSystemTime(Clock::time_point t);
 
 }  // namespace platform
 
-// Win32-style accessors over platform::Now().
+// The clock read into date records: GetSystemTime in UTC, GetLocalTime in the
+// user's time zone, both over platform::Now().
 void GetSystemTime(SYSTEMTIME* st);  // UTC
 void GetLocalTime(SYSTEMTIME* st);   // the user's own clock

@@ -1,7 +1,7 @@
-// ComError and the system message table that stands in for FormatMessageA's
-// system texts. The table holds only the generic and Win32-derived HRESULTs
-// the database layer raises; the provider's own codes (DB_E_*, adErr*) have no
-// system text, as on the real system, and fall to the formatted forms.
+// ComError and the system message table. The table holds the texts of the
+// generic and file-system HRESULTs the database layer raises; the provider's
+// own codes (DB_E_*, adErr*) have no system text by contract and fall to the
+// formatted forms.
 #include "ComError.h"
 
 #include <array>
@@ -42,7 +42,19 @@ constexpr std::uint32_t kDispatchErrorBase = 0x200u;
 
 }  // namespace
 
-ComError::ComError(HRESULT hr, std::string description) : m_hr(hr), m_description(std::move(description)) {}
+namespace {
+
+// "HRESULT 0x80004005" and, when the provider said more, ": " and its words.
+std::string DiagnosticText(HRESULT hr, const std::string& description) {
+    char code[32];
+    std::snprintf(code, sizeof code, "HRESULT 0x%08X", static_cast<unsigned>(hr));
+    return description.empty() ? std::string(code) : std::string(code) + ": " + description;
+}
+
+}  // namespace
+
+ComError::ComError(HRESULT hr, std::string description)
+    : std::runtime_error(DiagnosticText(hr, description)), m_hr(hr), m_description(std::move(description)) {}
 
 const std::string& ComError::ErrorText() const {
     if (!m_errorText) m_errorText = ComposeErrorText(m_hr, SystemMessageText(m_hr));

@@ -2,10 +2,13 @@
 // HRESULT. ErrorText() gives the words shown to the user: the system text for
 // the code from our own message table when there is one, otherwise the
 // "IDispatch error #%d" or "Unknown error 0x%0lX" form. Built once, cached.
+// A std::runtime_error, so a handler for std::exception sees it too; what()
+// names the code and the provider's description for logs, never the user.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 using HRESULT = std::int32_t;
@@ -35,7 +38,7 @@ inline constexpr HRESULT kAdErrNoCurrentRecord = static_cast<HRESULT>(0x800A0BCD
 inline constexpr HRESULT kAdErrObjectClosed = static_cast<HRESULT>(0x800A0E78u);
 inline constexpr HRESULT kAdErrObjectOpen = static_cast<HRESULT>(0x800A0E79u);
 
-class ComError {
+class ComError : public std::runtime_error {
 public:
     explicit ComError(HRESULT hr, std::string description = {});
 

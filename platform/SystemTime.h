@@ -1,6 +1,6 @@
 // SYSTEMTIME: the date-and-time record that crosses every calendar interface.
-// Eight unsigned 16-bit fields in the order of the Win32 record it stands for;
-// used for Gregorian and lunar dates alike.
+// Eight unsigned 16-bit fields: year, month, day of week, day, hour, minute,
+// second and millisecond; used for Gregorian and lunar dates alike.
 #pragma once
 
 #include <cstdint>

@@ -8,18 +8,36 @@
 namespace platform {
 namespace {
 
-std::vector<std::string> SplitTabs(const std::string& line) {
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::vector<std::string> SplitTabs(std::string_view line) {
     std::vector<std::string> fields;
     std::size_t start = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos) return fields;
+        fields.emplace_back(
+            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) return fields;
         start = tab + 1;
     }
 }
 
 }  // namespace
+
+std::vector<TsvLine> SplitTsvLines(std::string_view text) {
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
+    std::vector<TsvLine> lines;
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty()) lines.push_back({number, SplitTabs(line)});
+    }
+    return lines;
+}
 
 int TsvTable::Column(const std::string& name) const {
     for (std::size_t i = 0; i < header.size(); ++i)
@@ -36,24 +54,19 @@ std::string ReadFileBytes(const std::filesystem::path& file) {
 }
 
 TsvTable ReadTsv(const std::filesystem::path& file) {
-    std::istringstream in(ReadFileBytes(file));
+    std::vector<TsvLine> lines = SplitTsvLines(ReadFileBytes(file));
+    if (lines.empty()) throw std::runtime_error(file.string() + ":1: no header row");
     TsvTable table;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::vector<std::string> fields = SplitTabs(line);
-        if (number == 1) {
-            table.header = std::move(fields);
-            continue;
-        }
-        if (fields.size() != table.header.size())
-            throw std::runtime_error(file.string() + ":" + std::to_string(number) + ": " +
-                                     std::to_string(fields.size()) + " fields, the header has " +
+    table.header = std::move(lines.front().fields);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        TsvLine& line = lines[i];
+        if (line.fields.size() != table.header.size())
+            throw std::runtime_error(file.string() + ":" + std::to_string(line.number) + ": " +
+                                     std::to_string(line.fields.size()) + " fields, the header has " +
                                      std::to_string(table.header.size()));
-        table.rows.push_back(std::move(fields));
-        table.lines.push_back(number);
+        table.rows.push_back(std::move(line.fields));
+        table.lines.push_back(line.number);
     }
-    if (table.header.empty()) throw std::runtime_error(file.string() + ":1: no header row");
     return table;
 }
 

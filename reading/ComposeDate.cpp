@@ -7,28 +7,15 @@
 namespace {
 
 constexpr int kLastHour = 23;
-constexpr int kMonthsPerYear = 12;
 constexpr int kLastLunarDay = 30;
 
-// Days in each month of a common year, January to December.
-constexpr int kDaysInMonth[kMonthsPerYear] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-constexpr bool IsGregorianLeapYear(int year) noexcept {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 }  // namespace
-
-int DaysInGregorianMonth(int year, int month) noexcept {
-    if (month < 1 || month > kMonthsPerYear) return 0;
-    return kDaysInMonth[month - 1] + ((month == 2 && IsGregorianLeapYear(year)) ? 1 : 0);
-}
 
 std::optional<BirthDates> ConvertBirthDate(const CLunarCalendar& calendar, const BirthRecord& birth) {
     // The record's fields are 32-bit; a SYSTEMTIME holds 16-bit fields, so a
     // year that does not fit is refused here rather than wrapped.
     if (birth.year < 0 || birth.year > std::numeric_limits<std::uint16_t>::max()) return std::nullopt;
-    if (birth.month < 1 || birth.month > kMonthsPerYear) return std::nullopt;
+    if (birth.month < 1 || birth.month > 12) return std::nullopt;
     if (birth.hour < 0 || birth.hour > kLastHour) return std::nullopt;
 
     SYSTEMTIME given{};
@@ -39,7 +26,8 @@ std::optional<BirthDates> ConvertBirthDate(const CLunarCalendar& calendar, const
 
     BirthDates dates;
     if (birth.CalendarKind == kGregorianCalendar) {
-        if (birth.day < 1 || birth.day > DaysInGregorianMonth(birth.year, birth.month)) return std::nullopt;
+        if (birth.day < 1 || birth.day > calendar::DaysInGregorianMonth(birth.year, birth.month))
+            return std::nullopt;
         dates.solar = given;
         if (!calendar.SolarToLunar(dates.solar, dates.lunar, dates.leap)) return std::nullopt;
     } else {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "BirthRecord.h"
+#include "GregorianCalendar.h"
 #include "LunarCalendar.h"
 #include "SystemTime.h"
 
@@ -13,9 +14,6 @@ struct BirthDates {
     SYSTEMTIME lunar{};  // lunar date and the same clock hour
     int leap = 0;        // 1 = the lunar month is the leap month
 };
-
-// Days in a Gregorian month (month 1-12), by the full Gregorian leap rule.
-int DaysInGregorianMonth(int year, int month) noexcept;
 
 // Converts the record's date into the other calendar. nullopt when the date
 // does not exist: an hour outside 0-23, a month outside 1-12, a day outside

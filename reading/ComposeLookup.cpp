@@ -2,7 +2,7 @@
 #include "ComposeLookup.h"
 
 #include "ComposeFormat.h"
-#include "DecodeText.h"
+#include "TextCipher.h"
 
 std::int32_t LookupWeight(Connection* connection, const std::string& name) {
     const RecordsetPtr rows =

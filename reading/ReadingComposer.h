@@ -1,7 +1,7 @@
 // The reading composer: turns one birth record into the report texts, using
 // the calendar engine and the eleven queries on the interpretation database.
-// A plain function with no window: CReportView::ComposeReading calls it and
-// copies the result into its members.
+// A plain function with no window: the report view and the command-line
+// reading call it and show the ComposedReport it returns.
 #pragma once
 
 #include <array>
@@ -13,16 +13,18 @@
 #include "Database.h"
 #include "SystemTime.h"
 
-inline constexpr std::size_t kHeaderBufferSize = 4096;  // m_szHeader, text + terminating zero
-inline constexpr std::size_t kBodyBufferSize = 10240;   // m_szBody, text + terminating zero
+// The longest header and body, in bytes, each counted with one terminating
+// zero: a report fits in fixed text buffers of these sizes.
+inline constexpr std::size_t kHeaderBufferSize = 4096;
+inline constexpr std::size_t kBodyBufferSize = 10240;
 
 // Everything one reading produces. header and body are GBK, "\n"-separated,
-// already cut to fit their buffers (at most 4095 and 10239 bytes).
+// already cut to fit (at most 4095 and 10239 bytes, never half a character).
 struct ComposedReport {
     std::string header;
     std::string body;
-    std::string starSign;                            // m_strStarSign
-    std::array<std::array<char, 3>, 8> pillarChars;  // m_szPillarChars
+    std::string starSign;                            // GBK; empty when the date has none
+    std::array<std::array<char, 3>, 8> pillarChars;  // the eight pillar characters, zero-terminated
     // Details for other front ends (the command-line reading).
     SYSTEMTIME solar{};
     SYSTEMTIME lunar{};

@@ -1,6 +1,7 @@
-// The position key of the stored reading texts: byte i of a text is stored
-// as two hex digits of (byte XOR TextKey(i)). Shared by the database builder
-// and the reading's decoder.
+// The stored form of the reading texts: byte i of a GBK text is stored as two
+// hex digits of (byte XOR TextKey(i)), so the same text never shows the same
+// pairs twice within the key's period. The database builder encodes, the
+// composer decodes.
 #pragma once
 
 #include <cstddef>
@@ -22,3 +23,12 @@ constexpr std::uint8_t TextKey(std::size_t i) {
 
 // GBK bytes -> stored form (upper-case hex pairs).
 std::string EncodeText(std::string_view gbk);
+
+// (16 * v(c1) + v(c2)) mod 256, where v maps '0'-'9' to 0-9 and both 'A'-'F'
+// and 'a'-'f' to 10-15. Any other character counts as 0: stored texts hold
+// only hex digits, and a stray character must not turn into a large value.
+std::uint8_t HexPairToByte(char c1, char c2) noexcept;
+
+// Stored form -> GBK bytes: one byte per hex pair, a last odd character
+// ignored, ending before the first decoded zero byte.
+std::string DecodeText(std::string_view stored);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the project needs from Debian, configures and builds.
 #   scripts/setup.sh run    build the program and start it on its built-in database
-#   scripts/setup.sh test   build with the sanitizers and run every test
+#   scripts/setup.sh test   build with the sanitizers, warnings as errors, and run every test
 #   scripts/setup.sh build  only install and build (release build in build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,7 +41,7 @@ case "$mode" in
     fi
     ;;
   test)
-    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKARVUTO_SANITIZE=ON -DKARVUTO_BENCHMARKS=OFF
+    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKARVUTO_SANITIZE=ON -DKARVUTO_WERROR=ON -DKARVUTO_BENCHMARKS=OFF
     cmake --build build-test -j "$jobs"
     ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 600
     ;;

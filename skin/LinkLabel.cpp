@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <array>
 
-#include "skin/LinkOpener.h"
+#include "desktop/LinkOpener.h"
 #include "skin/SkinColours.h"
 
 namespace {
@@ -25,7 +25,7 @@ struct OpenError {
     const char* text;
 };
 
-// Messages for the ShellExecute-style result codes of a failed open.
+// Messages for the result codes of a failed open (desktop/LinkOpener.h).
 constexpr std::array kOpenErrors{
     OpenError{0, "The operating system is out\nof memory or resources."},
     OpenError{2, "The specified file was not found."},

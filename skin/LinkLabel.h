@@ -54,7 +54,7 @@ public:
     void LoadHandCursor();
 
     // Opens the target: the desktop's opener first, then the default web browser. Returns
-    // a ShellExecute-style code, success above 32. Virtual so tests launch nothing.
+    // a result code of desktop/LinkOpener.h, success above 32. Virtual so tests launch nothing.
     virtual int OpenLinkTarget(const QString& target);
     // Shows the message for a failed open with the exclamation icon.
     virtual void ShowOpenError(int code);

@@ -4,8 +4,7 @@
 #include <QImage>
 #include <QString>
 
-// The resource path of bitmap id: ":/bitmaps/<id>.bmp".
-QString BitmapResourcePath(int id);
+#include "res/bitmaps/BitmapIds.h"
 
 // Loads bitmap id from the compiled-in resources; a null image when the id is 0, negative
 // or absent (every caller treats that as "cannot be loaded").

@@ -1,8 +1,7 @@
 // The bitmap state button: kinds from the template style, pictures by state drawn through
-// the mask, the mask as shape and hit area, hover tracking and radio groups.
+// the mask, the mask as shape and hit area, and hover tracking.
 #include "skin/StateBitmapButton.h"
 
-#include <QButtonGroup>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,10 +13,6 @@
 namespace {
 
 constexpr QRgb kRgbMask = 0x00FFFFFF;
-// Template style bits that make a check box and a radio button.
-constexpr unsigned kAutoCheckBoxBits = 0x03;
-constexpr unsigned kAutoRadioBits = 0x09;
-constexpr unsigned kStyleLowByte = 0xFF;
 // Gap between the text rectangle and the focus inset.
 constexpr int kTextMargin = 2;
 
@@ -54,36 +49,14 @@ bool IsOpaque(const QImage& mask, int x, int y, QRgb key) {
 CStateBitmapButton::CStateBitmapButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
     m_textColour = SysColor(palette(), SysColour::BtnText);
-    // Every way a radio button gets checked (click, space, SetCheck) ends here.
-    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
-        if (on && m_kind == Radio) UncheckGroupMembers();
-    });
 }
 
-void CStateBitmapButton::PreSubclassWindow(unsigned templateStyle) {
-    const unsigned style = templateStyle & kStyleLowByte;
-    if ((style & kAutoCheckBoxBits) == kAutoCheckBoxBits) {
-        SetButtonKind(Check);
-    } else if ((style & kAutoRadioBits) == kAutoRadioBits) {
-        SetButtonKind(Radio);
-    } else {
-        SetButtonKind(Push);
-    }
-}
-
-void CStateBitmapButton::SetButtonKind(Kind kind) {
-    m_kind = kind;
-    if (kind == Push) setChecked(false);
-    setCheckable(kind != Push);
-    update();
-}
-
-void CStateBitmapButton::SetBitmaps(int normal, int down, int hover, int disabled, int focus, int mask,
-                                    short drawMode, int drawEdge, short focusInset) {
+void CStateBitmapButton::SetBitmaps(const BitmapIds& ids) {
     // Without a disabled picture the normal one is loaded a second time for it.
-    SetBitmapImages(LoadBitmapResource(normal), LoadBitmapResource(down), LoadBitmapResource(hover),
-                    LoadBitmapResource(disabled != 0 ? disabled : normal), LoadBitmapResource(focus),
-                    LoadBitmapResource(mask), drawMode, drawEdge, focusInset);
+    SetBitmapImages(LoadBitmapResource(ids.normal), LoadBitmapResource(ids.down),
+                    LoadBitmapResource(ids.hover),
+                    LoadBitmapResource(ids.disabled != 0 ? ids.disabled : ids.normal),
+                    LoadBitmapResource(ids.focus), LoadBitmapResource(ids.mask), Natural, 0, 0);
 }
 
 void CStateBitmapButton::SetBitmapImages(const QImage& normal, const QImage& down, const QImage& hover,
@@ -114,36 +87,6 @@ void CStateBitmapButton::SetBitmapImages(const QImage& normal, const QImage& dow
 
 void CStateBitmapButton::SetTooltipText(const QString& text) {
     setToolTip(text);
-}
-
-void CStateBitmapButton::SetCheck(bool checked) {
-    if (m_kind == Push) return;
-    setChecked(checked);
-    // Checking a radio button again still clears the rest of its group.
-    if (m_kind == Radio && checked) UncheckGroupMembers();
-    update();
-}
-
-std::vector<CStateBitmapButton*> CStateBitmapButton::RadioGroupMembers() const {
-    std::vector<CStateBitmapButton*> members;
-    if (QButtonGroup* buttons = group(); buttons != nullptr) {
-        for (QAbstractButton* b : buttons->buttons()) {
-            auto* member = qobject_cast<CStateBitmapButton*>(b);
-            if (member != nullptr && member != this) members.push_back(member);
-        }
-        return members;
-    }
-    if (parentWidget() == nullptr) return members;
-    for (auto* sibling : parentWidget()->findChildren<CStateBitmapButton*>(Qt::FindDirectChildrenOnly)) {
-        if (sibling != this && sibling->ButtonKind() == Radio) members.push_back(sibling);
-    }
-    return members;
-}
-
-void CStateBitmapButton::UncheckGroupMembers() {
-    for (CStateBitmapButton* member : RadioGroupMembers()) {
-        if (member->isChecked()) member->setChecked(false);
-    }
 }
 
 std::vector<QRect> CStateBitmapButton::MaskRuns(const QImage& mask, QRgb key) {
@@ -225,19 +168,6 @@ bool CStateBitmapButton::hitButton(const QPoint& pos) const {
     return shape.isEmpty() ? rect().contains(pos) : shape.contains(pos);
 }
 
-void CStateBitmapButton::nextCheckState() {
-    switch (m_kind) {
-        case Check:
-            setChecked(!isChecked());
-            break;
-        case Radio:
-            setChecked(true);
-            break;
-        case Push:
-            break;
-    }
-}
-
 void CStateBitmapButton::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     QPainter painter(this);
@@ -246,7 +176,7 @@ void CStateBitmapButton::paintEvent(QPaintEvent* event) {
     const int textInset = m_focusInset + kTextMargin;
     const QRect textRect = r.adjusted(textInset, 0, -textInset, 0);
     const bool disabled = !isEnabled();
-    const bool pressed = isDown() || isChecked();
+    const bool pressed = isDown();
     const bool focused = hasFocus();
 
     const QImage* picture = &m_normalBitmap;

@@ -1,6 +1,6 @@
 // CStateBitmapButton: an image button painted from one bitmap per state (normal, pressed,
 // disabled, optional hover and focus) through a mask whose white pixels are transparent,
-// its shape cut to the mask. It acts as push button, check box or radio button.
+// its shape cut to the mask. A push button: the program's image buttons are commands.
 #pragma once
 
 #include <QAbstractButton>
@@ -18,39 +18,28 @@ class CStateBitmapButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    // Kinds, as the template style gives them.
-    enum Kind { Push = 0, Check = 2, Radio = 4 };
     // Draw modes of SetBitmaps.
     enum DrawMode { Natural = 0, Stretch = 1, Tile = 2 };
 
     explicit CStateBitmapButton(QWidget* parent = nullptr);
 
-    // Takes the kind from the template control's style: both low bits set (BS_AUTOCHECKBOX)
-    // is a check box, bits 0 and 3 set (BS_AUTORADIOBUTTON) a radio button, else a push button.
-    void PreSubclassWindow(unsigned templateStyle);
-    Kind ButtonKind() const { return m_kind; }
-    void SetButtonKind(Kind kind);
-
-    // Loads the pictures by bitmap id (0 = none) and sets the draw mode (0 natural,
-    // 1 stretch, 2 tile), the 3D edge flag and the focus inset. Without a disabled picture
-    // the normal one serves; with a mask the button is shaped by it and, in mode 0, takes its size.
-    void SetBitmaps(int normal, int down, int hover, int disabled, int focus, int mask, short drawMode,
-                    int drawEdge, short focusInset);
+    // The pictures of a button by bitmap id (0 = none) and how they are drawn.
+    struct BitmapIds {
+        int normal = 0;
+        int down = 0;
+        int hover = 0;
+        int disabled = 0;  // 0: the normal picture serves
+        int focus = 0;
+        int mask = 0;  // shapes the button; in Natural mode the button takes its size
+    };
+    // Loads the pictures and draws them naturally, without edge or focus inset.
+    void SetBitmaps(const BitmapIds& ids);
     // The same with the pictures given as images (null = none).
     void SetBitmapImages(const QImage& normal, const QImage& down, const QImage& hover,
                          const QImage& disabled, const QImage& focus, const QImage& mask, short drawMode,
                          int drawEdge, short focusInset);
     // Sets the tooltip text.
     void SetTooltipText(const QString& text);
-
-    // The check state (BM_SETCHECK / BM_GETCHECK): a push button stays unchecked; checking a
-    // radio button unchecks the other members of its group (see RadioGroupMembers).
-    void SetCheck(bool checked);
-    bool GetCheck() const { return isChecked(); }
-
-    // The other buttons of this radio button's group: the members of its QButtonGroup if it
-    // has one, else the radio-kind CStateBitmapButton siblings under the same parent.
-    std::vector<CStateBitmapButton*> RadioGroupMembers() const;
 
     // The opaque runs of a mask, bottom row first: each maximal run of pixels that differ
     // from the key becomes the rectangle (first x, y) .. (last x, y), one row high.
@@ -67,7 +56,6 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override;
-    void nextCheckState() override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -76,9 +64,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void UncheckGroupMembers();
-
-    Kind m_kind = Push;
     bool m_bHover = false;
     QImage m_normalBitmap;
     QImage m_downBitmap;

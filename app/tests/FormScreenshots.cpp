@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTimer>
 #include <cstdio>
@@ -14,10 +15,13 @@
 #include <sstream>
 #include <string>
 
-#include "KarvutoApp.h"
-#include "KarvutoDlg.h"
-#include "NameEdit.h"
+#include "DialogTemplates.h"
+#include "app/KarvutoApp.h"
+#include "app/KarvutoDlg.h"
+#include "app/NameEdit.h"
 #include "skin/StateBitmapButton.h"
+
+using namespace res;  // IDC_* control ids
 
 namespace {
 
@@ -53,28 +57,28 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int waitMs = argc > 2 ? std::atoi(argv[2]) * 1000 : 2000;
-    CKarvutoApp& app = theApp();
+    CKarvutoApp app;
     CKarvutoApp::SetDialogColors();
     app.m_szDbPath = CKarvutoApp::DatabasePathIn(QCoreApplication::applicationDirPath().toStdString());
     if (!app.OpenDatabase()) {
         return 1;
     }
-    CKarvutoDlg form(nullptr, 0);
+    CKarvutoDlg form(nullptr, 0, app.m_pConnection.get());
     form.show();
     QTimer::singleShot(0, [] { std::printf("form shown after %.0f ms\n", MillisecondsSinceProcessStart()); });
     QTimer::singleShot(waitMs, [&] {
         if (!base.isEmpty()) {
             form.grab().save(base + QStringLiteral("-empty.png"));
         }
-        form.m_pNameEdit->setText(QStringLiteral("张&三"));
-        form.m_pSexCombo->setCurrentIndex(1);
-        form.m_pCalendarKindCombo->setCurrentIndex(1);
-        form.m_pYearCombo->setCurrentText(QStringLiteral("1990"));
-        form.m_pMonthCombo->setCurrentText(QStringLiteral("05"));
-        form.m_pDayCombo->setCurrentText(QStringLiteral("10"));
-        form.m_pHourCombo->setCurrentText(QStringLiteral("23"));
-        form.m_pLeapBox->setChecked(true);
-        form.m_pReadingButton->click();
+        form.Item<CNameEdit>(IDC_NAME)->setText(QStringLiteral("张&三"));
+        form.Item<QComboBox>(IDC_SEX)->setCurrentIndex(1);
+        form.Item<QComboBox>(IDC_CALENDAR_KIND)->setCurrentIndex(1);
+        form.Item<QComboBox>(IDC_YEAR)->setCurrentText(QStringLiteral("1990"));
+        form.Item<QComboBox>(IDC_MONTH)->setCurrentText(QStringLiteral("05"));
+        form.Item<QComboBox>(IDC_DAY)->setCurrentText(QStringLiteral("10"));
+        form.Item<QComboBox>(IDC_HOUR)->setCurrentText(QStringLiteral("23"));
+        form.Item<QCheckBox>(IDC_LEAP)->setChecked(true);
+        form.Item<CStateBitmapButton>(IDC_READING)->click();
         std::printf("after one reading: %s\n", ResidentSet().c_str());
         std::fflush(stdout);
         QTimer::singleShot(waitMs, [&] {

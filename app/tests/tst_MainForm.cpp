@@ -11,13 +11,16 @@
 #include <vector>
 
 #include "Clock.h"
+#include "DialogTemplates.h"
 #include "GbkCodec.h"
-#include "KarvutoApp.h"
-#include "KarvutoDlg.h"
-#include "MessageBox.h"
-#include "NameEdit.h"
+#include "app/KarvutoApp.h"
+#include "app/KarvutoDlg.h"
+#include "app/MessageBox.h"
+#include "app/NameEdit.h"
+#include "res/bitmaps/FaceLayout.h"
 #include "skin/StateBitmapButton.h"
 
+using namespace res;  // IDC_* control ids
 namespace {
 
 struct Box {
@@ -57,11 +60,30 @@ void TypeText(QWidget* w, const QString& text) {
     }
 }
 
+CNameEdit* NameEdit(const CKarvutoDlg& form) {
+    return form.Item<CNameEdit>(IDC_NAME);
+}
+QComboBox* Combo(const CKarvutoDlg& form, int id) {
+    return form.Item<QComboBox>(id);
+}
+QCheckBox* LeapBox(const CKarvutoDlg& form) {
+    return form.Item<QCheckBox>(IDC_LEAP);
+}
+CStateBitmapButton* Button(const CKarvutoDlg& form, int id) {
+    return form.Item<CStateBitmapButton>(id);
+}
+QRect FaceRect(const art::PixelRect& r) {
+    return QRect(r.x, r.y, r.w, r.h);
+}
+
 }  // namespace
 
 class TestMainForm : public QObject {
     Q_OBJECT
     std::vector<Box> m_boxes;
+    CKarvutoApp m_app;  // opens the shipped database the way start-up does
+
+    Connection* Db() { return m_app.m_pConnection.get(); }
 
 private slots:
     void initTestCase() {
@@ -69,13 +91,12 @@ private slots:
         SetMessageBoxHook([this](QWidget*, const QString& text, const QString& caption) {
             m_boxes.push_back({text, caption});
         });
-        CKarvutoApp& app = theApp();
-        app.m_szDbPath = CKarvutoApp::DatabasePathIn(QCoreApplication::applicationDirPath().toStdString());
-        QVERIFY2(app.OpenDatabase(), "the shipped Karvuto.mdb beside the tests");
+        m_app.m_szDbPath = CKarvutoApp::DatabasePathIn(QCoreApplication::applicationDirPath().toStdString());
+        QVERIFY2(m_app.OpenDatabase(), "the shipped Karvuto.mdb beside the tests");
         QVERIFY(m_boxes.empty());
     }
     void cleanupTestCase() {
-        theApp().CloseDatabase();
+        m_app.CloseDatabase();
         platform::SetClockForTesting({});
     }
     void init() { m_boxes.clear(); }
@@ -105,7 +126,7 @@ private slots:
         QFETCH(int, lastData);
         QFETCH(QString, current);
         CKarvutoDlg form(nullptr, 0);
-        auto* combo = form.m_controls.ItemAs<QComboBox>(id);
+        auto* combo = Combo(form, id);
         QVERIFY(combo);
         QCOMPARE(combo->count(), count);
         QCOMPARE(combo->itemText(0), firstText);
@@ -123,74 +144,88 @@ private slots:
         QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!form.mask().isEmpty());
         QVERIFY(!form.mask().contains(QPoint(0, 0)));  // red corner cut away
-        QCOMPARE(form.m_reportView.geometry(), QRect(10, 170, 780, 386));
-        QCOMPARE(form.m_reportView.parentWidget(), &form);
+        QCOMPARE(form.ReportView().geometry(), QRect(10, 170, 780, 386));
+        QCOMPARE(form.ReportView().geometry(), FaceRect(art::kMainFaceReportArea));
+        QCOMPARE(form.ReportView().parentWidget(), &form);
         // Template positions converted at 1.5 px per dialog unit.
-        QCOMPARE(form.m_pNameEdit->geometry().topLeft(), QPoint(230, 62));
+        QCOMPARE(NameEdit(form)->geometry().topLeft(), QPoint(230, 62));
         // A label grows around its template cell (32, 68, 138 x 12) to fit its text.
-        const QRect solar = form.m_controls.Item(IDC_SOLAR_TODAY)->geometry();
+        const QRect solar = form.Controls().Item(IDC_SOLAR_TODAY)->geometry();
         QVERIFY(solar.contains(QRect(32, 68, 138, 12)));
         QVERIFY(qAbs(solar.center().y() - QRect(32, 68, 138, 12).center().y()) <= 1);
     }
 
-    void imageButtonsArePlacedTippedAndEnabled_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QRect>("rect");
-        QTest::addColumn<QString>("tip");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("close") << int(IDC_CLOSE) << QRect(784, 6, 11, 10) << U("关闭") << true << QString();
-        QTest::newRow("minimise") << int(IDC_MINIMIZE) << QRect(769, 6, 11, 10) << U("最小化") << true
-                                  << QString();
-        QTest::newRow("about") << int(IDC_ABOUT) << QRect(6, 6, 11, 10) << U("关于") << true << QString();
-        QTest::newRow("reading") << int(IDC_READING) << QRect(460, 35, 82, 18) << U("命理分析") << true
-                                 << U("八字论命");
-        QTest::newRow("preview") << int(IDC_PREVIEW) << QRect(460, 60, 82, 18) << U("打印预览") << false
-                                 << U("打印预览");
-        QTest::newRow("print") << int(IDC_PRINT) << QRect(460, 85, 82, 18) << U("打印") << false
-                               << U("打印文件");
-        QTest::newRow("help") << int(IDC_HELP) << QRect(460, 135, 82, 18) << U("系统帮助") << true
-                              << U("系统帮助");
-    }
-    void imageButtonsArePlacedTippedAndEnabled() {
-        QFETCH(int, id);
-        QFETCH(QRect, rect);
-        QFETCH(QString, tip);
-        QFETCH(bool, enabled);
-        QFETCH(QString, caption);
+    void imageButtonsSitWhereTheArtworkLeavesThemRoom() {
+        // The face bitmap is painted with room for each button (FaceLayout.h,
+        // shared with the art generator): the buttons must stand exactly there.
         CKarvutoDlg form(nullptr, 0);
-        auto* button = form.m_controls.ItemAs<CStateBitmapButton>(id);
-        QVERIFY(button);
-        QCOMPARE(button->geometry(), rect);
-        QCOMPARE(button->toolTip(), tip);
-        QCOMPARE(button->isEnabled(), enabled);
-        QCOMPARE(button->text(), caption);
+        const int titleButtons[] = {IDC_ABOUT, IDC_MINIMIZE, IDC_CLOSE};
+        for (std::size_t i = 0; i < std::size(titleButtons); ++i) {
+            CStateBitmapButton* button = Button(form, titleButtons[i]);
+            QVERIFY(button);
+            QCOMPARE(button->geometry(), FaceRect(art::kMainFaceTitleButtons[i]));
+            QVERIFY(button->geometry().bottom() < kTitleBandHeight);
+            QVERIFY(!button->toolTip().isEmpty());
+            QVERIFY(button->text().isEmpty());
+        }
+        // The four commands, last in the face's control list, in template order.
+        const int commands[] = {IDC_READING, IDC_PREVIEW, IDC_PRINT, IDC_HELP};
+        const std::size_t first = art::kMainFaceControls.size() - std::size(commands);
+        const DialogTemplate& dialog = *FindDialogTemplate(IDD_KARVUTO_DIALOG);
+        for (std::size_t i = 0; i < std::size(commands); ++i) {
+            CStateBitmapButton* button = Button(form, commands[i]);
+            QVERIFY(button);
+            QCOMPARE(button->geometry(), FaceRect(art::kMainFaceControls[first + i]));
+            QCOMPARE(button->text(), U(FindControl(dialog, commands[i])->text));
+            QVERIFY(!button->toolTip().isEmpty());
+        }
+        QCOMPARE(Button(form, IDC_READING)->toolTip(), U("命理分析"));
+        QCOMPARE(Button(form, IDC_PRINT)->toolTip(), U("打印"));
+    }
+
+    void printingWaitsForTheFirstReading() {
+        CKarvutoDlg form(nullptr, 0, Db());
+        for (int id : {IDC_READING, IDC_HELP, IDC_ABOUT, IDC_MINIMIZE, IDC_CLOSE}) {
+            QVERIFY2(Button(form, id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(!Button(form, IDC_PREVIEW)->isEnabled());
+        QVERIFY(!Button(form, IDC_PRINT)->isEnabled());
+        TypeText(NameEdit(form), U("王五"));
+        QTest::mouseClick(Button(form, IDC_READING), Qt::LeftButton, {}, QPoint(10, 9));
+        QVERIFY(m_boxes.empty());
+        QVERIFY(Button(form, IDC_PREVIEW)->isEnabled());
+        QVERIFY(Button(form, IDC_PRINT)->isEnabled());
     }
 
     void leapBoxFollowsTheCalendarKind() {
-        CKarvutoDlg form(nullptr, 0);
-        QVERIFY(!form.m_pLeapBox->isEnabled());
-        QVERIFY(!form.m_pLeapBox->isChecked());
-        form.m_pCalendarKindCombo->setCurrentIndex(1);
-        QVERIFY(form.m_pLeapBox->isEnabled());
-        form.m_pLeapBox->setChecked(true);
-        form.m_pCalendarKindCombo->setCurrentIndex(0);
-        QVERIFY(!form.m_pLeapBox->isEnabled());
-        QVERIFY(!form.m_pLeapBox->isChecked());
+        CKarvutoDlg form(nullptr, 0, Db());
+        QCheckBox* leap = LeapBox(form);
+        QComboBox* kind = Combo(form, IDC_CALENDAR_KIND);
+        QVERIFY(!leap->isEnabled());
+        QVERIFY(!leap->isChecked());
+        kind->setCurrentIndex(1);
+        QVERIFY(leap->isEnabled());
+        leap->setChecked(true);
+        kind->setCurrentIndex(0);
+        QVERIFY(!leap->isEnabled());
+        QVERIFY(!leap->isChecked());
         // Every change clears it, lunar to lunar included.
-        form.m_pCalendarKindCombo->setCurrentIndex(1);
-        form.m_pLeapBox->setChecked(true);
+        kind->setCurrentIndex(1);
+        leap->setChecked(true);
         form.OnCalendarKindChange();
-        QVERIFY(form.m_pLeapBox->isEnabled());
-        QVERIFY(!form.m_pLeapBox->isChecked());
-        QVERIFY(!form.m_bLeap);
+        QVERIFY(leap->isEnabled());
+        QVERIFY(!leap->isChecked());
+        // ... and the next reading asks for the ordinary month.
+        TypeText(NameEdit(form), U("赵六"));
+        form.OnReading();
+        QCOMPARE(int(form.LastRequest().leap), 0);
     }
 
     void enterEscAndCloseRequestsLeaveTheFormOpen() {
         CKarvutoDlg form(nullptr, 0);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.m_pNameEdit->setFocus();
+        NameEdit(form)->setFocus();
         QTest::keyClick(&form, Qt::Key_Return);
         QTest::keyClick(&form, Qt::Key_Enter);
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -198,7 +233,7 @@ private slots:
         QVERIFY(form.isVisible());
         QVERIFY(m_boxes.empty());
         // Only the close button closes it.
-        QTest::mouseClick(form.m_pCloseButton, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(Button(form, IDC_CLOSE), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!form.isVisible());
     }
 
@@ -210,13 +245,13 @@ private slots:
         QVERIFY(actions[0]->isSeparator());
         QCOMPARE(actions[1]->text(), U("关于 Karvuto(&A)..."));
         actions[1]->trigger();
-        QTest::mouseClick(form.m_pAboutButton, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(Button(form, IDC_ABOUT), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(form.aboutCount, 2);
     }
 
     void nameBoxTakesTenGbkBytesAndRefusesOtherCharacters() {
         CKarvutoDlg form(nullptr, 0);
-        CNameEdit* edit = form.m_pNameEdit;
+        CNameEdit* edit = NameEdit(form);
         TypeText(edit, U("一二三四五六"));
         QCOMPARE(edit->text(), U("一二三四五"));
         QCOMPARE(edit->LastRefusal(), U(kNameTooLong));
@@ -233,21 +268,30 @@ private slots:
     }
 
     void emptyNameIsRefusedAndSpacesAreAName() {
-        CKarvutoDlg form(nullptr, 0);
-        theApp().m_birth.year = 1234;
+        CKarvutoDlg form(nullptr, 0, Db());
+        TypeText(NameEdit(form), U("钱七"));
+        form.OnReading();
+        QCOMPARE(form.LastRequest().year, 1975);
+        NameEdit(form)->clear();
+        m_boxes.clear();
         form.OnReading();
         QCOMPARE(m_boxes.size(), std::size_t(1));
         QCOMPARE(m_boxes[0].text, U("     请输入您的姓名!"));
         QCOMPARE(m_boxes[0].caption, U("弈澜坊之星衡命鉴"));
-        QCOMPARE(theApp().m_birth.year, 0);  // cleared before the check
-        QVERIFY(!form.m_pPreviewButton->isEnabled());
+        QCOMPARE(form.LastRequest().year, 0);  // cleared before the check
+
+        CKarvutoDlg fresh(nullptr, 0, Db());
+        m_boxes.clear();
+        fresh.OnReading();
+        QCOMPARE(m_boxes.size(), std::size_t(1));
+        QVERIFY(!Button(fresh, IDC_PREVIEW)->isEnabled());
 
         m_boxes.clear();
-        TypeText(form.m_pNameEdit, QStringLiteral("  "));
-        form.OnReading();
+        TypeText(NameEdit(fresh), QStringLiteral("  "));
+        fresh.OnReading();
         QVERIFY(m_boxes.empty());
-        QCOMPARE(std::string(theApp().m_birth.name), std::string("  "));
-        QVERIFY(form.m_reportView.m_szHeader[0] != '\0');
+        QCOMPARE(std::string(fresh.LastRequest().name), std::string("  "));
+        QVERIFY(!fresh.ReportView().Report().header.empty());
     }
 
     void calendarPanelShowsTheLocalDate() {
@@ -257,19 +301,13 @@ private slots:
         // first day of the lunar year 甲辰.
         platform::SetClockForTesting([] { return UtcInstant(2024, 2, 9, 17, 30); });
         CKarvutoDlg form(nullptr, 0);
-        QCOMPARE(form.m_controls.ItemAs<QLabel>(IDC_SOLAR_TODAY)->text(), U("2024年02月10日 星期六"));
-        SYSTEMTIME lunar{};
-        lunar.wYear = 2024;
-        lunar.wMonth = 1;
-        lunar.wDay = 1;
-        const QString expected =
-            QString::fromStdString(platform::Utf8(form.m_calendar.FormatLunarDate(lunar, 0)));
-        QCOMPARE(form.m_controls.ItemAs<QLabel>(IDC_LUNAR_TODAY)->text(), expected);
+        QCOMPARE(form.Item<QLabel>(IDC_SOLAR_TODAY)->text(), U("2024年02月10日 星期六"));
+        QCOMPARE(form.Item<QLabel>(IDC_LUNAR_TODAY)->text(), U("龙(甲辰)年   正月初一"));
 
         platform::SetClockForTesting([] { return UtcInstant(2051, 3, 1, 4, 0); });
         CKarvutoDlg late(nullptr, 0);
-        QCOMPARE(late.m_controls.ItemAs<QLabel>(IDC_LUNAR_TODAY)->text(), U("无效的日期"));
-        QCOMPARE(late.m_controls.ItemAs<QLabel>(IDC_SOLAR_TODAY)->text(), U("2051年03月01日 星期三"));
+        QCOMPARE(late.Item<QLabel>(IDC_LUNAR_TODAY)->text(), U("无效的日期"));
+        QCOMPARE(late.Item<QLabel>(IDC_SOLAR_TODAY)->text(), U("2051年03月01日 星期三"));
         platform::SetClockForTesting({});
         qunsetenv("TZ");
         tzset();
@@ -277,20 +315,20 @@ private slots:
 
     void oneReadingThroughTheForm() {
         platform::SetClockForTesting([] { return UtcInstant(2024, 6, 1, 4, 0); });
-        CKarvutoDlg form(nullptr, 0);
+        CKarvutoDlg form(nullptr, 0, Db());
         form.show();
-        TypeText(form.m_pNameEdit, U("张&三"));
-        form.m_pSexCombo->setCurrentIndex(1);
-        form.m_pCalendarKindCombo->setCurrentIndex(1);
-        form.m_pYearCombo->setCurrentText(QStringLiteral("1990"));
-        form.m_pMonthCombo->setCurrentText(QStringLiteral("05"));
-        form.m_pDayCombo->setCurrentText(QStringLiteral("10"));
-        form.m_pHourCombo->setCurrentText(QStringLiteral("23"));
-        form.m_pLeapBox->setChecked(true);  // 1990 has a leap fifth month
-        QTest::mouseClick(form.m_pReadingButton, Qt::LeftButton, {}, QPoint(10, 9));
+        TypeText(NameEdit(form), U("张&三"));
+        Combo(form, IDC_SEX)->setCurrentIndex(1);
+        Combo(form, IDC_CALENDAR_KIND)->setCurrentIndex(1);
+        Combo(form, IDC_YEAR)->setCurrentText(QStringLiteral("1990"));
+        Combo(form, IDC_MONTH)->setCurrentText(QStringLiteral("05"));
+        Combo(form, IDC_DAY)->setCurrentText(QStringLiteral("10"));
+        Combo(form, IDC_HOUR)->setCurrentText(QStringLiteral("23"));
+        LeapBox(form)->setChecked(true);  // 1990 has a leap fifth month
+        QTest::mouseClick(Button(form, IDC_READING), Qt::LeftButton, {}, QPoint(10, 9));
 
         QVERIFY2(m_boxes.empty(), m_boxes.empty() ? "" : qPrintable(m_boxes[0].text));
-        const BirthRecord& birth = theApp().m_birth;
+        const BirthRecord& birth = form.LastRequest();
         QCOMPARE(std::string(birth.name), platform::Gbk("张&三"));
         QCOMPARE(birth.sex, 1);
         QCOMPARE(birth.CalendarKind, kLunarCalendar);
@@ -300,49 +338,49 @@ private slots:
         QCOMPARE(birth.hour, 23);
         QCOMPARE(int(birth.leap), 1);
 
-        // The view holds exactly what the composer makes of that record.
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        const auto expected = ComposeReport(birth, theApp().m_pConnection.get(), now);
-        QVERIFY(expected);
-        QCOMPARE(std::string(form.m_reportView.m_szHeader), expected->header);
-        QCOMPARE(std::string(form.m_reportView.m_szBody), expected->body);
-        QCOMPARE(form.m_reportView.m_strStarSign, expected->starSign);
-        QVERIFY(!expected->body.empty());
-        QVERIFY(std::string(form.m_reportView.m_szHeader).find(platform::Gbk("张&三")) != std::string::npos);
-        QVERIFY(form.m_pPreviewButton->isEnabled());
-        QVERIFY(form.m_pPrintButton->isEnabled());
+        // The view shows the reading of that record: the leap fifth month's
+        // tenth day is 2 July 1990, and the pillars of its 子 hour.
+        const ComposedReport& shown = form.ReportView().Report();
+        const QString header = QString::fromStdString(platform::Utf8(shown.header));
+        QVERIFY2(header.contains(U("张&三")), qPrintable(header));
+        QVERIFY2(header.contains(U("闰五月初十")), qPrintable(header));
+        QVERIFY2(header.contains(U("07月02日 23时")), qPrintable(header));
+        QVERIFY2(header.contains(U("庚午  壬午  戊辰  壬子")), qPrintable(header));
+        QVERIFY2(header.contains(U("2024年06月01日")), qPrintable(header));  // the reading's time
+        QVERIFY(!shown.body.empty());
+        QVERIFY(!shown.starSign.empty());
+        QVERIFY(Button(form, IDC_PREVIEW)->isEnabled());
+        QVERIFY(Button(form, IDC_PRINT)->isEnabled());
 
         // An impossible date: the message, and the previous report stays.
-        const std::string header = form.m_reportView.m_szHeader;
-        form.m_pCalendarKindCombo->setCurrentIndex(0);
-        form.m_pMonthCombo->setCurrentText(QStringLiteral("02"));
-        form.m_pDayCombo->setCurrentText(QStringLiteral("31"));
+        const std::string before = shown.header;
+        Combo(form, IDC_CALENDAR_KIND)->setCurrentIndex(0);
+        Combo(form, IDC_MONTH)->setCurrentText(QStringLiteral("02"));
+        Combo(form, IDC_DAY)->setCurrentText(QStringLiteral("31"));
         form.OnReading();
         QCOMPARE(m_boxes.size(), std::size_t(1));
         QCOMPARE(m_boxes[0].text, U("无效的日期! 请重新输入!"));
         QCOMPARE(m_boxes[0].caption, U("弈澜坊之星衡命鉴"));
-        QCOMPARE(std::string(form.m_reportView.m_szHeader), header);
-        QVERIFY(form.m_pPreviewButton->isEnabled());
+        QCOMPARE(form.ReportView().Report().header, before);
+        QVERIFY(Button(form, IDC_PREVIEW)->isEnabled());
         platform::SetClockForTesting({});
     }
 
     void aDatabaseFailureKeepsThePreviousReport() {
-        CKarvutoDlg form(nullptr, 0);
-        TypeText(form.m_pNameEdit, U("李四"));
+        CKarvutoDlg form(nullptr, 0, Db());
+        TypeText(NameEdit(form), U("李四"));
         form.OnReading();
         QVERIFY(m_boxes.empty());
-        const std::string header = form.m_reportView.m_szHeader;
-        const std::string body = form.m_reportView.m_szBody;
+        const std::string header = form.ReportView().Report().header;
+        const std::string body = form.ReportView().Report().body;
 
-        std::unique_ptr<Connection> saved = std::move(theApp().m_pConnection);
-        form.m_pYearCombo->setCurrentText(QStringLiteral("1980"));
+        form.SetConnection(nullptr);
+        Combo(form, IDC_YEAR)->setCurrentText(QStringLiteral("1980"));
         form.OnReading();
-        theApp().m_pConnection = std::move(saved);
         QCOMPARE(m_boxes.size(), std::size_t(1));
         QVERIFY2(m_boxes[0].text.startsWith(U("读取命理数据失败!\n错误信息:")), qPrintable(m_boxes[0].text));
-        QCOMPARE(std::string(form.m_reportView.m_szHeader), header);
-        QCOMPARE(std::string(form.m_reportView.m_szBody), body);
+        QCOMPARE(form.ReportView().Report().header, header);
+        QCOMPARE(form.ReportView().Report().body, body);
     }
 };
 

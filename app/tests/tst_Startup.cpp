@@ -8,9 +8,11 @@
 #include <QtTest>
 #include <vector>
 
-#include "KarvutoApp.h"
-#include "KarvutoDlg.h"
-#include "MessageBox.h"
+#include "DialogTemplates.h"
+#include "app/KarvutoApp.h"
+#include "app/KarvutoDlg.h"
+#include "app/MessageBox.h"
+#include "desktop/InstanceChecker.h"
 #include "skin/StateBitmapButton.h"
 
 class TestStartup : public QObject {
@@ -100,16 +102,16 @@ private slots:
         app.m_options.databaseDirectory = BinDir();
         bool connectedWhileRunning = false;
         QTimer::singleShot(50, [&] {
-            auto* form = qobject_cast<CKarvutoDlg*>(app.m_pMainWnd);
+            auto* form = qobject_cast<CKarvutoDlg*>(CInstanceChecker::MainWindow());
             QVERIFY(form);
             connectedWhileRunning = app.m_pConnection && app.m_pConnection->State() == adStateOpen;
             QTest::keyClick(form, Qt::Key_Escape);  // does nothing
-            QTimer::singleShot(20, [form] { form->m_pCloseButton->click(); });
+            QTimer::singleShot(20, [form] { form->Item<CStateBitmapButton>(res::IDC_CLOSE)->click(); });
         });
         QVERIFY(!app.InitInstance());
         QVERIFY(m_boxes.empty());
         QVERIFY(connectedWhileRunning);
-        QVERIFY(!app.m_pMainWnd);
+        QVERIFY(!CInstanceChecker::MainWindow());
         app.ExitInstance();
         QVERIFY(!app.m_pConnection);
         app.ExitInstance();  // twice is harmless

@@ -33,7 +33,7 @@ const PillarCase kPillarCases[] = {
     {"the 甲子 day", Date(1949, 10, 1, 12), "己丑癸酉甲子庚午"},
     {"a 甲子 year on 立春", Date(1984, 2, 4, 10), "甲子丙寅戊辰丁巳"},
     {"first year of the main form", Date(1925, 1, 1, 0), "甲子丙子乙酉丙子"},
-    {"last day of the original table's years", Date(2020, 12, 31, 22), "庚子戊子戊申癸亥"},
+    {"last day of the first century of lunar years", Date(2020, 12, 31, 22), "庚子戊子戊申癸亥"},
     {"May 1991 follows the table, not astronomy", Date(1991, 5, 6, 0), "辛未壬辰丙子戊子"},
     {"the table's 立夏 1991", Date(1991, 5, 7, 0), "辛未癸巳丁丑庚子"},
 };

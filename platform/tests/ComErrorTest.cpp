@@ -35,6 +35,15 @@ TEST(ComError, TextForEveryForm) {
     }
 }
 
+TEST(ComError, IsAStandardExceptionNamingCodeAndDescription) {
+    try {
+        throw ComError(kE_FAIL, "no such table: bazi9");
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "HRESULT 0x80004005: no such table: bazi9");
+    }
+    EXPECT_STREQ(ComError(kAdErrObjectClosed).what(), "HRESULT 0x800A0E78");
+}
+
 TEST(ComError, TrailingLineFeedRule) {
     struct Case {
         const char* name;

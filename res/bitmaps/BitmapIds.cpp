@@ -6,4 +6,8 @@ QString BitmapResourcePath(int id) {
     return QStringLiteral(":/bitmaps/%1.bmp").arg(id);
 }
 
+QString IconResourcePath(const char* suffix) {
+    return QStringLiteral(":/bitmaps/%1%2").arg(kIconId).arg(QLatin1String(suffix));
+}
+
 }  // namespace art

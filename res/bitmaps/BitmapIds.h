@@ -31,5 +31,7 @@ inline constexpr std::array kBitmapIds{
 
 // ":/bitmaps/<id>.bmp".
 QString BitmapResourcePath(int id);
+// The program icon, ":/bitmaps/128.ico" or, with suffix ".png", "128.png".
+QString IconResourcePath(const char* suffix = ".ico");
 
 }  // namespace art

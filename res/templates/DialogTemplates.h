@@ -9,7 +9,7 @@
 
 namespace res {
 
-// Window styles the templates use (the platform's values).
+// Window styles the templates use: the bit values of the template format.
 inline constexpr std::uint32_t WS_POPUP = 0x80000000u;
 inline constexpr std::uint32_t WS_CHILD = 0x40000000u;
 inline constexpr std::uint32_t WS_VISIBLE = 0x10000000u;
@@ -30,6 +30,31 @@ inline constexpr std::uint32_t SS_WHITERECT = 0x0006u;
 enum class ControlClass { Button, Edit, Static, ComboBox };
 
 inline constexpr int IDC_STATIC = -1;
+inline constexpr int IDOK = 1;
+
+// Control ids of template 100, the About box.
+inline constexpr int IDC_WEB_LINK = 315;
+inline constexpr int IDC_EMAIL_LINK = 327;
+
+// Control ids of template 102, the main form (IDC_CLOSE also closes the About box).
+inline constexpr int IDC_ABOUT = 1032;
+inline constexpr int IDC_CLOSE = 1033;
+inline constexpr int IDC_MINIMIZE = 1034;
+inline constexpr int IDC_REPORT = 1054;
+inline constexpr int IDC_NAME = 1055;
+inline constexpr int IDC_READING = 1057;
+inline constexpr int IDC_LUNAR_TODAY = 1063;
+inline constexpr int IDC_PREVIEW = 1065;
+inline constexpr int IDC_PRINT = 1066;
+inline constexpr int IDC_YEAR = 1067;
+inline constexpr int IDC_MONTH = 1068;
+inline constexpr int IDC_DAY = 1069;
+inline constexpr int IDC_HOUR = 1070;
+inline constexpr int IDC_CALENDAR_KIND = 1071;
+inline constexpr int IDC_SEX = 1072;
+inline constexpr int IDC_HELP = 1074;
+inline constexpr int IDC_LEAP = 1075;
+inline constexpr int IDC_SOLAR_TODAY = 1076;
 
 struct ControlTemplate {
     int id;

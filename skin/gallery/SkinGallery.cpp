@@ -20,12 +20,14 @@
 namespace {
 
 // Bitmap ids of the skins and image buttons.
-constexpr int kMainSkin = 130;
-constexpr int kAboutSkin = 131;
-constexpr int kCommandNormal = 232, kCommandDown = 233, kCommandMask = 236;
-constexpr int kAboutNormal = 244, kAboutDown = 245, kSmallMask = 246;
-constexpr int kMinimiseNormal = 247, kMinimiseDown = 248;
-constexpr int kCloseNormal = 249, kCloseDown = 250;
+using namespace art;
+constexpr int kMainSkin = kMainFaceId;
+constexpr int kAboutSkin = kAboutFaceId;
+constexpr int kCommandNormal = kCommandNormalId, kCommandDown = kCommandPressedId,
+              kCommandMask = kCommandMaskId;
+constexpr int kAboutNormal = kAboutNormalId, kAboutDown = kAboutPressedId, kSmallMask = kTitleMaskId;
+constexpr int kMinimiseNormal = kMinimiseNormalId, kMinimiseDown = kMinimisePressedId;
+constexpr int kCloseNormal = kCloseNormalId, kCloseDown = kClosePressedId;
 
 // A skinned face: the frame operations on a widget, as the dialogs use them.
 class FramePanel : public QWidget {
@@ -59,7 +61,7 @@ CStateBitmapButton* ImageButton(QWidget* parent, QRect where, const QString& tip
     b->setFont(DialogFont(QStringLiteral("宋体"), 9));
     b->setGeometry(where);
     b->SetTooltipText(tip);
-    b->SetBitmaps(normal, down, 0, 0, 0, mask, 0, 0, 0);
+    b->SetBitmaps({.normal = normal, .down = down, .mask = mask});
     return b;
 }
 
@@ -144,7 +146,7 @@ QWidget* StatesPanel() {
     }
 
     grid->addWidget(Caption(QStringLiteral("CStateBitmapButton")), 2, 0);
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < 4; ++c) {
         auto* holder = new QWidget;
         holder->setFixedSize(100, 26);
         CStateBitmapButton* b =
@@ -153,10 +155,6 @@ QWidget* StatesPanel() {
         if (c == 1) b->setDown(true);
         if (c == 2) b->setEnabled(false);
         if (c == 3) PretendHover(b);
-        if (c == 4) {
-            b->SetButtonKind(CStateBitmapButton::Check);
-            b->SetCheck(true);
-        }
         grid->addWidget(holder, 2, c + 1);
     }
 

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include "desktop/LinkOpener.h"
 #include "skin/LinkLabel.h"
-#include "skin/LinkOpener.h"
 
 namespace {
 

@@ -87,7 +87,7 @@ void tst_SkinFonts::missingBitmaps_data() {
 void tst_SkinFonts::missingBitmaps() {
     QFETCH(int, id);
     QVERIFY(LoadBitmapResource(id).isNull());
-    QCOMPARE(BitmapResourcePath(130), QStringLiteral(":/bitmaps/130.bmp"));
+    QCOMPARE(art::BitmapResourcePath(art::kMainFaceId), QStringLiteral(":/bitmaps/130.bmp"));
 }
 
 QTEST_MAIN(tst_SkinFonts)

@@ -1,5 +1,4 @@
-// Mask runs, kinds, pictures by state, press tracking, hover, check and radio groups.
-#include <QButtonGroup>
+// Mask runs, pictures by state, press tracking, clicks and hover.
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -37,10 +36,9 @@ QImage Grab(QWidget& w) {
 struct Panel {
     QWidget widget;
     Panel() { widget.resize(200, 60); }
-    CStateBitmapButton* Add(CStateBitmapButton::Kind kind, int x) {
+    CStateBitmapButton* Add(int x) {
         auto* b = new CStateBitmapButton(&widget);
         b->move(x, 10);
-        b->SetButtonKind(kind);
         QStringList rows(10, QStringLiteral(".") + QString(19, u'#'));
         b->SetBitmapImages(Solid({20, 10}, kRed), Solid({20, 10}, kGreen), QImage(), QImage(), QImage(),
                            Mask(rows), 0, 0, 0);
@@ -61,8 +59,6 @@ private slots:
     void maskRuns_data();
     void maskRuns();
     void regionIsUnionOfRuns();
-    void kindFromStyle_data();
-    void kindFromStyle();
     void naturalModeTakesMaskSize();
     void stretchModeKeepsSize();
     void composeThroughMask();
@@ -70,11 +66,7 @@ private slots:
     void disabledWithoutPictureShowsNormal();
     void pressMoveOutAndBack();
     void clickOutsideMaskIsIgnored();
-    void pushIgnoresCheck();
-    void checkToggles();
-    void spaceToggles();
-    void radioGroupSiblings();
-    void radioButtonGroup();
+    void isACommandNeverChecked();
     void doubleClickIsTwoPresses();
     void hoverEnterLeave();
 };
@@ -111,28 +103,6 @@ void tst_StateBitmapButton::regionIsUnionOfRuns() {
     QImage grey = mask;
     grey.setPixel(0, 0, qRgb(254, 255, 255));
     QVERIFY(CStateBitmapButton::RegionFromMaskBitmap(grey).contains(QPoint(0, 0)));
-}
-
-void tst_StateBitmapButton::kindFromStyle_data() {
-    QTest::addColumn<unsigned>("style");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("BS_PUSHBUTTON") << 0x00u << int(CStateBitmapButton::Push);
-    QTest::newRow("BS_DEFPUSHBUTTON") << 0x01u << int(CStateBitmapButton::Push);
-    QTest::newRow("BS_CHECKBOX") << 0x02u << int(CStateBitmapButton::Push);
-    QTest::newRow("BS_AUTOCHECKBOX") << 0x03u << int(CStateBitmapButton::Check);
-    QTest::newRow("BS_RADIOBUTTON") << 0x04u << int(CStateBitmapButton::Push);
-    QTest::newRow("BS_AUTORADIOBUTTON") << 0x09u << int(CStateBitmapButton::Radio);
-    QTest::newRow("auto check box with WS_TABSTOP") << 0x00010003u << int(CStateBitmapButton::Check);
-    QTest::newRow("auto radio with WS_GROUP") << 0x00020009u << int(CStateBitmapButton::Radio);
-}
-
-void tst_StateBitmapButton::kindFromStyle() {
-    QFETCH(unsigned, style);
-    QFETCH(int, kind);
-    CStateBitmapButton button;
-    button.PreSubclassWindow(style);
-    QCOMPARE(int(button.ButtonKind()), kind);
-    QCOMPARE(button.isCheckable(), kind != CStateBitmapButton::Push);
 }
 
 void tst_StateBitmapButton::naturalModeTakesMaskSize() {
@@ -186,10 +156,6 @@ void tst_StateBitmapButton::pictureByState() {
     button.setDown(true);
     QCOMPARE(Grab(button).pixel(4, 4), kGreen);
     button.setDown(false);
-    button.SetButtonKind(CStateBitmapButton::Check);
-    button.SetCheck(true);
-    QCOMPARE(Grab(button).pixel(4, 4), kGreen);  // checked shows the pressed picture
-    button.SetCheck(false);
     button.setEnabled(false);
     QCOMPARE(Grab(button).pixel(4, 4), kBlack);
 }
@@ -208,7 +174,7 @@ void tst_StateBitmapButton::disabledWithoutPictureShowsNormal() {
 
 void tst_StateBitmapButton::pressMoveOutAndBack() {
     Panel panel;
-    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    CStateBitmapButton* b = panel.Add(10);
     QSignalSpy clicks(b, &QAbstractButton::clicked);
     QVERIFY(panel.Show());
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 5));
@@ -228,92 +194,30 @@ void tst_StateBitmapButton::pressMoveOutAndBack() {
 
 void tst_StateBitmapButton::clickOutsideMaskIsIgnored() {
     Panel panel;
-    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    CStateBitmapButton* b = panel.Add(10);
     QSignalSpy clicks(b, &QAbstractButton::clicked);
     QVERIFY(panel.Show());
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(0, 5));  // the white column
     QCOMPARE(clicks.count(), 0);
 }
 
-void tst_StateBitmapButton::pushIgnoresCheck() {
-    CStateBitmapButton button;
-    button.SetCheck(true);
-    QVERIFY(!button.GetCheck());
-    button.click();
-    QVERIFY(!button.GetCheck());
-}
-
-void tst_StateBitmapButton::checkToggles() {
+void tst_StateBitmapButton::isACommandNeverChecked() {
     Panel panel;
-    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Check, 10);
+    CStateBitmapButton* b = panel.Add(10);
+    QSignalSpy clicks(b, &QAbstractButton::clicked);
     QVERIFY(panel.Show());
+    QVERIFY(!b->isCheckable());
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 5));
-    QVERIFY(b->GetCheck());
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 5));
-    QVERIFY(!b->GetCheck());
-    // Released outside: no toggle.
-    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 5));
-    QTest::mouseMove(b, QPoint(50, 5));
-    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(50, 5));
-    QVERIFY(!b->GetCheck());
-}
-
-void tst_StateBitmapButton::spaceToggles() {
-    Panel panel;
-    CStateBitmapButton* check = panel.Add(CStateBitmapButton::Check, 10);
-    CStateBitmapButton* radio = panel.Add(CStateBitmapButton::Radio, 40);
-    QVERIFY(panel.Show());
-    check->setFocus();
-    QTest::keyClick(check, Qt::Key_Space);
-    QVERIFY(check->GetCheck());
-    QTest::keyClick(check, Qt::Key_Space);
-    QVERIFY(!check->GetCheck());
-    radio->setFocus();
-    QTest::keyClick(radio, Qt::Key_Space);
-    QTest::keyClick(radio, Qt::Key_Space);
-    QVERIFY(radio->GetCheck());  // a radio button is checked, never toggled off
-}
-
-void tst_StateBitmapButton::radioGroupSiblings() {
-    Panel panel;
-    CStateBitmapButton* a = panel.Add(CStateBitmapButton::Radio, 10);
-    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Radio, 40);
-    CStateBitmapButton* check = panel.Add(CStateBitmapButton::Check, 70);
-    QWidget other(&panel.widget);  // a radio button under another parent is another group
-    auto* elsewhere = new CStateBitmapButton(&other);
-    elsewhere->SetButtonKind(CStateBitmapButton::Radio);
-    QVERIFY(panel.Show());
-    elsewhere->SetCheck(true);
-    check->SetCheck(true);
-    a->SetCheck(true);
-    QVERIFY(a->GetCheck());
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 5));
-    QVERIFY(b->GetCheck());
-    QVERIFY(!a->GetCheck());
-    QVERIFY(check->GetCheck());
-    QVERIFY(elsewhere->GetCheck());
-}
-
-void tst_StateBitmapButton::radioButtonGroup() {
-    Panel panel;
-    CStateBitmapButton* a = panel.Add(CStateBitmapButton::Radio, 10);
-    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Radio, 40);
-    CStateBitmapButton* c = panel.Add(CStateBitmapButton::Radio, 70);
-    QButtonGroup group;
-    group.setExclusive(false);
-    group.addButton(a);
-    group.addButton(b);
-    a->SetCheck(true);
-    c->SetCheck(true);  // not in the group
-    b->SetCheck(true);
-    QVERIFY(!a->GetCheck());
-    QVERIFY(c->GetCheck());
-    QCOMPARE(b->RadioGroupMembers().size(), size_t(1));
+    b->setFocus();
+    QTest::keyClick(b, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 2);
+    QVERIFY(!b->isChecked());
+    QCOMPARE(Grab(*b).pixel(10, 5), kRed);  // the normal picture again after each click
 }
 
 void tst_StateBitmapButton::doubleClickIsTwoPresses() {
     Panel panel;
-    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    CStateBitmapButton* b = panel.Add(10);
     QSignalSpy presses(b, &QAbstractButton::pressed);
     QSignalSpy clicks(b, &QAbstractButton::clicked);
     QVERIFY(panel.Show());
@@ -325,7 +229,7 @@ void tst_StateBitmapButton::doubleClickIsTwoPresses() {
 
 void tst_StateBitmapButton::hoverEnterLeave() {
     Panel panel;
-    CStateBitmapButton* b = panel.Add(CStateBitmapButton::Push, 10);
+    CStateBitmapButton* b = panel.Add(10);
     b->SetBitmapImages(Solid({20, 10}, kRed), Solid({20, 10}, kGreen), Solid({20, 10}, kBlue), {}, {}, {}, 0,
                        0, 0);
     QVERIFY(panel.Show());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GbkCodec.h"
+#include "GregorianCalendar.h"
 #include "LunarCalendar.h"
 
 namespace cal {
@@ -92,15 +93,6 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& words, Que
     return std::nullopt;
 }
 
-bool IsGregorianLeapYear(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-int GregorianMonthDays(int y, int m) {
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsGregorianLeapYear(y) ? 29 : kDays[m - 1];
-}
-
 std::string FormatDate(int y, int m, int d) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
@@ -138,7 +130,7 @@ QueryResult RunQuery(std::string_view query) {
         // The engine counts a day past the end of its month on into the next
         // one; a user's date that does not exist is refused here instead.
         solar = input;
-        ok = q.day <= GregorianMonthDays(q.year, q.month) && cal.SolarToLunar(solar, lunar, leap);
+        ok = q.day <= calendar::DaysInGregorianMonth(q.year, q.month) && cal.SolarToLunar(solar, lunar, leap);
     }
     if (!ok) {
         result.status = QueryStatus::kInvalid;

@@ -14,8 +14,11 @@
 
 #include <array>
 #include <charconv>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <variant>
 #include <vector>
@@ -24,7 +27,7 @@
 #include "DbKeys.h"
 #include "GbkCodec.h"
 #include "TextCipher.h"
-#include "TsvFile.h"
+#include "TsvTable.h"
 
 namespace fs = std::filesystem;
 
@@ -53,6 +56,40 @@ struct SourceTable {
 // Raises the refusal of one row, naming file and line.
 [[noreturn]] void Refuse(const fs::path& path, int line, const std::string& why) {
     throw DbBuildError(path.string() + ":" + std::to_string(line) + ": " + why);
+}
+
+std::string JoinCells(const std::vector<std::string>& cells) {
+    std::string s;
+    for (const auto& c : cells) s += (s.empty() ? "" : "<TAB>") + c;
+    return s;
+}
+
+// The data rows of source table `path`, or nullopt when the file does not
+// exist. Refuses a file that cannot be read, whose header is not `header`, or
+// with a row of another number of cells.
+std::optional<std::vector<platform::TsvLine>> ReadSourceRows(const fs::path& path,
+                                                             const std::vector<std::string>& header) {
+    std::error_code ec;
+    if (!fs::exists(path, ec) && !ec) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in || fs::is_directory(path, ec)) throw DbBuildError(path.string() + ": cannot be read");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw DbBuildError(path.string() + ": cannot be read");
+
+    std::vector<platform::TsvLine> rows = platform::SplitTsvLines(text);
+    if (rows.empty()) throw DbBuildError(path.string() + ": the file has no header row");
+    if (rows.front().fields != header)
+        Refuse(path, rows.front().number,
+               "the header row must be \"" + JoinCells(header) + "\", not \"" +
+                   JoinCells(rows.front().fields) + "\"");
+    rows.erase(rows.begin());
+    for (const platform::TsvLine& row : rows) {
+        if (row.fields.size() != header.size())
+            Refuse(path, row.number,
+                   "expected " + std::to_string(header.size()) + " tab-separated cells, found " +
+                       std::to_string(row.fields.size()));
+    }
+    return rows;
 }
 
 std::vector<std::string> HeaderOf(const TableSchema& table) {
@@ -126,10 +163,10 @@ struct WeightRange {
 };
 
 // Checks the keys of one row of table `index` and returns them as stored.
-std::vector<Value> CheckedKeys(std::size_t index, const TsvRow& row, const fs::path& path,
+std::vector<Value> CheckedKeys(std::size_t index, const platform::TsvLine& row, const fs::path& path,
                                WeightRange& weights, std::optional<dbkeys::NameKind>& kindOut) {
-    const std::string& key = row.cells[0];
-    const auto refuse = [&](const std::string& why) { Refuse(path, row.line, why); };
+    const std::string& key = row.fields[0];
+    const auto refuse = [&](const std::string& why) { Refuse(path, row.number, why); };
     switch (index) {
         case 0: {
             kindOut = dbkeys::KindOfName(key);
@@ -146,7 +183,7 @@ std::vector<Value> CheckedKeys(std::size_t index, const TsvRow& row, const fs::p
             return {*total};
         }
         case 2: {
-            const std::string& time = row.cells[1];
+            const std::string& time = row.fields[1];
             std::optional<int> stem;
             if (key.size() == 3 || dbkeys::IsStemBranchPair(key)) stem = dbkeys::StemIndex(key);
             if (!stem) refuse("\"" + key + "\" is neither a day stem nor a day pillar");
@@ -189,29 +226,29 @@ std::vector<SourceTable> ReadSources(const fs::path& sourceDir) {
         const TableSchema& schema = kDatabaseTables[index];
         const fs::path path = sourceDir / (std::string(schema.name) + ".tsv");
         const auto header = HeaderOf(schema);
-        auto rows = ReadTsv(path, header);
+        auto rows = ReadSourceRows(path, header);
         if (!rows && index == 0) throw DbBuildError(path.string() + ": the bone weights are missing");
         SourceTable table{&schema, path, {}};
         std::map<std::vector<Value>, int> firstLine;
-        for (const TsvRow& row : rows.value_or(std::vector<TsvRow>{})) {
+        for (const platform::TsvLine& row : rows.value_or(std::vector<platform::TsvLine>{})) {
             std::optional<dbkeys::NameKind> kind;
             Row checked{CheckedKeys(index, row, path, weights, kind)};
-            const auto [it, inserted] = firstLine.emplace(checked.values, row.line);
+            const auto [it, inserted] = firstLine.emplace(checked.values, row.number);
             if (!inserted)
-                Refuse(path, row.line,
+                Refuse(path, row.number,
                        "duplicate key " + KeyText(checked.values) + " (first on line " +
                            std::to_string(it->second) + ")");
-            const std::string& value = row.cells.back();
+            const std::string& value = row.fields.back();
             if (index == 0) {
                 const auto weight = ParseInteger(value);
                 if (!weight || *weight < kMinWeight || *weight > kMaxWeight)
-                    Refuse(path, row.line,
+                    Refuse(path, row.number,
                            "the weight \"" + value + "\" is not a whole number of 钱 from " +
                                std::to_string(kMinWeight) + " to " + std::to_string(kMaxWeight));
                 weights.Add(*kind, *weight);
                 checked.values.emplace_back(*weight);
             } else {
-                checked.values.emplace_back(StoredText(path, row.line, value));
+                checked.values.emplace_back(StoredText(path, row.number, value));
             }
             table.rows.push_back(std::move(checked));
         }

@@ -14,6 +14,7 @@
 #include "LunarCalendar.h"
 #include "ReadArguments.h"
 #include "ReadingComposer.h"
+#include "ReadingMessages.h"
 
 namespace {
 
@@ -134,8 +135,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     try {
         connection.Open(FormatGbk(kConnectionStringFormat, dbPath.c_str()), "", "", 0);
     } catch (const ComError& e) {
-        err << platform::Utf8(ForTerminal(FormatGbk("连接数据库失败!\r\n错误信息:%s", e.ErrorText().c_str())))
-            << "\n";
+        err << platform::Utf8(ForTerminal(platform::Gbk(kOpenFailedText) + e.ErrorText())) << "\n";
         return kExitDatabaseOpen;
     }
 
@@ -145,13 +145,11 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     try {
         report = ComposeReport(a.birth, &connection, now);
     } catch (const ComError& e) {
-        err << platform::Utf8(
-                   ForTerminal(FormatGbk("读取命理数据失败!\r\n错误信息:%s", e.ErrorText().c_str())))
-            << "\n";
+        err << platform::Utf8(ForTerminal(platform::Gbk(kReadFailedText) + e.ErrorText())) << "\n";
         return kExitDatabaseRead;
     }
     if (!report) {
-        err << "无效的日期! 请重新输入!\n";
+        err << kInvalidDateText << "\n";
         return kExitInvalidDate;
     }
 

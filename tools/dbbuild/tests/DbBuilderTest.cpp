@@ -9,9 +9,6 @@
 #include "DbKeys.h"
 #include "GbkCodec.h"
 #include "TextCipher.h"
-#ifdef KARVUTO_HAVE_DECODE_TEXT
-#include "DecodeText.h"
-#endif
 
 using dbtest::ReadFile;
 using dbtest::TempDir;
@@ -19,18 +16,6 @@ using dbtest::WriteFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-// The reading's decoding rule, written out from its definition.
-std::string DecodeByRule(std::string_view stored) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < stored.size(); i += 2) {
-        const auto b =
-            static_cast<char>(std::stoi(std::string(stored.substr(i, 2)), nullptr, 16) ^ TextKey(i / 2));
-        if (b == '\0') break;
-        out += b;
-    }
-    return out;
-}
 
 // Source tables as file name -> content; bazi0 is a few weights unless replaced.
 using Sources = std::map<std::string, std::string>;
@@ -94,10 +79,7 @@ TEST(DbBuilder, RoundTripsEveryTextToItsGbkBytes) {
         SCOPED_TRACE(c.query);
         const std::string stored = Meaning(connection, c.query);
         EXPECT_EQ(stored, EncodeText(platform::Gbk(c.text)));
-        EXPECT_EQ(DecodeByRule(stored), platform::Gbk(c.text));
-#ifdef KARVUTO_HAVE_DECODE_TEXT
         EXPECT_EQ(DecodeText(stored), platform::Gbk(c.text));
-#endif
     }
     auto weight = RunQuery(&connection, platform::Gbk(R"(select * from bazi0 where type = "子时")"));
     EXPECT_EQ(weight->Collect("amount").ToInt32(), 16);
@@ -211,7 +193,7 @@ TEST(DbBuilder, AcceptsTheBoundariesAndTheFileConventions) {
     BuildDatabase(dir / "src", dir / "Karvuto.mdb");
     Connection connection;
     connection.Open(dbtest::ConnectionString(dir / "Karvuto.mdb"), "", "", 0);
-    EXPECT_EQ(DecodeByRule(Meaning(connection, "select * from bazi1 where Amount = 21")),
+    EXPECT_EQ(DecodeText(Meaning(connection, "select * from bazi1 where Amount = 21")),
               platform::Gbk("轻。"));
     EXPECT_EQ(Meaning(connection, "select * from bazi1 where Amount = 71").size(), kStoredTextMaxChars);
 }

@@ -1,0 +1,48 @@
+// The printed report page: rectangles in device units and the print font.
+#include "app/report/PrintLayout.h"
+
+#include "DialogUnits.h"
+#include "app/report/ReportLayout.h"
+#include "skin/SkinFonts.h"
+
+namespace print {
+
+namespace {
+
+// Page margins and fixed edges of the layout, in device units.
+constexpr int kFrameInset = 40;  // outer frame and header box
+constexpr int kHeaderBoxBottom = 560;
+constexpr int kPictureRightInset = 60;
+constexpr int kPictureTop = 60;
+constexpr int kTextInset = 80;  // header and body text
+constexpr int kHeaderTextRightInset = 720;
+constexpr int kHeaderTextBottom = 500;
+constexpr int kBodyTextTop = 580;
+
+}  // namespace
+
+PageLayout LayoutPage(int width, int height) {
+    using report::EdgeRect;
+    PageLayout page;
+    page.outerFrame = EdgeRect(kFrameInset, kFrameInset, width - kFrameInset, height - kFrameInset);
+    page.headerBox = EdgeRect(kFrameInset, kFrameInset, width - kFrameInset, kHeaderBoxBottom);
+    const int pictureLeft = width - kPictureRightInset - kPictureWidth;
+    page.picture =
+        EdgeRect(pictureLeft, kPictureTop, pictureLeft + kPictureWidth, kPictureTop + kPictureHeight);
+    page.headerText = EdgeRect(kTextInset, kTextInset, width - kHeaderTextRightInset, kHeaderTextBottom);
+    page.bodyText = EdgeRect(kTextInset, kBodyTextTop, width - kTextInset, height - kTextInset);
+    return page;
+}
+
+int PrintFontCellHeight(int dpiY) {
+    // A positive font height asks for a cell height; it is written as the
+    // negation of the em-size formula MulDiv(10, -dpi, 72).
+    return -res::MulDiv(kPrintFontPoints, -dpiY, kPointsPerInch);
+}
+
+QFont MakePrintFont(int dpiY) {
+    // A positive height asks for the cell height: the page's line pitch.
+    return LogFont(QStringLiteral("新宋体"), PrintFontCellHeight(dpiY));
+}
+
+}  // namespace print

@@ -1,0 +1,36 @@
+// The printed report page: its rectangles in the printer's device units and
+// the print font. The layout was made for a printer of about 300 dpi; W and H
+// are the page's printable width and height in device pixels.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+namespace print {
+
+inline constexpr int kPrintResolution = 300;  // dots per inch the page is laid out for
+inline constexpr int kPictureWidth = 640;     // report picture on paper, device units
+inline constexpr int kPictureHeight = 480;
+inline constexpr int kPrintFontPoints = 10;  // print font size in points
+inline constexpr int kPointsPerInch = 72;
+
+// Every rectangle of one page of width W and height H.
+struct PageLayout {
+    QRect outerFrame;  // 40, 40, W - 40, H - 40
+    QRect headerBox;   // 40, 40, W - 40, 560
+    QRect picture;     // W - 700, 60, W - 60, 540 (640 x 480)
+    QRect headerText;  // 80, 80, W - 720, 500; empty when W <= 800
+    QRect bodyText;    // 80, 580, W - 80, H - 80
+};
+
+PageLayout LayoutPage(int width, int height);
+
+// The print font's cell height (ascent + descent) in device pixels for a
+// device of `dpiY` dots per inch: 10 points rounded half away from zero.
+int PrintFontCellHeight(int dpiY);
+
+// The print font ("新宋体", regular) whose ascent + descent is
+// PrintFontCellHeight(dpiY) device pixels, never more.
+QFont MakePrintFont(int dpiY);
+
+}  // namespace print

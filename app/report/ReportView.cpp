@@ -1,0 +1,194 @@
+#include "app/report/ReportView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextLayout>
+#include <algorithm>
+#include <optional>
+
+#include "Clock.h"
+#include "ComError.h"
+#include "ReadingMessages.h"
+#include "app/GbkText.h"
+#include "app/MessageBox.h"
+#include "app/report/ReportLayout.h"
+#include "res/bitmaps/BitmapIds.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinFonts.h"
+
+namespace report {
+
+QRect PictureRect(int w, int h) {
+    if (w <= 0 || h <= 0) {
+        return {};
+    }
+    if (w > h) {
+        const int height = h * kPictureWidth / w;
+        return QRect(kPictureLeft, kPictureMiddle - height / 2, kPictureWidth, height);
+    }
+    const int width = w * kPictureHeight / h;
+    return QRect(kPictureLeft, kPictureTop, width, kPictureHeight);
+}
+
+}  // namespace report
+
+namespace {
+
+constexpr qreal kUnboundedWidth = 1e6;  // a header line is never wrapped
+
+QRect Box(const int (&ltrb)[4]) {
+    return report::EdgeRect(ltrb[0], ltrb[1], ltrb[2], ltrb[3]);
+}
+
+// A framed box: a one-pixel black border on the edge pixels, white inside.
+void DrawRectangle(QPainter* p, const int (&ltrb)[4]) {
+    const QRect r = Box(ltrb);
+    p->fillRect(r, Qt::white);
+    p->setPen(QPen(Qt::black, 0));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+// Draws a text literally (an "&" is an "&"), clipped to its box, one line
+// every kReportLineHeight pixels as the report's 13-pixel cells stand; a
+// wrapping text also breaks at the box's right edge.
+void DrawReportText(QPainter* p, const std::string& gbk, const int (&ltrb)[4], bool wordBreak) {
+    if (gbk.empty()) {
+        return;
+    }
+    const QRect r = Box(ltrb);
+    p->save();
+    p->setClipRect(r, Qt::IntersectClip);
+    p->setPen(Qt::black);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(wordBreak ? QTextOption::WordWrap : QTextOption::NoWrap);
+    int top = r.top();
+    const QStringList lines = FromGbk(gbk).split(QLatin1Char('\n'));
+    for (const QString& text : lines) {
+        if (top > r.bottom()) {
+            break;
+        }
+        QTextLayout layout(text, p->font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(wordBreak ? r.width() : kUnboundedWidth);
+            line.setPosition(QPointF(0, top + report::kReportBaseline - line.ascent()));
+            top += report::kReportLineHeight;
+        }
+        layout.endLayout();
+        layout.draw(p, QPointF(r.left(), 0));
+    }
+    p->restore();
+}
+
+}  // namespace
+
+const QFont& ReportFont() {
+    // The Song face at the em size of a 13-pixel cell; the lines are laid
+    // out at the cell height by DrawReportText.
+    static const QFont font = LogFont(QStringLiteral("新宋体"), -report::kReportEmPixels, 400);
+    return font;
+}
+
+CReportView::CReportView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAutoFillBackground(true);
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Base, Qt::white);
+    viewport()->setPalette(pal);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+CReportView::~CReportView() = default;
+
+bool CReportView::CreateReportView(int placeholderId, QWidget* parent) {
+    if (!parent) {
+        return false;
+    }
+    QWidget* placeholder =
+        parent->findChild<QWidget*>(QString::number(placeholderId), Qt::FindDirectChildrenOnly);
+    if (!placeholder || placeholder == this) {
+        return false;
+    }
+    const QRect rect = placeholder->geometry();
+    // The view takes the placeholder's place in the tab order too.
+    setParent(parent);
+    QWidget::setTabOrder(placeholder, this);
+    delete placeholder;
+    (void)ReportFont();
+    setObjectName(QString::number(placeholderId));
+    setGeometry(rect);
+    show();
+    return true;
+}
+
+void CReportView::SetScrollSizes() {
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, report::kScrollWidth - view.width()));
+    horizontalScrollBar()->setPageStep(report::kScrollWidth);
+    horizontalScrollBar()->setSingleStep(report::kLineStepX);
+    verticalScrollBar()->setRange(0, std::max(0, report::kScrollHeight - view.height()));
+    verticalScrollBar()->setPageStep(report::kScrollHeight);
+    verticalScrollBar()->setSingleStep(report::kLineStepY);
+}
+
+bool CReportView::ComposeReading(const BirthRecord& birth, Connection* connection) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);  // one reading of the clock for the whole report
+    std::optional<ComposedReport> report;
+    try {
+        report = ComposeReport(birth, connection, now);
+    } catch (const ComError& e) {
+        ShowMessageBox(this, QString::fromUtf8(kReadFailedText) + FromGbk(e.ErrorText()),
+                       QString::fromUtf8(kMessageCaption));
+        return false;
+    }
+    if (!report) {
+        ShowMessageBox(this, QString::fromUtf8(kInvalidDateText), QString::fromUtf8(kMessageCaption));
+        return false;
+    }
+    SetReport(std::move(*report));
+    return true;
+}
+
+void CReportView::SetReport(ComposedReport report) {
+    m_report = std::move(report);
+    viewport()->update();
+}
+
+void CReportView::OnDraw(QPainter* pDC) {
+    pDC->setFont(ReportFont());
+    DrawRectangle(pDC, report::kOuterFrame);
+    DrawRectangle(pDC, report::kPictureBox);
+    // The picture is loaded on every paint; nothing is cached.
+    const QImage picture =
+        LoadBitmapResource(m_report.starSign.empty() ? art::kBlankPictureId : art::kDragonPictureId);
+    const QRect target = report::PictureRect(picture.width(), picture.height());
+    if (!target.isEmpty()) {
+        pDC->drawImage(target, picture);
+    }
+    DrawRectangle(pDC, report::kHeaderBox);
+    DrawReportText(pDC, m_report.header, report::kHeaderText, false);
+    DrawReportText(pDC, m_report.body, report::kBodyText, true);
+}
+
+void CReportView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    OnDraw(&painter);
+}
+
+void CReportView::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    viewport()->update();
+}
+
+void CReportView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    SetScrollSizes();
+}

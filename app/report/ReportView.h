@@ -1,0 +1,77 @@
+// CReportView: the report page inside the main form. Holds the report it was
+// given and draws it: the header box, the picture box and the word-wrapped
+// body. The same report is drawn on paper and in the preview by the page
+// callbacks (ReportPrint.cpp), which read this view and nothing else.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+
+#include "Database.h"
+#include "ReadingComposer.h"
+#include "app/report/PrintJob.h"
+
+class QPainter;
+class QPrintPreviewDialog;
+class CViewPrintPreview;
+
+class CReportView : public QAbstractScrollArea, public CPrintPageSource {
+    Q_OBJECT
+public:
+    explicit CReportView(QWidget* parent = nullptr);
+    ~CReportView() override;
+
+    // Takes the place of the placeholder control `placeholderId` (its
+    // objectName is the decimal id) of `parent`; false when there is none.
+    bool CreateReportView(int placeholderId, QWidget* parent);
+    // Scroll extent 600 x 1020, page 600 x 1020, line 6 x 10.
+    void SetScrollSizes();
+
+    // Composes the reading of `birth` from `connection` (null: no database)
+    // at the clock's present time and shows it. Shows the invalid-date or
+    // database-error message on failure and then keeps the report it had.
+    // Returns true when a new report is shown.
+    bool ComposeReading(const BirthRecord& birth, Connection* connection);
+
+    // The report shown; all texts empty before the first reading.
+    const ComposedReport& Report() const { return m_report; }
+    void SetReport(ComposedReport report);
+
+    // Paints the page in device units (the scroll offset already applied).
+    void OnDraw(QPainter* pDC);
+
+    // The print command: the print dialog, then one job (ReportPrint.cpp).
+    void PrintReport();
+    // Opens the preview, or brings the open one to the front.
+    void StartPrintPreview();
+    // The open preview; null when none is open.
+    QPrintPreviewDialog* Preview() const;
+    // The window the print dialog stands over: the open preview, else the
+    // view's own window.
+    QWidget* DialogOwner() const;
+
+    // The page callbacks of a print job: one page, the report in the
+    // printer's device units.
+    void OnBeginPrinting(QPainter* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(QPainter* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(QPainter* pDC, CPrintInfo* pInfo) override;
+    // Draws a bitmap onto a printer or preview device at (x, y), scaled.
+    void PrintBitmapAsDib(QPainter* painter, const QImage& bitmap, int x, int y, int width, int height);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The preview has ended: its form comes back to the front.
+    void OnPreviewFinished();
+
+    ComposedReport m_report{};
+    QPointer<CViewPrintPreview> m_pPreview;
+};
+
+// The screen font of the report ("新宋体", cell height 13 px); made once.
+const QFont& ReportFont();

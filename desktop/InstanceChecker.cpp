@@ -1,0 +1,122 @@
+#include "desktop/InstanceChecker.h"
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+constexpr char kBlockPrefix[] = "CInstanceChecker_MMF_";
+constexpr int kConnectTimeoutMs = 1000;
+constexpr int kReplyTimeoutMs = 2000;
+constexpr int kConnectAttempts = 10;  // the first instance may be just starting to listen
+constexpr int kRetryDelayMs = 100;
+
+QPointer<QWidget>& RecordedWindow() {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+void RestoreIfMinimised(QWidget* window) {
+    if (window && window->isMinimized()) {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+    }
+}
+
+}  // namespace
+
+CInstanceChecker::CInstanceChecker(const QString& applicationName, const QString& runtimeDir) {
+    QString dir = runtimeDir;
+    if (dir.isEmpty()) {
+        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    }
+    if (dir.isEmpty()) {
+        dir = QDir::tempPath();
+    }
+    const QString base = QDir(dir).filePath(QString::fromLatin1(kBlockPrefix) + applicationName);
+    m_lockPath = base + QStringLiteral(".lock");
+    m_serverPath = base + QStringLiteral(".sock");
+}
+
+CInstanceChecker::~CInstanceChecker() {
+    if (m_server) {
+        m_server->close();
+    }
+    RecordedWindow() = nullptr;
+}
+
+bool CInstanceChecker::IsPreviousInstanceRunning() {
+    auto lock = std::make_unique<QLockFile>(m_lockPath);
+    // Age never makes a lock stale; only a holder that no longer runs does.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (lock->error() == QLockFile::LockFailedError) {
+            m_previousInstance = true;
+            return true;
+        }
+        // The guard cannot be set up (no runtime directory, no permission):
+        // run without it rather than refuse to start.
+        return false;
+    }
+    m_lock = std::move(lock);
+    // A socket left by an instance that was killed is stale: we hold the lock,
+    // so nobody else listens on it.
+    QLocalServer::removeServer(m_serverPath);
+    m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server.get(), &QLocalServer::newConnection, this, &CInstanceChecker::OnNewConnection);
+    m_server->listen(m_serverPath);
+    return false;
+}
+
+bool CInstanceChecker::ActivatePreviousInstance() {
+    QLocalSocket socket;
+    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
+        socket.connectToServer(m_serverPath);
+        if (socket.waitForConnected(kConnectTimeoutMs)) {
+            break;
+        }
+        QThread::msleep(kRetryDelayMs);
+    }
+    if (socket.state() != QLocalSocket::ConnectedState) {
+        return false;
+    }
+    socket.write(kActivateRequest);
+    if (!socket.waitForBytesWritten(kReplyTimeoutMs)) {
+        return false;
+    }
+    QByteArray reply;
+    while (!reply.contains('\n') && socket.waitForReadyRead(kReplyTimeoutMs)) {
+        reply += socket.readAll();
+    }
+    socket.disconnectFromServer();
+    return reply == kActivateReply;
+}
+
+QWidget* CInstanceChecker::MainWindow() {
+    return RecordedWindow().data();
+}
+
+void CInstanceChecker::RecordMainWindow(QWidget* window) {
+    RecordedWindow() = window;
+}
+
+void CInstanceChecker::OnNewConnection() {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) {
+                return;
+            }
+            if (socket->readLine() == kActivateRequest) {
+                RestoreIfMinimised(RecordedWindow());
+                socket->write(kActivateReply);
+                socket->flush();
+                emit activated();
+            }
+            socket->disconnectFromServer();
+        });
+    }
+}

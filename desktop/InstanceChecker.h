@@ -1,0 +1,58 @@
+// CInstanceChecker: keeps the program to one running instance per user.
+//
+// The first instance holds a lock file in the user's runtime directory and
+// listens on a local socket beside it. The operating system releases the lock
+// when the holder ends in any way (a crash or kill included: the lock records
+// the holder's process id and a lock whose holder is gone counts as free), so
+// a later start is never locked out. A second instance finds the lock taken,
+// asks the first through the socket to restore its window, and ends.
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class CInstanceChecker : public QObject {
+    Q_OBJECT
+public:
+    // `applicationName` names the lock and the socket; `runtimeDir` empty
+    // means the user's runtime directory.
+    explicit CInstanceChecker(const QString& applicationName, const QString& runtimeDir = {});
+    ~CInstanceChecker() override;
+
+    // True when another instance holds the guard. Otherwise this instance
+    // takes it and answers later starts from now on.
+    bool IsPreviousInstanceRunning();
+    // Asks the other instance to restore its window if it is minimised.
+    // Returns true when it confirmed the request.
+    bool ActivatePreviousInstance();
+
+    // The window a later start restores: the program's main window, recorded
+    // here and nowhere else (null when there is none).
+    static void RecordMainWindow(QWidget* window);
+    static QWidget* MainWindow();
+
+    QString LockFilePath() const { return m_lockPath; }
+    QString ServerPath() const { return m_serverPath; }
+
+signals:
+    // Emitted in the first instance after a later start asked for its window.
+    void activated();
+
+private:
+    void OnNewConnection();
+
+    QString m_lockPath;
+    QString m_serverPath;
+    std::unique_ptr<QLockFile> m_lock;  // held while this is the first instance
+    std::unique_ptr<QLocalServer> m_server;
+    bool m_previousInstance = false;
+};
+
+// The byte strings of the activation exchange.
+inline constexpr char kActivateRequest[] = "activate\n";
+inline constexpr char kActivateReply[] = "restored\n";

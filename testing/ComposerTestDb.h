@@ -1,0 +1,33 @@
+// A small interpretation database for the composer's tests: the test writes
+// TSV files into a temporary folder and the builder turns them into a
+// database there; the folder is removed again with the object.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "Database.h"
+#include "SystemTime.h"
+
+class ComposerTestDb {
+public:
+    // files: TSV file name -> its UTF-8 content, header row included.
+    explicit ComposerTestDb(const std::map<std::string, std::string>& files);
+    ~ComposerTestDb();
+    ComposerTestDb(const ComposerTestDb&) = delete;
+    ComposerTestDb& operator=(const ComposerTestDb&) = delete;
+
+    const std::filesystem::path& File() const { return m_file; }
+    // A connection opened on the database the way the program opens it.
+    std::unique_ptr<Connection> Open() const;
+    // Runs SQLite statements (UTF-8) on the built file, writing: for the
+    // cases the builder never writes (NULL values, odd stored texts, a
+    // missing table).
+    void Tamper(const std::string& sql) const;
+
+private:
+    std::filesystem::path m_dir;
+    std::filesystem::path m_file;
+};
