@@ -8,13 +8,13 @@
 #include <QFileInfo>
 #include <QPalette>
 #include <QSettings>
-#include <cstdio>
-#include <vector>
+#include <string>
 
 #include "ComError.h"
 #include "InstanceChecker.h"
 #include "KarvutoDlg.h"
 #include "MessageBox.h"
+#include "SqlConnectionString.h"
 
 CKarvutoApp& theApp() {
     static CKarvutoApp app;
@@ -93,11 +93,9 @@ bool CKarvutoApp::OpenDatabase() {
         // missing connection.
         return true;
     }
-    const int needed = std::snprintf(nullptr, 0, kConnectionStringFormat, m_szDbPath.c_str());
-    std::vector<char> connection(static_cast<std::size_t>(needed) + 1);
-    std::snprintf(connection.data(), connection.size(), kConnectionStringFormat, m_szDbPath.c_str());
+    const std::string connection = FormatConnectionString(m_szDbPath);
     try {
-        m_pConnection->Open(connection.data(), "", "", 0);
+        m_pConnection->Open(connection, "", "", 0);
     } catch (const ComError& e) {
         ShowMessageBox(nullptr, QString::fromUtf8(kOpenFailedFormat) + FromGbk(e.ErrorText()),
                        QString::fromLatin1(kApplicationName));

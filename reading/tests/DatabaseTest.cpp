@@ -6,6 +6,7 @@
 #include "Database.h"
 #include "DatabaseTestFiles.h"
 #include "GbkCodec.h"
+#include "SqlConnectionString.h"
 
 using dbtest::ConnectionString;
 using dbtest::MakeDatabase;
@@ -252,6 +253,32 @@ TEST(Database, OpensUnderAwkwardFolderNames) {
         // Quoted, as a connection string may also spell it.
         connection.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"" + path.string() + "\"", "", "", 0);
         EXPECT_EQ(connection.State(), adStateOpen);
+    }
+}
+
+TEST(Database, OpensExactlyTheFileNamed) {
+    TempDir dir;
+    // Relative names, as given on a command line, each beside the file that a
+    // mangled name would reach instead.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {" lead.mdb", "lead.mdb"}, {"\"q.mdb", "q.mdb"},      {"it's;x=1.mdb", "it's"},
+        {"'q2.mdb'", "q2.mdb"},    {"tail.mdb ", "tail.mdb"}, {"\t tab.mdb", "tab.mdb"},
+    };
+    struct WorkingDirectory {
+        std::filesystem::path saved = std::filesystem::current_path();
+        ~WorkingDirectory() { std::filesystem::current_path(saved); }
+    } const restore;
+    std::filesystem::current_path(dir.path());
+    for (const auto& [name, decoy] : names) {
+        SCOPED_TRACE(name);
+        MakeDatabase(name, std::string(dbtest::kSchemaSql) + "INSERT INTO bazi1 VALUES (1, 'right');");
+        MakeDatabase(decoy, std::string(dbtest::kSchemaSql) + "INSERT INTO bazi1 VALUES (1, 'wrong');");
+        for (const std::filesystem::path& path : {std::filesystem::path(name), dir / name}) {
+            Connection connection;
+            connection.Open(FormatConnectionString(path.string()), "", "", 0);
+            EXPECT_EQ(QueryText(RunQuery(&connection, "select * from bazi1 where Amount = 1"), "meaning"),
+                      "right");
+        }
     }
 }
 

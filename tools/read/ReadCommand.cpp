@@ -14,6 +14,7 @@
 #include "LunarCalendar.h"
 #include "ReadArguments.h"
 #include "ReadingComposer.h"
+#include "SqlConnectionString.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     const std::string dbPath = a.dbPath.empty() ? defaultDb.string() : a.dbPath;
     Connection connection;
     try {
-        connection.Open(FormatGbk(kConnectionStringFormat, dbPath.c_str()), "", "", 0);
+        connection.Open(FormatConnectionString(dbPath), "", "", 0);
     } catch (const ComError& e) {
         err << platform::Utf8(ForTerminal(FormatGbk("连接数据库失败!\r\n错误信息:%s", e.ErrorText().c_str())))
             << "\n";
