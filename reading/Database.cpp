@@ -36,6 +36,9 @@ constexpr long kCmdUnknown = 8;
 // The first bytes of every SQLite 3 database file.
 constexpr char kSqliteMagic[] = "SQLite format 3";  // with its terminating zero: 16 bytes
 constexpr std::size_t kSqliteHeaderSize = 100;
+// The header byte that holds the read version: 2 for a database in WAL mode.
+constexpr std::size_t kReadVersionOffset = 19;
+constexpr char kWalReadVersion = 2;
 
 struct SqliteCloser {
     void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
@@ -77,6 +80,18 @@ HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
         case SQLITE_PERM:
         case SQLITE_AUTH:
             return kAccessDenied;
+        // A writer holds the file (or, in this process, a table).
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return kLockViolation;
+        // Reading would need a write first: rolling back a hot journal, or
+        // setting up a WAL file's index.
+        case SQLITE_READONLY:
+            if (rc == SQLITE_READONLY_ROLLBACK) return kUnfinishedWrite;
+            if (rc == SQLITE_READONLY_RECOVERY || rc == SQLITE_READONLY_CANTINIT ||
+                rc == SQLITE_READONLY_CANTLOCK)
+                return kJournalModeUnreadable;
+            return kE_FAIL;
         case SQLITE_ERROR:
             if (!inCommand) return kE_FAIL;
             if (StartsWith(message, "no such table")) return kDB_E_NOTABLE;
@@ -139,6 +154,11 @@ void CheckDatabaseFile(const std::string& path) {
     if (static_cast<std::size_t>(in.gcount()) < kSqliteHeaderSize ||
         !std::equal(std::begin(kSqliteMagic), std::end(kSqliteMagic), header))
         throw ComError(kFileCorrupt, path + " is not a database file");
+    // A WAL database needs its -wal and -shm files, which a read-only open
+    // must neither create nor change.
+    if (header[kReadVersionOffset] == kWalReadVersion)
+        throw ComError(kJournalModeUnreadable,
+                       path + " is in WAL journal mode, which a read-only open cannot use");
 }
 
 // Runs a PRAGMA-like statement and returns its first column, row by row.
@@ -359,6 +379,8 @@ void Connection::Open(const std::string& connection, const std::string& /*user*/
         sqlite3_open_v2(ReadOnlyUri(path).c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     SqliteHandle db(raw);  // owned before the result is looked at
     Check(db.get(), rc);
+    // Extended codes tell a hot journal from other refusals to write.
+    sqlite3_extended_result_codes(db.get(), 1);
     // No double-quoted string fallback: the dialect translation decides what
     // a double quote means, never a guess by SQLite.
     sqlite3_db_config(db.get(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);

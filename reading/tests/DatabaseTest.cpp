@@ -351,6 +351,97 @@ TEST(Database, ReadingNeverWritesTheBuiltFile) {
     ExpectUnchanged(before, Stamp(built));
 }
 
+// A writer's connection to a test file, closed at the end of the test.
+class Writer {
+public:
+    explicit Writer(const std::filesystem::path& file) {
+        if (sqlite3_open(file.c_str(), &m_db) != SQLITE_OK) throw std::runtime_error("cannot open writer");
+    }
+    ~Writer() { sqlite3_close(m_db); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+    void Exec(const char* sql) {
+        char* error = nullptr;
+        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &error);
+        const std::string message = error ? error : "";
+        sqlite3_free(error);
+        if (rc != SQLITE_OK) throw std::runtime_error(std::string(sql) + ": " + message);
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+TEST(Database, FilesOnlyAWriterCouldReadAreRefusedByName) {
+    TempDir dir;
+    const std::string schema = std::string(dbtest::kSchemaSql) + kRowsSql;
+    const auto make = [&](const char* folder) {
+        std::filesystem::create_directory(dir / folder);
+        MakeDatabase(dir / folder / "Karvuto.mdb", schema);
+        return dir / folder / "Karvuto.mdb";
+    };
+    std::vector<std::unique_ptr<Writer>> writers;  // held open while the files are opened
+    const auto writer = [&](const std::filesystem::path& file, const char* sql) {
+        writers.push_back(std::make_unique<Writer>(file));
+        writers.back()->Exec(sql);
+    };
+
+    const auto wal = make("wal");
+    Writer(wal).Exec("PRAGMA journal_mode = WAL");  // closed again: no -wal file is left
+    const auto walInUse = make("wal-in-use");
+    writer(walInUse, "PRAGMA journal_mode = WAL; BEGIN; INSERT INTO bazi1 VALUES (7, 'w');");
+    const auto locked = make("locked");
+    writer(locked, "PRAGMA journal_mode = DELETE; BEGIN EXCLUSIVE; INSERT INTO bazi1 VALUES (7, 'w');");
+    const auto reserved = make("reserved");  // a writer that has not yet written lets readers in
+    writer(reserved, "PRAGMA journal_mode = DELETE; BEGIN IMMEDIATE;");
+    // A hot journal: the file and journal of an unfinished write, as a crash
+    // of the writer leaves them (no lock is held on the copies).
+    const auto interrupted = make("interrupted");
+    writer(interrupted,
+           "PRAGMA journal_mode = DELETE; PRAGMA synchronous = OFF; PRAGMA cache_size = 1;"
+           "BEGIN; DELETE FROM bazi0; UPDATE bazi4 SET meaning = hex(randomblob(2000));");
+    std::filesystem::create_directory(dir / "hot");
+    const auto hot = dir / "hot" / "Karvuto.mdb";
+    std::filesystem::copy_file(interrupted, hot);
+    std::filesystem::copy_file(dir / "interrupted" / "Karvuto.mdb-journal",
+                               dir / "hot" / "Karvuto.mdb-journal");
+
+    struct Case {
+        const char* name;
+        std::filesystem::path file;
+        HRESULT expected;
+        const char* text;  // the user's words, UTF-8
+    } const cases[] = {
+        {"WAL mode", wal, kJournalModeUnreadable, "数据库文件使用 WAL 日志模式，只读打开无法读取。"},
+        {"WAL mode with a writer", walInUse, kJournalModeUnreadable, nullptr},
+        {"locked by a writer", locked, kLockViolation, "另一个程序已锁定文件的一部分，进程无法访问。"},
+        {"a hot journal", hot, kUnfinishedWrite,
+         "数据库文件有未完成的写入（留有日志文件），只读打开无法恢复。"},
+        {"a writer about to write", reserved, kS_OK, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileStamp before = Stamp(c.file);
+        const std::string journal = dbtest::ReadFile(c.file.string() + "-journal");
+        Connection connection;
+        try {
+            connection.Open(ConnectionString(c.file), "", "", 0);
+            EXPECT_EQ(kS_OK, c.expected);
+            EXPECT_FALSE(RunQuery(&connection, Gbk(R"(select * from bazi0 where type = "甲子")"))->IsEOF());
+            connection.Close();
+        } catch (const ComError& e) {
+            EXPECT_EQ(e.Error(), c.expected) << e.Description();
+            EXPECT_EQ(connection.State(), adStateClosed);
+            if (c.text) {
+                EXPECT_EQ(e.ErrorText(), Gbk(c.text));
+            }
+        }
+        // Nothing created, nothing rolled back, nothing touched.
+        ExpectUnchanged(before, Stamp(c.file));
+        EXPECT_TRUE(journal == dbtest::ReadFile(c.file.string() + "-journal"));
+    }
+}
+
 TEST(Variant, Conversions) {
     struct Case {
         const char* name;
