@@ -36,6 +36,7 @@ constexpr std::array kSystemTexts = {
     SystemText{kLockViolation, "另一个程序已锁定文件的一部分，进程无法访问。\r\n"},
     SystemText{kJournalModeUnreadable, "数据库文件使用 WAL 日志模式，只读打开无法读取。\r\n"},
     SystemText{kUnfinishedWrite, "数据库文件有未完成的写入（留有日志文件），只读打开无法恢复。\r\n"},
+    SystemText{kQueryTimedOut, "数据库查询超过了时间限制，已被停止。\r\n"},
 };
 
 // The range of HRESULTs that carry an IDispatch error number:

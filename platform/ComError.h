@@ -30,6 +30,7 @@ inline constexpr HRESULT kJournalModeUnreadable =
     static_cast<HRESULT>(0xA0040001u);  // a WAL file: a read-only open cannot use it
 inline constexpr HRESULT kUnfinishedWrite =
     static_cast<HRESULT>(0xA0040002u);  // a hot journal that only a writer may roll back
+inline constexpr HRESULT kQueryTimedOut = static_cast<HRESULT>(0xA0040003u);  // a query ran past its limit
 inline constexpr HRESULT kDISP_E_TYPEMISMATCH = static_cast<HRESULT>(0x80020005u);
 inline constexpr HRESULT kDB_E_NOTABLE = static_cast<HRESULT>(0x80040E37u);
 inline constexpr HRESULT kDB_E_ERRORSINCOMMAND = static_cast<HRESULT>(0x80040E14u);

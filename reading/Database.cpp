@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -45,6 +46,30 @@ struct SqliteCloser {
 };
 using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
 
+// While it lives, statements on `db` stop with SQLITE_INTERRUPT once `limit`
+// has passed. SQLite calls the handler every kProgressSteps virtual machine
+// steps, a few microseconds apart, so the clock is read rarely.
+class TimeLimit {
+public:
+    TimeLimit(sqlite3* db, std::chrono::milliseconds limit)
+        : m_db(db), m_deadline(std::chrono::steady_clock::now() + limit) {
+        sqlite3_progress_handler(m_db, kProgressSteps, &TimeLimit::Expired, this);
+    }
+    ~TimeLimit() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
+    TimeLimit(const TimeLimit&) = delete;
+    TimeLimit& operator=(const TimeLimit&) = delete;
+
+private:
+    static constexpr int kProgressSteps = 1000;
+
+    static int Expired(void* self) {
+        return std::chrono::steady_clock::now() >= static_cast<const TimeLimit*>(self)->m_deadline ? 1 : 0;
+    }
+
+    sqlite3* m_db;
+    std::chrono::steady_clock::time_point m_deadline;
+};
+
 struct StatementFinalizer {
     void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
 };
@@ -72,6 +97,8 @@ HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
     switch (rc & 0xFF) {
         case SQLITE_NOMEM:
             return kE_OUTOFMEMORY;
+        case SQLITE_INTERRUPT:  // only the time limit interrupts
+            return kQueryTimedOut;
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
         case SQLITE_FORMAT:
@@ -106,7 +133,8 @@ HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
 // The one check helper: every SQLite failure leaves through here.
 void Check(sqlite3* db, int rc, bool inCommand = false) {
     if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
-    const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    if ((rc & 0xFF) == SQLITE_INTERRUPT) message = "the statement ran past its time limit";
     throw ComError(HresultFor(rc, message, inCommand), message);
 }
 
@@ -162,7 +190,9 @@ void CheckDatabaseFile(const std::string& path) {
 }
 
 // Runs a PRAGMA-like statement and returns its first column, row by row.
-std::vector<std::string> QueryColumn(sqlite3* db, const char* sql, std::string_view bound = {}) {
+std::vector<std::string> QueryColumn(sqlite3* db, std::chrono::milliseconds limit, const char* sql,
+                                     std::string_view bound = {}) {
+    const TimeLimit timeLimit(db, limit);
     sqlite3_stmt* raw = nullptr;
     Check(db, sqlite3_prepare_v2(db, sql, -1, &raw, nullptr));
     const StatementHandle stmt(raw);
@@ -181,13 +211,13 @@ std::vector<std::string> QueryColumn(sqlite3* db, const char* sql, std::string_v
 
 // The file must be undamaged and hold every table with its key and read
 // columns; anything else is a broken installation.
-void CheckDatabaseContents(sqlite3* db, const std::string& path) {
-    const auto integrity = QueryColumn(db, "PRAGMA quick_check(1)");
+void CheckDatabaseContents(sqlite3* db, const std::string& path, std::chrono::milliseconds limit) {
+    const auto integrity = QueryColumn(db, limit, "PRAGMA quick_check(1)");
     if (integrity.size() != 1 || integrity.front() != "ok")
         throw ComError(kFileCorrupt, path + " is damaged: " +
                                          (integrity.empty() ? std::string("no answer") : integrity.front()));
     for (const TableSchema& table : kDatabaseTables) {
-        const auto columns = QueryColumn(db, "SELECT name FROM pragma_table_info(?1)", table.name);
+        const auto columns = QueryColumn(db, limit, "SELECT name FROM pragma_table_info(?1)", table.name);
         if (columns.empty())
             throw ComError(kInvalidData, path + " lacks the table " + std::string(table.name));
         for (std::string_view wanted : {table.keys[0], table.keys[1], table.readColumn}) {
@@ -319,7 +349,7 @@ std::vector<Cell> CopyRow(sqlite3_stmt* stmt) {
 }
 
 // Prepares the GBK query `sql`, runs it to its first row and copies that row.
-RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
+RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql, std::chrono::milliseconds limit) {
     const auto utf8 = platform::GbkToUtf8(sql);
     if (!utf8) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text is not GBK");
     const std::string translated = TranslateJetSql(*utf8);
@@ -339,6 +369,7 @@ RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
     CheckStatementKind(translated);
     if (!sqlite3_stmt_readonly(raw)) throw ComError(kE_FAIL, "the database is read-only");
 
+    const TimeLimit timeLimit(db, limit);
     const int step = sqlite3_step(raw);
     Check(db, step);
     std::vector<std::string> names;
@@ -357,6 +388,7 @@ RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
 
 struct Connection::Impl {
     SqliteHandle db;
+    std::chrono::milliseconds timeLimit = kQueryTimeLimit;
 };
 
 Connection::Connection() : m_impl(std::make_unique<Impl>()) {}
@@ -391,8 +423,12 @@ void Connection::Open(const std::string& connection, const std::string& /*user*/
     // read, and each query is then spared the lock, unlock, journal look-up
     // and header check that would otherwise be system calls.
     Check(db.get(), sqlite3_exec(db.get(), "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr));
-    CheckDatabaseContents(db.get(), path);
+    CheckDatabaseContents(db.get(), path, m_impl->timeLimit);
     m_impl->db = std::move(db);
+}
+
+void Connection::SetQueryTimeLimit(std::chrono::milliseconds limit) noexcept {
+    m_impl->timeLimit = limit;
 }
 
 long Connection::State() const noexcept {
@@ -411,7 +447,7 @@ RecordsetPtr Connection::Execute(const std::string& sql, Variant* recordsAffecte
 
     RecordsetPtr recordset;
     try {
-        recordset = QueryFirstRow(db, sql);
+        recordset = QueryFirstRow(db, sql, m_impl->timeLimit);
     } catch (const std::bad_alloc&) {
         throw ComError(kE_OUTOFMEMORY, "out of memory running the query");
     }

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <future>
+#include <optional>
+#include <thread>
 
 #include "Database.h"
 #include "DatabaseTestFiles.h"
@@ -280,6 +286,54 @@ TEST(Database, OpensExactlyTheFileNamed) {
                       "right");
         }
     }
+}
+
+TEST(Database, AQueryThatNeverEndsIsStoppedAtTheTimeLimit) {
+    using namespace std::chrono_literals;
+    TempDir dir;
+    // A view in a table's place whose recursion never yields a row.
+    MakeDatabase(dir / "endless.mdb", std::string(dbtest::kSchemaSql) + kRowsSql +
+                                          "DROP TABLE bazi3;"
+                                          "CREATE VIEW bazi3 AS WITH RECURSIVE r(n) AS"
+                                          "  (SELECT 1 UNION ALL SELECT n + 1 FROM r)"
+                                          "  SELECT n || '' AS year, n AS meaning FROM r WHERE n < 0;");
+    constexpr auto kLimit = 200ms;
+    Connection connection;
+    connection.SetQueryTimeLimit(kLimit);
+    connection.Open(ConnectionString(dir / "endless.mdb"), "", "", 0);
+
+    // Run on a worker, so that a query that is never stopped fails the test
+    // instead of hanging it.
+    std::promise<std::optional<ComError>> raised;
+    std::future<std::optional<ComError>> outcome = raised.get_future();
+    const auto start = std::chrono::steady_clock::now();
+    std::thread worker([&] {
+        try {
+            RunQuery(&connection, Gbk(R"(select * from bazi3 where year = "甲子")"));
+            raised.set_value(std::nullopt);
+        } catch (const ComError& e) {
+            raised.set_value(e);
+        }
+    });
+    if (outcome.wait_for(kLimit + 5s) != std::future_status::ready) {
+        std::fprintf(stderr, "FAILED: the endless query was not stopped\n");
+        std::_Exit(EXIT_FAILURE);  // the worker cannot be stopped any other way
+    }
+    worker.join();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    const std::optional<ComError> error = outcome.get();
+    ASSERT_TRUE(error.has_value()) << "the query ended";
+    EXPECT_EQ(error->Error(), kQueryTimedOut);
+    EXPECT_EQ(error->ErrorText(), Gbk("数据库查询超过了时间限制，已被停止。"));
+    EXPECT_GE(elapsed, kLimit);
+
+    // Each statement has the whole limit, however long the connection has been
+    // open, and the connection serves the next query.
+    std::this_thread::sleep_for(kLimit + 50ms);
+    EXPECT_EQ(
+        RunQuery(&connection, Gbk(R"(select * from bazi0 where type = "甲子")"))->Collect("amount").ToInt32(),
+        12);
+    EXPECT_EQ(connection.State(), adStateOpen);
 }
 
 TEST(Database, OpeningTwiceIsRefused) {
