@@ -8,8 +8,7 @@
 #include <QFileInfo>
 #include <QPalette>
 #include <QSettings>
-#include <cstdio>
-#include <vector>
+#include <string>
 
 #include "ComError.h"
 #include "ReadingMessages.h"
@@ -17,6 +16,7 @@
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
 #include "desktop/InstanceChecker.h"
+#include "SqlConnectionString.h"
 
 CKarvutoApp& theApp() {
     static CKarvutoApp app;
@@ -95,11 +95,9 @@ bool CKarvutoApp::OpenDatabase() {
         // missing connection.
         return true;
     }
-    const int needed = std::snprintf(nullptr, 0, kConnectionStringFormat, m_szDbPath.c_str());
-    std::vector<char> connection(static_cast<std::size_t>(needed) + 1);
-    std::snprintf(connection.data(), connection.size(), kConnectionStringFormat, m_szDbPath.c_str());
+    const std::string connection = FormatConnectionString(m_szDbPath);
     try {
-        m_pConnection->Open(connection.data(), "", "", 0);
+        m_pConnection->Open(connection, "", "", 0);
     } catch (const ComError& e) {
         ShowMessageBox(nullptr, QString::fromUtf8(kOpenFailedText) + FromGbk(e.ErrorText()),
                        QString::fromLatin1(kApplicationName));

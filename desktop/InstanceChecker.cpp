@@ -12,6 +12,9 @@ constexpr int kConnectTimeoutMs = 1000;
 constexpr int kReplyTimeoutMs = 2000;
 constexpr int kConnectAttempts = 10;  // the first instance may be just starting to listen
 constexpr int kRetryDelayMs = 100;
+// Tries at the guard: one to find it taken by a holder that does not answer,
+// and one more in case another start took over that stale lock meanwhile.
+constexpr int kGuardRounds = 2;
 
 QPointer<QWidget>& RecordedWindow() {
     static QPointer<QWidget> window;
@@ -48,19 +51,34 @@ CInstanceChecker::~CInstanceChecker() {
 }
 
 bool CInstanceChecker::IsPreviousInstanceRunning() {
-    auto lock = std::make_unique<QLockFile>(m_lockPath);
-    // Age never makes a lock stale; only a holder that no longer runs does.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        if (lock->error() == QLockFile::LockFailedError) {
+    for (int round = 0; round < kGuardRounds; ++round) {
+        auto lock = std::make_unique<QLockFile>(m_lockPath);
+        // Age never makes a lock stale; only a holder that does not answer does.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            m_lock = std::move(lock);
+            Listen();
+            return false;
+        }
+        if (lock->error() != QLockFile::LockFailedError) {
+            // The guard cannot be set up (no runtime directory, no
+            // permission): run without it rather than refuse to start.
+            return false;
+        }
+        if (AskHolder()) {
             m_previousInstance = true;
             return true;
         }
-        // The guard cannot be set up (no runtime directory, no permission):
-        // run without it rather than refuse to start.
-        return false;
+        // Nobody answers for the lock: remove it unless a live process still
+        // holds it (the file's system lock tells), and try again.
+        lock->removeStaleLockFile();
     }
-    m_lock = std::move(lock);
+    // A live process keeps the lock and does not answer: run without the
+    // guard rather than end without a window.
+    return false;
+}
+
+void CInstanceChecker::Listen() {
     // A socket left by an instance that was killed is stale: we hold the lock,
     // so nobody else listens on it.
     QLocalServer::removeServer(m_serverPath);
@@ -68,10 +86,13 @@ bool CInstanceChecker::IsPreviousInstanceRunning() {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server.get(), &QLocalServer::newConnection, this, &CInstanceChecker::OnNewConnection);
     m_server->listen(m_serverPath);
-    return false;
 }
 
 bool CInstanceChecker::ActivatePreviousInstance() {
+    return m_previousInstance || AskHolder();
+}
+
+bool CInstanceChecker::AskHolder() {
     QLocalSocket socket;
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
         socket.connectToServer(m_serverPath);

@@ -6,6 +6,13 @@
 // the holder's process id and a lock whose holder is gone counts as free), so
 // a later start is never locked out. A second instance finds the lock taken,
 // asks the first through the socket to restore its window, and ends.
+//
+// Only an answer proves a first instance: a lock file whose holder does not
+// answer (an empty or damaged file, one written on another host, one whose
+// process id now belongs to another program) is stale and is taken over. A
+// lock that a live process keeps without answering is left to it, and this
+// instance runs without the guard. So every start ends in a window: its own,
+// or the first instance's, restored.
 #pragma once
 
 #include <QLocalServer>
@@ -24,11 +31,13 @@ public:
     explicit CInstanceChecker(const QString& applicationName, const QString& runtimeDir = {});
     ~CInstanceChecker() override;
 
-    // True when another instance holds the guard. Otherwise this instance
-    // takes it and answers later starts from now on.
+    // True when another instance holds the guard and has confirmed that it
+    // restores its window. Otherwise this instance takes the guard, if it can,
+    // and answers later starts from now on.
     bool IsPreviousInstanceRunning();
     // Asks the other instance to restore its window if it is minimised.
-    // Returns true when it confirmed the request.
+    // Returns true when it confirmed the request; after
+    // IsPreviousInstanceRunning returned true, it has already done so.
     bool ActivatePreviousInstance();
 
     // The window a later start restores: the program's main window, recorded
@@ -44,6 +53,10 @@ signals:
     void activated();
 
 private:
+    // Sends the activation request to the holder of the guard; true when it
+    // answered as the first instance does.
+    bool AskHolder();
+    void Listen();
     void OnNewConnection();
 
     QString m_lockPath;

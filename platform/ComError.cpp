@@ -1,6 +1,7 @@
 // ComError and the system message table. The table holds the texts of the
-// generic and file-system HRESULTs the database layer raises; the provider's
-// own codes (DB_E_*, adErr*) have no system text by contract and fall to the
+// generic and file-system HRESULTs the database layer raises, and our own codes
+// for database files in a state a read-only open cannot use; the provider's own
+// codes (DB_E_*, adErr*) have no system text by contract and fall to the
 // formatted forms.
 #include "ComError.h"
 
@@ -32,6 +33,10 @@ constexpr std::array kSystemTexts = {
     SystemText{kE_OUTOFMEMORY, "存储空间不足，无法完成此操作。\r\n"},
     SystemText{kE_INVALIDARG, "参数错误。\r\n"},
     SystemText{kFileCorrupt, "文件或目录损坏且无法读取。\r\n"},
+    SystemText{kLockViolation, "另一个程序已锁定文件的一部分，进程无法访问。\r\n"},
+    SystemText{kJournalModeUnreadable, "数据库文件使用 WAL 日志模式，只读打开无法读取。\r\n"},
+    SystemText{kUnfinishedWrite, "数据库文件有未完成的写入（留有日志文件），只读打开无法恢复。\r\n"},
+    SystemText{kQueryTimedOut, "数据库查询超过了时间限制，已被停止。\r\n"},
 };
 
 // The range of HRESULTs that carry an IDispatch error number:

@@ -26,6 +26,14 @@ inline constexpr HRESULT kPathNotFound = static_cast<HRESULT>(0x80070003u);  // 
 inline constexpr HRESULT kAccessDenied = static_cast<HRESULT>(0x80070005u);  // ERROR_ACCESS_DENIED
 inline constexpr HRESULT kFileCorrupt = static_cast<HRESULT>(0x80070570u);   // ERROR_FILE_CORRUPT
 inline constexpr HRESULT kInvalidData = static_cast<HRESULT>(0x8007000Du);   // ERROR_INVALID_DATA
+inline constexpr HRESULT kLockViolation = static_cast<HRESULT>(0x80070021u);  // ERROR_LOCK_VIOLATION
+// Codes of our own (the customer bit set), for database files that only a
+// writer could bring into a readable state.
+inline constexpr HRESULT kJournalModeUnreadable =
+    static_cast<HRESULT>(0xA0040001u);  // a WAL file: a read-only open cannot use it
+inline constexpr HRESULT kUnfinishedWrite =
+    static_cast<HRESULT>(0xA0040002u);  // a hot journal that only a writer may roll back
+inline constexpr HRESULT kQueryTimedOut = static_cast<HRESULT>(0xA0040003u);  // a query ran past its limit
 inline constexpr HRESULT kDISP_E_TYPEMISMATCH = static_cast<HRESULT>(0x80020005u);
 inline constexpr HRESULT kDB_E_NOTABLE = static_cast<HRESULT>(0x80040E37u);
 inline constexpr HRESULT kDB_E_ERRORSINCOMMAND = static_cast<HRESULT>(0x80040E14u);

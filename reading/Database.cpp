@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -36,11 +37,38 @@ constexpr long kCmdUnknown = 8;
 // The first bytes of every SQLite 3 database file.
 constexpr char kSqliteMagic[] = "SQLite format 3";  // with its terminating zero: 16 bytes
 constexpr std::size_t kSqliteHeaderSize = 100;
+// The header byte that holds the read version: 2 for a database in WAL mode.
+constexpr std::size_t kReadVersionOffset = 19;
+constexpr char kWalReadVersion = 2;
 
 struct SqliteCloser {
     void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
 };
 using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
+
+// While it lives, statements on `db` stop with SQLITE_INTERRUPT once `limit`
+// has passed. SQLite calls the handler every kProgressSteps virtual machine
+// steps, a few microseconds apart, so the clock is read rarely.
+class TimeLimit {
+public:
+    TimeLimit(sqlite3* db, std::chrono::milliseconds limit)
+        : m_db(db), m_deadline(std::chrono::steady_clock::now() + limit) {
+        sqlite3_progress_handler(m_db, kProgressSteps, &TimeLimit::Expired, this);
+    }
+    ~TimeLimit() { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); }
+    TimeLimit(const TimeLimit&) = delete;
+    TimeLimit& operator=(const TimeLimit&) = delete;
+
+private:
+    static constexpr int kProgressSteps = 1000;
+
+    static int Expired(void* self) {
+        return std::chrono::steady_clock::now() >= static_cast<const TimeLimit*>(self)->m_deadline ? 1 : 0;
+    }
+
+    sqlite3* m_db;
+    std::chrono::steady_clock::time_point m_deadline;
+};
 
 struct StatementFinalizer {
     void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
@@ -69,6 +97,8 @@ HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
     switch (rc & 0xFF) {
         case SQLITE_NOMEM:
             return kE_OUTOFMEMORY;
+        case SQLITE_INTERRUPT:  // only the time limit interrupts
+            return kQueryTimedOut;
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
         case SQLITE_FORMAT:
@@ -77,6 +107,18 @@ HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
         case SQLITE_PERM:
         case SQLITE_AUTH:
             return kAccessDenied;
+        // A writer holds the file (or, in this process, a table).
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return kLockViolation;
+        // Reading would need a write first: rolling back a hot journal, or
+        // setting up a WAL file's index.
+        case SQLITE_READONLY:
+            if (rc == SQLITE_READONLY_ROLLBACK) return kUnfinishedWrite;
+            if (rc == SQLITE_READONLY_RECOVERY || rc == SQLITE_READONLY_CANTINIT ||
+                rc == SQLITE_READONLY_CANTLOCK)
+                return kJournalModeUnreadable;
+            return kE_FAIL;
         case SQLITE_ERROR:
             if (!inCommand) return kE_FAIL;
             if (StartsWith(message, "no such table")) return kDB_E_NOTABLE;
@@ -91,7 +133,8 @@ HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
 // The one check helper: every SQLite failure leaves through here.
 void Check(sqlite3* db, int rc, bool inCommand = false) {
     if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
-    const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    if ((rc & 0xFF) == SQLITE_INTERRUPT) message = "the statement ran past its time limit";
     throw ComError(HresultFor(rc, message, inCommand), message);
 }
 
@@ -139,10 +182,17 @@ void CheckDatabaseFile(const std::string& path) {
     if (static_cast<std::size_t>(in.gcount()) < kSqliteHeaderSize ||
         !std::equal(std::begin(kSqliteMagic), std::end(kSqliteMagic), header))
         throw ComError(kFileCorrupt, path + " is not a database file");
+    // A WAL database needs its -wal and -shm files, which a read-only open
+    // must neither create nor change.
+    if (header[kReadVersionOffset] == kWalReadVersion)
+        throw ComError(kJournalModeUnreadable,
+                       path + " is in WAL journal mode, which a read-only open cannot use");
 }
 
 // Runs a PRAGMA-like statement and returns its first column, row by row.
-std::vector<std::string> QueryColumn(sqlite3* db, const char* sql, std::string_view bound = {}) {
+std::vector<std::string> QueryColumn(sqlite3* db, std::chrono::milliseconds limit, const char* sql,
+                                     std::string_view bound = {}) {
+    const TimeLimit timeLimit(db, limit);
     sqlite3_stmt* raw = nullptr;
     Check(db, sqlite3_prepare_v2(db, sql, -1, &raw, nullptr));
     const StatementHandle stmt(raw);
@@ -161,13 +211,13 @@ std::vector<std::string> QueryColumn(sqlite3* db, const char* sql, std::string_v
 
 // The file must be undamaged and hold every table with its key and read
 // columns; anything else is a broken installation.
-void CheckDatabaseContents(sqlite3* db, const std::string& path) {
-    const auto integrity = QueryColumn(db, "PRAGMA quick_check(1)");
+void CheckDatabaseContents(sqlite3* db, const std::string& path, std::chrono::milliseconds limit) {
+    const auto integrity = QueryColumn(db, limit, "PRAGMA quick_check(1)");
     if (integrity.size() != 1 || integrity.front() != "ok")
         throw ComError(kFileCorrupt, path + " is damaged: " +
                                          (integrity.empty() ? std::string("no answer") : integrity.front()));
     for (const TableSchema& table : kDatabaseTables) {
-        const auto columns = QueryColumn(db, "SELECT name FROM pragma_table_info(?1)", table.name);
+        const auto columns = QueryColumn(db, limit, "SELECT name FROM pragma_table_info(?1)", table.name);
         if (columns.empty())
             throw ComError(kInvalidData, path + " lacks the table " + std::string(table.name));
         for (std::string_view wanted : {table.keys[0], table.keys[1], table.readColumn}) {
@@ -299,7 +349,7 @@ std::vector<Cell> CopyRow(sqlite3_stmt* stmt) {
 }
 
 // Prepares the GBK query `sql`, runs it to its first row and copies that row.
-RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
+RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql, std::chrono::milliseconds limit) {
     const auto utf8 = platform::GbkToUtf8(sql);
     if (!utf8) throw ComError(kDB_E_ERRORSINCOMMAND, "the query text is not GBK");
     const std::string translated = TranslateJetSql(*utf8);
@@ -319,6 +369,7 @@ RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
     CheckStatementKind(translated);
     if (!sqlite3_stmt_readonly(raw)) throw ComError(kE_FAIL, "the database is read-only");
 
+    const TimeLimit timeLimit(db, limit);
     const int step = sqlite3_step(raw);
     Check(db, step);
     std::vector<std::string> names;
@@ -337,6 +388,7 @@ RecordsetPtr QueryFirstRow(sqlite3* db, const std::string& sql) {
 
 struct Connection::Impl {
     SqliteHandle db;
+    std::chrono::milliseconds timeLimit = kQueryTimeLimit;
 };
 
 Connection::Connection() : m_impl(std::make_unique<Impl>()) {}
@@ -359,6 +411,8 @@ void Connection::Open(const std::string& connection, const std::string& /*user*/
         sqlite3_open_v2(ReadOnlyUri(path).c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     SqliteHandle db(raw);  // owned before the result is looked at
     Check(db.get(), rc);
+    // Extended codes tell a hot journal from other refusals to write.
+    sqlite3_extended_result_codes(db.get(), 1);
     // No double-quoted string fallback: the dialect translation decides what
     // a double quote means, never a guess by SQLite.
     sqlite3_db_config(db.get(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
@@ -369,8 +423,12 @@ void Connection::Open(const std::string& connection, const std::string& /*user*/
     // read, and each query is then spared the lock, unlock, journal look-up
     // and header check that would otherwise be system calls.
     Check(db.get(), sqlite3_exec(db.get(), "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr));
-    CheckDatabaseContents(db.get(), path);
+    CheckDatabaseContents(db.get(), path, m_impl->timeLimit);
     m_impl->db = std::move(db);
+}
+
+void Connection::SetQueryTimeLimit(std::chrono::milliseconds limit) noexcept {
+    m_impl->timeLimit = limit;
 }
 
 long Connection::State() const noexcept {
@@ -389,7 +447,7 @@ RecordsetPtr Connection::Execute(const std::string& sql, Variant* recordsAffecte
 
     RecordsetPtr recordset;
     try {
-        recordset = QueryFirstRow(db, sql);
+        recordset = QueryFirstRow(db, sql, m_impl->timeLimit);
     } catch (const std::bad_alloc&) {
         throw ComError(kE_OUTOFMEMORY, "out of memory running the query");
     }

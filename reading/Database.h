@@ -3,6 +3,7 @@
 // thrown as ComError; nothing returns an error code.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,10 @@ inline constexpr const char kDatabaseFileName[] = "Karvuto.mdb";
 inline constexpr long adCmdText = 1;
 inline constexpr long adStateClosed = 0;
 inline constexpr long adStateOpen = 1;
+// How long one statement may run before it is stopped with
+// ComError(kQueryTimedOut). Every query of a reading takes milliseconds; only
+// a damaged or crafted file (a view that never ends) comes near it.
+inline constexpr std::chrono::milliseconds kQueryTimeLimit{5000};
 
 // A field value: NULL, a 32-bit integer, a double or a GBK string.
 class Variant {
@@ -58,6 +63,9 @@ public:
     void Open(const std::string& connection, const std::string& user, const std::string& password,
               long options);
     long State() const noexcept;
+    // The time limit of each statement from now on, the opening checks
+    // included; kQueryTimeLimit until set.
+    void SetQueryTimeLimit(std::chrono::milliseconds limit) noexcept;
     void Close();
     // sql: GBK text in the Jet dialect ("..." is a string literal).
     RecordsetPtr Execute(const std::string& sql, Variant* recordsAffected, long options);

@@ -82,6 +82,26 @@ ConnectionStringParts ParseConnectionString(std::string_view text) {
     return parts;
 }
 
+std::string QuoteConnectionValue(std::string_view value) {
+    const char quote = (value.find('"') != value.npos && value.find('\'') == value.npos) ? '\'' : '"';
+    std::string quoted(1, quote);
+    for (const char c : value) {
+        quoted += c;
+        if (c == quote) quoted += quote;
+    }
+    quoted += quote;
+    return quoted;
+}
+
+std::string FormatConnectionString(std::string_view path) {
+    std::string text = "Provider=" + std::string(kJetProvider) + ";Data Source=";
+    // The last value, unquoted, runs to the end of the string with ';', '='
+    // and trailing spaces; only its first character can be misread.
+    const bool plain = !path.empty() && !IsSpace(path.front()) && path.front() != '"' && path.front() != '\'';
+    text += plain ? std::string(path) : QuoteConnectionValue(path);
+    return text;
+}
+
 bool IsJetProvider(std::string_view provider) {
     return EqualsIgnoringAsciiCase(Trim(provider), kJetProvider);
 }

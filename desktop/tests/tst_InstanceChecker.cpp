@@ -1,9 +1,16 @@
 // The single-instance guard with real processes.
 #include <signal.h>
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "InstanceChecker.h"
 
 class TestInstanceChecker : public QObject {
     Q_OBJECT
@@ -20,6 +27,9 @@ private:
             p->waitForReadyRead(200);
         }
         return p->readLine().trimmed();
+    }
+    static QString LockPath(const QString& runtimeDir) {
+        return CInstanceChecker(QStringLiteral("karvuto_probe"), runtimeDir).LockFilePath();
     }
 
 private slots:
@@ -78,6 +88,77 @@ private slots:
         b->kill();
         a->waitForFinished();
         b->waitForFinished();
+    }
+
+    // Lock files that no running instance answers for: each start takes the
+    // guard over, and the guard works again for the starts after it.
+    void staleLockFilesAreTakenOver_data() {
+        QTest::addColumn<QByteArray>("contents");
+        const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
+        const QByteArray selfName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\0\xff\xfe not a lock\n\n", 17);
+        QTest::newRow("another host") << self + "\ninstance_probe\nelsewhere.invalid\n";
+        // As after a reboot: the id now belongs to a running program of that name.
+        QTest::newRow("a live process of this host") << self + "\n" + selfName + "\n" + host + "\n";
+    }
+    void staleLockFilesAreTakenOver() {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        QFile lock(LockPath(dir.path()));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QCOMPARE(lock.write(contents), contents.size());
+        lock.close();
+
+        QProcess* first = Start(dir.path(), this);
+        QCOMPARE(ReadLine(first), QByteArray("first"));
+        QProcess* second = Start(dir.path(), this);
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 3);
+        QCOMPARE(second->readAllStandardOutput().trimmed(), QByteArray("second restored"));
+        QCOMPARE(ReadLine(first), QByteArray("activated minimized=0"));
+        first->kill();
+        first->waitForFinished();
+    }
+
+    void twoStartsOnAStaleLockMakeOneFirstInstance() {
+        QTemporaryDir dir;
+        QFile lock(LockPath(dir.path()));
+        QVERIFY(lock.open(QIODevice::WriteOnly));  // empty
+        lock.close();
+        QProcess* a = Start(dir.path(), this);
+        QProcess* b = Start(dir.path(), this);
+        // One ends as the second start; the other is the first and was asked.
+        QProcess* ended = nullptr;
+        for (int i = 0; i < 100 && !ended; ++i) {
+            for (QProcess* p : {a, b}) {
+                if (!ended && p->waitForFinished(50)) ended = p;
+            }
+        }
+        QVERIFY(ended);
+        QProcess* first = ended == a ? b : a;
+        QCOMPARE(ended->exitCode(), 3);
+        QCOMPARE(ended->readAllStandardOutput().trimmed(), QByteArray("second restored"));
+        QCOMPARE(ReadLine(first), QByteArray("first"));
+        QCOMPARE(ReadLine(first), QByteArray("activated minimized=0"));
+        first->kill();
+        first->waitForFinished();
+    }
+
+    void aHolderThatNeverAnswersKeepsItsLockAndTheStartStillRuns() {
+        QTemporaryDir dir;
+        QLockFile held(LockPath(dir.path()));  // held by this live process, which never listens
+        QVERIFY(held.tryLock(0));
+        QProcess* start = Start(dir.path(), this);
+        QCOMPARE(ReadLine(start), QByteArray("first"));  // its window, without the guard
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        QVERIFY(held.getLockInfo(&pid, &host, &app));
+        QCOMPARE(pid, QCoreApplication::applicationPid());
+        start->kill();
+        start->waitForFinished();
     }
 };
 

@@ -67,7 +67,8 @@ TEST(ComError, TrailingLineFeedRule) {
 TEST(ComError, EveryTableTextIsGbkAndEndsLikeTheSystems) {
     for (HRESULT hr :
          {kS_OK, kE_POINTER, kE_OUTOFMEMORY, kE_FAIL, kE_INVALIDARG, kE_UNEXPECTED, kFileNotFound,
-          kPathNotFound, kAccessDenied, kFileCorrupt, kInvalidData, kDISP_E_TYPEMISMATCH, kDISP_E_OVERFLOW}) {
+          kPathNotFound, kAccessDenied, kFileCorrupt, kInvalidData, kDISP_E_TYPEMISMATCH, kDISP_E_OVERFLOW,
+          kLockViolation, kJournalModeUnreadable, kUnfinishedWrite, kQueryTimedOut}) {
         SCOPED_TRACE(hr);
         const auto text = SystemMessageText(hr);
         ASSERT_TRUE(text.has_value());

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <future>
+#include <optional>
+#include <thread>
 
 #include "Database.h"
 #include "DatabaseTestFiles.h"
 #include "GbkCodec.h"
+#include "SqlConnectionString.h"
 
 using dbtest::ConnectionString;
 using dbtest::MakeDatabase;
@@ -255,6 +262,80 @@ TEST(Database, OpensUnderAwkwardFolderNames) {
     }
 }
 
+TEST(Database, OpensExactlyTheFileNamed) {
+    TempDir dir;
+    // Relative names, as given on a command line, each beside the file that a
+    // mangled name would reach instead.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {" lead.mdb", "lead.mdb"}, {"\"q.mdb", "q.mdb"},      {"it's;x=1.mdb", "it's"},
+        {"'q2.mdb'", "q2.mdb"},    {"tail.mdb ", "tail.mdb"}, {"\t tab.mdb", "tab.mdb"},
+    };
+    struct WorkingDirectory {
+        std::filesystem::path saved = std::filesystem::current_path();
+        ~WorkingDirectory() { std::filesystem::current_path(saved); }
+    } const restore;
+    std::filesystem::current_path(dir.path());
+    for (const auto& [name, decoy] : names) {
+        SCOPED_TRACE(name);
+        MakeDatabase(name, std::string(dbtest::kSchemaSql) + "INSERT INTO bazi1 VALUES (1, 'right');");
+        MakeDatabase(decoy, std::string(dbtest::kSchemaSql) + "INSERT INTO bazi1 VALUES (1, 'wrong');");
+        for (const std::filesystem::path& path : {std::filesystem::path(name), dir / name}) {
+            Connection connection;
+            connection.Open(FormatConnectionString(path.string()), "", "", 0);
+            EXPECT_EQ(QueryText(RunQuery(&connection, "select * from bazi1 where Amount = 1"), "meaning"),
+                      "right");
+        }
+    }
+}
+
+TEST(Database, AQueryThatNeverEndsIsStoppedAtTheTimeLimit) {
+    using namespace std::chrono_literals;
+    TempDir dir;
+    // A view in a table's place whose recursion never yields a row.
+    MakeDatabase(dir / "endless.mdb", std::string(dbtest::kSchemaSql) + kRowsSql +
+                                          "DROP TABLE bazi3;"
+                                          "CREATE VIEW bazi3 AS WITH RECURSIVE r(n) AS"
+                                          "  (SELECT 1 UNION ALL SELECT n + 1 FROM r)"
+                                          "  SELECT n || '' AS year, n AS meaning FROM r WHERE n < 0;");
+    constexpr auto kLimit = 200ms;
+    Connection connection;
+    connection.SetQueryTimeLimit(kLimit);
+    connection.Open(ConnectionString(dir / "endless.mdb"), "", "", 0);
+
+    // Run on a worker, so that a query that is never stopped fails the test
+    // instead of hanging it.
+    std::promise<std::optional<ComError>> raised;
+    std::future<std::optional<ComError>> outcome = raised.get_future();
+    const auto start = std::chrono::steady_clock::now();
+    std::thread worker([&] {
+        try {
+            RunQuery(&connection, Gbk(R"(select * from bazi3 where year = "甲子")"));
+            raised.set_value(std::nullopt);
+        } catch (const ComError& e) {
+            raised.set_value(e);
+        }
+    });
+    if (outcome.wait_for(kLimit + 5s) != std::future_status::ready) {
+        std::fprintf(stderr, "FAILED: the endless query was not stopped\n");
+        std::_Exit(EXIT_FAILURE);  // the worker cannot be stopped any other way
+    }
+    worker.join();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    const std::optional<ComError> error = outcome.get();
+    ASSERT_TRUE(error.has_value()) << "the query ended";
+    EXPECT_EQ(error->Error(), kQueryTimedOut);
+    EXPECT_EQ(error->ErrorText(), Gbk("数据库查询超过了时间限制，已被停止。"));
+    EXPECT_GE(elapsed, kLimit);
+
+    // Each statement has the whole limit, however long the connection has been
+    // open, and the connection serves the next query.
+    std::this_thread::sleep_for(kLimit + 50ms);
+    EXPECT_EQ(
+        RunQuery(&connection, Gbk(R"(select * from bazi0 where type = "甲子")"))->Collect("amount").ToInt32(),
+        12);
+    EXPECT_EQ(connection.State(), adStateOpen);
+}
+
 TEST(Database, OpeningTwiceIsRefused) {
     TempDir dir;
     MakeDatabase(dir / "a.mdb", dbtest::kSchemaSql);
@@ -322,6 +403,97 @@ TEST(Database, ReadingNeverWritesTheBuiltFile) {
     const FileStamp before = Stamp(built);
     ReadEveryTable(built);
     ExpectUnchanged(before, Stamp(built));
+}
+
+// A writer's connection to a test file, closed at the end of the test.
+class Writer {
+public:
+    explicit Writer(const std::filesystem::path& file) {
+        if (sqlite3_open(file.c_str(), &m_db) != SQLITE_OK) throw std::runtime_error("cannot open writer");
+    }
+    ~Writer() { sqlite3_close(m_db); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+    void Exec(const char* sql) {
+        char* error = nullptr;
+        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &error);
+        const std::string message = error ? error : "";
+        sqlite3_free(error);
+        if (rc != SQLITE_OK) throw std::runtime_error(std::string(sql) + ": " + message);
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+TEST(Database, FilesOnlyAWriterCouldReadAreRefusedByName) {
+    TempDir dir;
+    const std::string schema = std::string(dbtest::kSchemaSql) + kRowsSql;
+    const auto make = [&](const char* folder) {
+        std::filesystem::create_directory(dir / folder);
+        MakeDatabase(dir / folder / "Karvuto.mdb", schema);
+        return dir / folder / "Karvuto.mdb";
+    };
+    std::vector<std::unique_ptr<Writer>> writers;  // held open while the files are opened
+    const auto writer = [&](const std::filesystem::path& file, const char* sql) {
+        writers.push_back(std::make_unique<Writer>(file));
+        writers.back()->Exec(sql);
+    };
+
+    const auto wal = make("wal");
+    Writer(wal).Exec("PRAGMA journal_mode = WAL");  // closed again: no -wal file is left
+    const auto walInUse = make("wal-in-use");
+    writer(walInUse, "PRAGMA journal_mode = WAL; BEGIN; INSERT INTO bazi1 VALUES (7, 'w');");
+    const auto locked = make("locked");
+    writer(locked, "PRAGMA journal_mode = DELETE; BEGIN EXCLUSIVE; INSERT INTO bazi1 VALUES (7, 'w');");
+    const auto reserved = make("reserved");  // a writer that has not yet written lets readers in
+    writer(reserved, "PRAGMA journal_mode = DELETE; BEGIN IMMEDIATE;");
+    // A hot journal: the file and journal of an unfinished write, as a crash
+    // of the writer leaves them (no lock is held on the copies).
+    const auto interrupted = make("interrupted");
+    writer(interrupted,
+           "PRAGMA journal_mode = DELETE; PRAGMA synchronous = OFF; PRAGMA cache_size = 1;"
+           "BEGIN; DELETE FROM bazi0; UPDATE bazi4 SET meaning = hex(randomblob(2000));");
+    std::filesystem::create_directory(dir / "hot");
+    const auto hot = dir / "hot" / "Karvuto.mdb";
+    std::filesystem::copy_file(interrupted, hot);
+    std::filesystem::copy_file(dir / "interrupted" / "Karvuto.mdb-journal",
+                               dir / "hot" / "Karvuto.mdb-journal");
+
+    struct Case {
+        const char* name;
+        std::filesystem::path file;
+        HRESULT expected;
+        const char* text;  // the user's words, UTF-8
+    } const cases[] = {
+        {"WAL mode", wal, kJournalModeUnreadable, "数据库文件使用 WAL 日志模式，只读打开无法读取。"},
+        {"WAL mode with a writer", walInUse, kJournalModeUnreadable, nullptr},
+        {"locked by a writer", locked, kLockViolation, "另一个程序已锁定文件的一部分，进程无法访问。"},
+        {"a hot journal", hot, kUnfinishedWrite,
+         "数据库文件有未完成的写入（留有日志文件），只读打开无法恢复。"},
+        {"a writer about to write", reserved, kS_OK, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileStamp before = Stamp(c.file);
+        const std::string journal = dbtest::ReadFile(c.file.string() + "-journal");
+        Connection connection;
+        try {
+            connection.Open(ConnectionString(c.file), "", "", 0);
+            EXPECT_EQ(kS_OK, c.expected);
+            EXPECT_FALSE(RunQuery(&connection, Gbk(R"(select * from bazi0 where type = "甲子")"))->IsEOF());
+            connection.Close();
+        } catch (const ComError& e) {
+            EXPECT_EQ(e.Error(), c.expected) << e.Description();
+            EXPECT_EQ(connection.State(), adStateClosed);
+            if (c.text) {
+                EXPECT_EQ(e.ErrorText(), Gbk(c.text));
+            }
+        }
+        // Nothing created, nothing rolled back, nothing touched.
+        ExpectUnchanged(before, Stamp(c.file));
+        EXPECT_TRUE(journal == dbtest::ReadFile(c.file.string() + "-journal"));
+    }
 }
 
 TEST(Variant, Conversions) {

@@ -81,4 +81,48 @@ TEST(ConnectionString, FindsProviderAndDataSource) {
     EXPECT_FALSE(IsJetProvider("Microsoft.ACE.OLEDB.12.0"));
 }
 
+TEST(ConnectionString, AnyPathReadsBackExactly) {
+    struct Case {
+        const char* name;
+        std::string path;
+        const char* formatted;  // nullptr: only the round trip is checked
+    } const cases[] = {
+        {"a plain path keeps the documented form", "/opt/k/Karvuto.mdb",
+         "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/k/Karvuto.mdb"},
+        {"';' and '=' stay unquoted in the last value", "it's;x=1.mdb",
+         "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=it's;x=1.mdb"},
+        {"a leading space is quoted", " lead.mdb",
+         R"(Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" lead.mdb")"},
+        {"a leading double quote", "\"q.mdb", R"(Provider=Microsoft.Jet.OLEDB.4.0;Data Source='"q.mdb')"},
+        {"a leading single quote", "'q.mdb", R"(Provider=Microsoft.Jet.OLEDB.4.0;Data Source="'q.mdb")"},
+        {"both quotes: the double one doubled", R"("it's")",
+         R"(Provider=Microsoft.Jet.OLEDB.4.0;Data Source="""it's""")"},
+        {"a leading tab", "\tx.mdb", nullptr},
+        {"spaces at both ends", "  a b  ", nullptr},
+        {"trailing spaces only", "/a/b.mdb  ", nullptr},
+        {"quotes inside and at the end", "a\"b'c\"", nullptr},
+        {"quoted-looking", "\"a\";Provider=X", nullptr},
+        {"multibyte", " 命理;数据=\".mdb", nullptr},
+        {"empty", "", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = FormatConnectionString(c.path);
+        if (c.formatted) {
+            EXPECT_EQ(text, c.formatted);
+        }
+        const auto parts = ParseConnectionString(text);
+        ASSERT_TRUE(parts.provider.has_value());
+        EXPECT_TRUE(IsJetProvider(*parts.provider));
+        ASSERT_TRUE(parts.dataSource.has_value());
+        EXPECT_EQ(*parts.dataSource, c.path);
+        // Quoted, the value reads back in any place, not only the last.
+        const auto quoted =
+            ParseConnectionString("Data Source=" + QuoteConnectionValue(c.path) + ";Provider=P");
+        ASSERT_TRUE(quoted.dataSource.has_value());
+        EXPECT_EQ(*quoted.dataSource, c.path);
+        EXPECT_EQ(quoted.provider, "P");
+    }
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "ReadArguments.h"
 #include "ReadingComposer.h"
 #include "ReadingMessages.h"
+#include "SqlConnectionString.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     const std::string dbPath = a.dbPath.empty() ? defaultDb.string() : a.dbPath;
     Connection connection;
     try {
-        connection.Open(FormatGbk(kConnectionStringFormat, dbPath.c_str()), "", "", 0);
+        connection.Open(FormatConnectionString(dbPath), "", "", 0);
     } catch (const ComError& e) {
         err << platform::Utf8(ForTerminal(platform::Gbk(kOpenFailedText) + e.ErrorText())) << "\n";
         return kExitDatabaseOpen;
