@@ -1,10 +1,11 @@
 // karvuto-artgen: paints every bitmap of the program's skin and writes them as BMP
 // files named after their resource ids, plus the icon.
 //
-//   karvuto-artgen <bitmap-dir> [--previews <png-dir>]
+//   karvuto-artgen <bitmap-dir> [--previews <png-dir>] [--icons <hicolor-dir>]
 //
 // With --previews it also writes PNG views of the faces, the dragon, the buttons and
-// the faces with the controls' places outlined, for looking at the art.
+// the faces with the controls' places outlined, for looking at the art. With --icons
+// it writes the program's icon at the desktop's sizes into a hicolor theme tree.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -82,9 +83,18 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QStringList args = app.arguments();
-    if (args.size() != 2 && !(args.size() == 4 && args[2] == "--previews")) {
-        std::fprintf(stderr, "usage: karvuto-artgen <bitmap-dir> [--previews <png-dir>]\n");
+    QStringList args = app.arguments();
+    QString previewDir, iconDir;
+    for (qsizetype i = 2; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--previews")
+            previewDir = args[i + 1];
+        else if (args[i] == "--icons")
+            iconDir = args[i + 1];
+        else
+            args.clear();  // not an option: refuse below
+    }
+    if (args.size() < 2 || args.size() % 2 != 0) {
+        std::fprintf(stderr, "usage: karvuto-artgen <bitmap-dir> [--previews <png-dir>] [--icons <hicolor-dir>]\n");
         return EXIT_FAILURE;
     }
     const QDir out(args[1]);
@@ -113,8 +123,16 @@ int main(int argc, char** argv) {
               Save(PaintIcon(32), out.filePath("128.ico"), "ico") &&
               Save(PaintIcon(256), out.filePath("128.png"), "png");
 
-    if (ok && args.size() == 4) {
-        const QDir previews(args[3]);
+    if (ok && !iconDir.isEmpty()) {
+        // The sizes desktops look for in the hicolor theme.
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QDir dir(iconDir + QStringLiteral("/%1x%1/apps").arg(size));
+            ok = ok && QDir().mkpath(dir.path()) &&
+                 Save(PaintIcon(size), dir.filePath(QStringLiteral(KARVUTO_APP_ID ".png")), "png");
+        }
+    }
+    if (ok && !previewDir.isEmpty()) {
+        const QDir previews(previewDir);
         QDir().mkpath(previews.path());
         ok = Save(mainFace, previews.filePath("130-main-face.png"), "png") &&
              Save(OverlayMainFaceControls(mainFace), previews.filePath("130-main-face-layout.png"), "png") &&

@@ -124,9 +124,22 @@ private slots:
         QTemporaryDir out;
         QVERIFY(out.isValid());
         QProcess generator;
-        generator.start(QStringLiteral(KARVUTO_ARTGEN), {out.path()});
+        const QString icons = out.filePath(QStringLiteral("icons"));
+        generator.start(QStringLiteral(KARVUTO_ARTGEN), {out.path(), QStringLiteral("--icons"), icons});
         QVERIFY(generator.waitForFinished(120000));
         QCOMPARE(generator.exitCode(), 0);
+        // The desktop icons at every size the hicolor theme is searched for.
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString name = QStringLiteral("%1x%1/apps/" KARVUTO_APP_ID ".png").arg(size);
+            QImage made(QDir(icons).filePath(name));
+            QCOMPARE(made.size(), QSize(size, size));
+            QFile madeFile(QDir(icons).filePath(name));
+            QFile committed(QDir(QStringLiteral(KARVUTO_ICON_DIR)).filePath(name));
+            QVERIFY(madeFile.open(QIODevice::ReadOnly));
+            QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(name + " is not committed"));
+            QVERIFY2(madeFile.readAll() == committed.readAll(),
+                     qPrintable(name + " differs from its source: build the target karvuto_artgen_bitmaps"));
+        }
         const QStringList written = QDir(out.path()).entryList(QDir::Files, QDir::Name);
         QCOMPARE(written.size(), 17);  // 15 bitmaps and the icon twice
         for (const QString& name : written) {

@@ -1,0 +1,26 @@
+# A Debian package from CPack: `cpack -G DEB` in the build folder. Its
+# Depends come from the shared libraries the installed binaries link
+# (dpkg-shlibdeps), plus the fonts the program draws with and the desktop
+# opener its links use.
+set(CPACK_PACKAGE_NAME karvuto)
+set(CPACK_PACKAGE_VENDOR "The Karvuto developers")
+set(CPACK_PACKAGE_CONTACT "The Karvuto developers <team@karvuto.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Four Pillars destiny reading for the desktop")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Karvuto reads a Chinese Four Pillars (Bazi) chart: both calendar dates, the\n four pillars, the bone weight and seven interpretation texts, previewable and\n printable, with the full chart, the luck pillars and terminal tools.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+
+# The licence as Debian wants it: a machine-readable copyright file in the
+# package's doc folder.
+configure_file(${PROJECT_SOURCE_DIR}/res/desktop/copyright.in ${CMAKE_BINARY_DIR}/copyright @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+include(CPack)
