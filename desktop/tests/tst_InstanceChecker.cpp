@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "InstanceChecker.h"
+#include "desktop/InstanceChecker.h"
 
 class TestInstanceChecker : public QObject {
     Q_OBJECT
