@@ -97,7 +97,11 @@ std::string FormatChartText(const Chart& c) {
         const ChartRelation& r = c.relations[i];
         if (i > 0) out += (i % 4 == 0) ? "\n        " : "  ";
         out += std::string(RelationKindName(r.kind)) + " " + r.members;
-        if (r.hasElement) out += "(" + std::string(ElementName(r.element)) + ")";
+        if (r.hasElement) {
+            out += "(";
+            out += ElementName(r.element);
+            out += ")";
+        }
         out += " ";
         constexpr const char* kPillarChar[] = {"年", "月", "日", "时"};
         for (int p : r.pillars) out += kPillarChar[p];
@@ -112,7 +116,10 @@ std::string FormatChartText(const Chart& c) {
     for (const LuckPillar& p : luck.pillars) {
         out += "        " + Pad(std::to_string(p.startAge) + "岁", 7) + Pad(std::to_string(p.startYear), 6) +
                Pad(PillarName(p.pillar), 6) + Pad(std::string(TenGodName(p.tenGod)), 6) + "流年";
-        for (int y = 0; y < 10; ++y) out += " " + PillarName(p.years[y]);
+        for (int y = 0; y < 10; ++y) {
+            out += " ";
+            out += PillarName(p.years[y]);
+        }
         out += "\n";
     }
     for (const std::string& note : c.notes) out += "注：" + note + "\n";

@@ -118,7 +118,8 @@ std::string Sanitized(std::string_view text) {
 }  // namespace
 
 QueryResult RunQuery(std::string_view query) {
-    if (const auto words = SplitWords(query); !words.empty() && words[0] == "terms") return RunTermsQuery(words);
+    if (const auto words = SplitWords(query); !words.empty() && words[0] == "terms")
+        return RunTermsQuery(words);
     QueryResult result;
     Query q;
     if (const auto problem = Parse(SplitWords(query), q)) {
