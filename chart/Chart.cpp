@@ -4,6 +4,7 @@
 #include "Chart.h"
 
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 
 #include "GbkCodec.h"
@@ -124,15 +125,14 @@ std::string CheckBirth(const BirthMoment& b, const Conventions& c) {
     if (b.minute < 0 || b.minute > 59) return "the minute must be 0-59";
     if (c.longitude && !(std::isfinite(*c.longitude) && *c.longitude >= -180 && *c.longitude <= 180))
         return "the longitude must be -180 to 180 degrees (east positive)";
-    if (c.longitude) {
-        // True solar time can move the date across the ends of the calendar's span.
-        const std::int64_t solar =
-            TrueSolarSeconds(ToSeconds({b.year, b.month, b.day, b.hour, b.minute, 0}), *c.longitude);
-        const DateTime t = FromSeconds(solar);
-        if (t.year < kFirstChartYear || t.year > kLastChartYear)
-            return "the true solar time of this birth falls outside " + std::to_string(kFirstChartYear) +
-                   "-" + std::to_string(kLastChartYear);
-    }
+    // True solar time, and 子初换日 at 23:00, can move the date across the ends of the calendar's span.
+    std::int64_t cast = ToSeconds({b.year, b.month, b.day, b.hour, b.minute, 0});
+    if (c.longitude) cast = TrueSolarSeconds(cast, *c.longitude);
+    DateTime t = FromSeconds(cast);
+    if (t.hour == 23 && c.zi == ZiHour::NextDay) t = FromSeconds(cast + kSecondsPerHour);
+    if (t.year < kFirstChartYear || t.year > kLastChartYear)
+        return "this birth is charted on a day outside " + std::to_string(kFirstChartYear) + "-" +
+               std::to_string(kLastChartYear) + " (by true solar time or 子初换日)";
     return "";
 }
 

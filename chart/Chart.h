@@ -99,8 +99,9 @@ struct Chart {
 
 // What is wrong with the birth or the conventions (a date outside
 // 1901-2050 or not in the calendar, an hour outside 0-23, a minute outside
-// 0-59, a longitude outside -180…180), as one English sentence; "" when a
-// chart can be cast.
+// 0-59, a longitude outside -180…180, a birth that true solar time or
+// 子初换日 moves out of 1901-2050), as one English sentence; "" when a chart
+// can be cast.
 std::string CheckBirth(const BirthMoment& birth, const Conventions& conventions);
 
 // The chart. Throws std::invalid_argument with CheckBirth's message when the

@@ -48,11 +48,20 @@ TEST(Chart, RefusesBadInputBeforeComputing) {
         {{2000, 1, 1, 0, 0},
          std::numeric_limits<double>::quiet_NaN(),
          "the longitude must be -180 to 180 degrees (east positive)"},
-        {{1901, 1, 1, 0, 30}, 87.6, "the true solar time of this birth falls outside 1901-2050"},
+        {{1901, 1, 1, 0, 30},
+         87.6,
+         "this birth is charted on a day outside 1901-2050 (by true solar time or 子初换日)"},
         {{2000, 2, 29, 23, 59}, -180.0, ""},
-        {{2050, 12, 31, 23, 59}, 180.0, "the true solar time of this birth falls outside 1901-2050"},
+        {{2050, 12, 31, 23, 59},
+         180.0,
+         "this birth is charted on a day outside 1901-2050 (by true solar time or 子初换日)"},
         {{2050, 12, 31, 23, 59}, {}, ""},
     };
+    Conventions nextDay;
+    nextDay.zi = ZiHour::NextDay;
+    EXPECT_EQ(CheckBirth({2050, 12, 31, 23, 0}, nextDay),
+              "this birth is charted on a day outside 1901-2050 (by true solar time or 子初换日)");
+    EXPECT_EQ(CheckBirth({2050, 12, 31, 22, 59}, nextDay), "");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.error);
         Conventions conventions;
