@@ -1,6 +1,7 @@
 // The classical rules behind Theory.h, over the smallest tables that carry them.
 #include "Theory.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -220,12 +221,6 @@ std::string_view StageName(Stage s) {
 int HiddenMainStem(int branch) {
     return kHiddenMain[branch];
 }
-std::vector<int> HiddenStems(int branch) {
-    std::vector<int> stems = {kHiddenMain[branch]};
-    for (const int s : kHiddenRest[branch])
-        if (s >= 0) stems.push_back(s);
-    return stems;
-}
 std::string_view NayinName(int sexagenary) {
     return kNayin[sexagenary / 2].name;
 }
@@ -236,6 +231,77 @@ Element NayinElement(int sexagenary) {
 int HourPillar(int dayStem, int hourBranch) {
     const int hourStem = ((dayStem % 5) * 2 + hourBranch) % 10;
     return PillarIndex(hourStem, hourBranch);
+}
+
+HiddenStems HiddenStemsOf(int branch) {
+    HiddenStems h{{kHiddenMain[branch], -1, -1}, 1};
+    for (const int s : kHiddenRest[branch])
+        if (s >= 0) h.stems[h.count++] = s;
+    return h;
+}
+
+int XunStart(int sexagenary) {
+    return sexagenary - sexagenary % 10;
+}
+
+std::array<int, 2> XunKong(int sexagenary) {
+    // The decade's ten stems take ten branches from its first; the two after them are empty.
+    const int first = XunStart(sexagenary) % 12;
+    return {(first + 10) % 12, (first + 11) % 12};
+}
+
+int HourBranch(int hour) {
+    return (hour + 1) / 2 % 12;
+}
+
+bool StemsCombine(int a, int b) {
+    return std::abs(a - b) == 5;
+}
+
+Element StemCombineElement(int a, int b) {
+    // 甲己 土, 乙庚 金, 丙辛 水, 丁壬 木, 戊癸 火: by the smaller stem.
+    constexpr std::array<Element, 5> kFormed = {Element::Earth, Element::Metal, Element::Water, Element::Wood,
+                                                Element::Fire};
+    return kFormed[std::min(a, b) % 5];
+}
+
+bool StemsClash(int a, int b) {
+    return std::abs(a - b) == 6;
+}
+
+const std::array<BranchGroup, 4>& Trines() {
+    static const std::array<BranchGroup, 4> groups = {{{kTrines[0].members, kTrines[0].element},
+                                                       {kTrines[1].members, kTrines[1].element},
+                                                       {kTrines[2].members, kTrines[2].element},
+                                                       {kTrines[3].members, kTrines[3].element}}};
+    return groups;
+}
+
+const std::array<BranchGroup, 4>& Directions() {
+    static const std::array<BranchGroup, 4> groups = {{{kDirections[0].members, kDirections[0].element},
+                                                       {kDirections[1].members, kDirections[1].element},
+                                                       {kDirections[2].members, kDirections[2].element},
+                                                       {kDirections[3].members, kDirections[3].element}}};
+    return groups;
+}
+
+const std::array<BranchGroup, 2>& TriplePunishments() {
+    static const std::array<BranchGroup, 2> groups = {
+        {{{2, 5, 8}, Element::Earth}, {{1, 10, 7}, Element::Earth}}};
+    return groups;
+}
+
+int TaiYuan(int monthPillar) {
+    return PillarIndex((monthPillar % 10 + 1) % 10, (monthPillar % 12 + 3) % 12);
+}
+
+int MingGong(int yearStem, int monthBranch, int hourBranch) {
+    const int monthsFromTiger = (monthBranch + 10) % 12;          // 寅 month 0
+    const int monthPalace = (12 - monthsFromTiger) % 12;          // 寅 month at 子
+    const int branch = (monthPalace + 3 - hourBranch + 12) % 12;  // hours on to 卯
+    const int tigerStem = (yearStem % 5 * 2 + 2) % 10;
+    const int stem = (tigerStem + (branch + 10) % 12) % 10;
+    return PillarIndex(stem, branch);
 }
 
 std::vector<Relation> RelationsOf(int a, int b) {

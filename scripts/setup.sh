@@ -13,7 +13,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libswe-dev
   fonts-noto-cjk tzdata xdg-utils
   xvfb xauth imagemagick poppler-utils
   qt6-wayland desktop-file-utils appstream dpkg-dev

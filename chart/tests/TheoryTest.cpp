@@ -90,7 +90,8 @@ TEST(Theory, StemsAndBranchesMatchTheFacts) {
         SCOPED_TRACE(r[0]);
         EXPECT_EQ(StemName(HiddenMainStem(BranchOf(r[0]))), r[1]);
         std::string all;
-        for (const int stem : HiddenStems(BranchOf(r[0]))) all += std::string(StemName(stem)) + ",";
+        const HiddenStems stems = HiddenStemsOf(BranchOf(r[0]));
+        for (int i = 0; i < stems.count; ++i) all += std::string(StemName(stems.stems[i])) + ",";
         const auto cell = [](const std::string& c) { return c == "-" ? std::string() : c + ","; };
         EXPECT_EQ(all, cell(r[1]) + cell(r[2]) + cell(r[3]));
     }
@@ -143,4 +144,61 @@ TEST(Theory, HourPillarsFollowTheFiveRatsRuleOfTheFacts) {
         SCOPED_TRACE(r[0] + r[1]);
         EXPECT_EQ(PillarName(HourPillar(StemOf(r[0]), BranchOf(r[1].substr(0, 3)))), r[2]);
     }
+}
+
+TEST(Theory, HiddenStemsInOrderMatchEveryCellOfTheFacts) {
+    LOAD_FACTS(t, "hidden_stems.tsv");
+    ASSERT_EQ(t.rows.size(), 12u);
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0]);
+        const HiddenStems h = HiddenStemsOf(BranchOf(r[0]));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(i < h.count ? std::string(StemName(h.stems[i])) : "-", r[1 + i]);
+    }
+}
+
+TEST(Theory, DecadesAndTheirEmptyBranchesMatchTheFacts) {
+    LOAD_FACTS(t, "nayin.tsv");
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0]);
+        const int p = PillarOf(r[0]);
+        EXPECT_EQ(PillarName(XunStart(p)), r[4]);
+        const auto empty = XunKong(p);
+        EXPECT_EQ(std::string(BranchName(empty[0])) + std::string(BranchName(empty[1])), r[5]);
+    }
+}
+
+TEST(Theory, StemCombinationsAndClashesMatchTheFacts) {
+    LOAD_FACTS(t, "stems.tsv");
+    for (const auto& r : t.rows) {
+        SCOPED_TRACE(r[0]);
+        const int s = StemOf(r[0]);
+        const int partner = StemOf(r[4]);
+        EXPECT_TRUE(StemsCombine(s, partner));
+        EXPECT_EQ(ElementName(StemCombineElement(s, partner)), r[5]);
+        for (int other = 0; other < 10; ++other) {
+            EXPECT_EQ(StemsCombine(s, other), other == partner) << StemName(other);
+            EXPECT_EQ(StemsClash(s, other), r[6] != "-" && other == StemOf(r[6])) << StemName(other);
+        }
+    }
+}
+
+// 胎元 and 命宫 on hand-worked cases, and the hour branch of each clock hour.
+TEST(Theory, TaiYuanMingGongAndHourBranches) {
+    EXPECT_EQ(PillarName(TaiYuan(PillarOf("丙子"))), "丁卯");
+    EXPECT_EQ(PillarName(TaiYuan(PillarOf("癸亥"))), "甲寅");  // the stem and branch wrap
+    struct Case {
+        const char *year, *month, *hour, *palace;
+    } const cases[] = {
+        {"甲", "子", "子", "己巳"},  // 冬月 sits at 寅; 子 on 寅 counts to 卯 at 巳
+        {"甲", "寅", "卯", "丙子"},  // 卯 hour: the month's own palace, 正月 at 子
+        {"乙", "卯", "酉", "辛巳"},  // 二月 at 亥; 酉 on 亥 counts to 卯 at 巳; 乙 years start 寅 at 戊
+        {"戊", "丑", "亥", "丁巳"},  // 腊月 at 丑; 亥 on 丑 counts to 卯 at 巳; 戊 years start 寅 at 甲
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.year) + c.month + c.hour);
+        EXPECT_EQ(PillarName(MingGong(StemOf(c.year), BranchOf(c.month), BranchOf(c.hour))), c.palace);
+    }
+    const int expected[24] = {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 0};
+    for (int h = 0; h < 24; ++h) EXPECT_EQ(HourBranch(h), expected[h]) << h;
 }

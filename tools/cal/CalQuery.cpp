@@ -11,6 +11,7 @@
 #include "GbkCodec.h"
 #include "GregorianCalendar.h"
 #include "LunarCalendar.h"
+#include "TermsQuery.h"
 
 namespace cal {
 namespace {
@@ -58,7 +59,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& words, Que
     else if (words[0] == "lunar")
         q.lunar = true;
     else
-        return "unknown query \"" + std::string(words[0]) + "\" (expected solar or lunar)";
+        return "unknown query \"" + std::string(words[0]) + "\" (expected solar, lunar or terms)";
     if (words.size() < 2) return "missing date YYYY-MM-DD";
 
     const std::string_view date = words[1];
@@ -109,6 +110,8 @@ std::string Sanitized(std::string_view text) {
 }  // namespace
 
 QueryResult RunQuery(std::string_view query) {
+    if (const auto words = SplitWords(query); !words.empty() && words[0] == "terms")
+        return RunTermsQuery(words);
     QueryResult result;
     Query q;
     if (const auto problem = Parse(SplitWords(query), q)) {
@@ -174,6 +177,7 @@ std::string_view UsageText() {
   karvuto-cal solar YYYY-MM-DD [HOUR]           a Gregorian date
   karvuto-cal lunar YYYY-MM-DD [HOUR] [--leap]  lunar year, month and day numbers;
                                                 --leap: the leap month after that month
+  karvuto-cal terms YYYY                        the 24 solar terms of a year (1900-2100)
   karvuto-cal                                   one such query per line on standard input
   karvuto-cal --help                            this text
 
@@ -184,6 +188,8 @@ For each query one UTF-8 line of tab-separated fields is printed:
   name, the Western zodiac sign of the Gregorian date.
 A date that does not exist or lies outside 1921-02-08 .. 2050-01-22 prints
   YYYY-MM-DD<TAB>INVALID
+A terms query prints 24 lines, 小寒 first: the term's name, a tab and its
+  moment in China Standard Time, YYYY-MM-DD HH:MM:SS.
 A malformed query prints its text and ERROR, with a message on standard error.
 Exit status: 2 if any query was malformed, otherwise 0.
 )";

@@ -2,6 +2,7 @@
 #include "ReadArguments.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <map>
 
@@ -15,9 +16,24 @@ constexpr int kLastOfferedDay = 31;  // the form offers 31 days for every month
 
 // The options that take a value, and the flags.
 const std::map<std::string, bool, std::less<>> kOptionTakesValue = {
-    {"--name", true}, {"--sex", true},   {"--solar", true}, {"--lunar", true}, {"--hour", true},
-    {"--db", true},   {"--leap", false}, {"--json", false}, {"--help", false}, {"-h", false},
+    {"--name", true},      {"--sex", true},          {"--solar", true},
+    {"--lunar", true},     {"--hour", true},         {"--db", true},
+    {"--leap", false},     {"--json", false},        {"--help", false},
+    {"-h", false},         {"--minute", true},       {"--zi", true},
+    {"--longitude", true}, {"--dst-correct", false}, {"--chart", false},
 };
+
+constexpr int kLastMinute = 59;
+constexpr double kMaxLongitude = 180.0;
+
+// Degrees as a plain decimal number ("116.4", "-73.5"), or nothing.
+std::optional<double> ParseDegrees(std::string_view text) {
+    double value = 0;
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
 
 std::optional<int> ParseNumber(std::string_view text) {
     // Digits only (no sign), at most five of them, so the value always fits.
@@ -131,6 +147,34 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
         if (db->second.empty()) return Fail("--db needs a path");
         parsed.dbPath = db->second;
     }
+    if (const auto minute = given.find("--minute"); minute != given.end()) {
+        const std::optional<int> m = ParseNumber(minute->second);
+        if (!m || *m > kLastMinute) return Fail("--minute must be a minute 0-59");
+        parsed.minute = *m;
+    }
+    parsed.chart = given.contains("--chart");
+    for (const char* option : {"--zi", "--longitude", "--dst-correct"}) {
+        if (given.contains(option) && !parsed.chart)
+            return Fail(std::string(option) + " goes with --chart only");
+    }
+    if (const auto zi = given.find("--zi"); zi != given.end()) {
+        const std::optional<chart::ZiHour> school = chart::ParseZiHour(zi->second);
+        if (!school) return Fail("--zi must be same-day, late or next-day");
+        parsed.conventions.zi = *school;
+    }
+    if (const auto longitude = given.find("--longitude"); longitude != given.end()) {
+        std::optional<double> degrees = ParseDegrees(longitude->second);
+        if (!degrees) {
+            if (const auto capital = chart::FindCapital(longitude->second)) degrees = capital->longitude;
+        }
+        if (!degrees || !std::isfinite(*degrees) || std::abs(*degrees) > kMaxLongitude) {
+            return Fail(
+                "--longitude must be degrees from -180 to 180 (east positive) or a provincial capital "
+                "such as 北京");
+        }
+        parsed.conventions.longitude = degrees;
+    }
+    parsed.conventions.dstCorrect = given.contains("--dst-correct");
     parsed.json = given.contains("--json");
     return {parsed, {}};
 }
@@ -138,10 +182,19 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
 const char* ReadUsage() {
     return "usage: karvuto-read --name NAME [--sex male|female]\n"
            "                    (--solar YYYY-MM-DD | --lunar YYYY-MM-DD [--leap])\n"
-           "                    [--hour H] [--db PATH] [--json]\n"
+           "                    [--hour H] [--minute M] [--db PATH] [--json]\n"
+           "                    [--chart [--zi same-day|late|next-day] [--longitude DEG|CITY]\n"
+           "                             [--dst-correct]]\n"
            "Composes a reading and prints it as UTF-8: the header, an empty line and the body,\n"
            "or with --json one JSON object. --sex defaults to male, --hour to 0; the database\n"
            "defaults to Karvuto.mdb beside the executable.\n"
+           "--chart adds the full chart (pillars with ten gods, hidden stems, nayin and stages,\n"
+           "relations, elements, 胎元, 命宫, the terms and the luck pillars), or a \"chart\"\n"
+           "object with --json. --minute (default 0) is the minute of the birth; --zi picks\n"
+           "the 子-hour school for 23:00 (default same-day); --longitude casts the chart for\n"
+           "true solar time at the birthplace (degrees east, or a provincial capital's\n"
+           "name); --dst-correct takes a birth in China's summer time of 1986-1991 back to\n"
+           "standard time.\n"
            "Exit status: 0 a reading, 1 an invalid date, 2 bad arguments, 3 the database\n"
            "cannot be opened, 4 a database error while reading.\n";
 }

@@ -1,6 +1,7 @@
 // The command line of karvuto-read, parsed into the birth data of one reading.
 //   karvuto-read --name NAME [--sex male|female] (--solar YYYY-MM-DD |
-//                --lunar YYYY-MM-DD [--leap]) [--hour H] [--db PATH] [--json]
+//                --lunar YYYY-MM-DD [--leap]) [--hour H] [--minute M] [--db PATH] [--json]
+//                [--chart [--zi same-day|late|next-day] [--longitude DEG|CITY] [--dst-correct]]
 // Each option may also be written --option=VALUE.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "BirthRecord.h"
+#include "Conventions.h"
 
 inline constexpr std::size_t kMaxNameBytes = 10;  // the form's name box admits 10 GBK bytes
 
@@ -17,7 +19,10 @@ struct ReadArguments {
     std::string nameUtf8;  // the name as given
     std::string dbPath;    // empty: Karvuto.mdb beside the executable
     bool json = false;
-    bool help = false;  // --help: print the usage and stop
+    bool help = false;               // --help: print the usage and stop
+    int minute = 0;                  // --minute: the minute of the birth (the chart uses it)
+    bool chart = false;              // --chart: the full chart after the reading
+    chart::Conventions conventions;  // --zi, --longitude, --dst-correct (with --chart only)
 };
 
 // Either the parsed arguments or the message (UTF-8) that says what is wrong.
@@ -32,7 +37,10 @@ struct ParseResult {
 // hour outside 0-23 (the ranges the main form offers), an empty name, a name
 // that GBK cannot encode, has control characters or is longer than 10 GBK
 // bytes. A day that does not exist in its month is not refused here: the
-// composer answers it with the invalid-date message.
+// composer answers it with the invalid-date message. Also refuses a minute
+// outside 0-59, an unknown --zi school, a longitude that is neither a number
+// of degrees in -180…180 nor the name of a provincial capital, and the chart
+// conventions without --chart.
 ParseResult ParseReadArguments(const std::vector<std::string>& args);
 
 // The usage text (UTF-8), ending in a line feed.

@@ -6,6 +6,8 @@
 #include <optional>
 #include <ostream>
 
+#include "ChartJson.h"
+#include "ChartText.h"
 #include "Clock.h"
 #include "ComError.h"
 #include "ComposeFormat.h"
@@ -62,7 +64,8 @@ std::string PillarsUtf8(const ComposedReport& r, std::size_t pillar) {
                           r.pillarChars[2 * pillar + 1].data());
 }
 
-std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedReport& r, Utf8Writer& utf8) {
+std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedReport& r, Utf8Writer& utf8,
+                                       const std::optional<chart::Chart>& chart) {
     const CLunarCalendar calendar;
     nlohmann::ordered_json json;
     json["input"] = {
@@ -74,6 +77,7 @@ std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedRep
         {"day", a.birth.day},
         {"leap", a.birth.leap != 0},
         {"hour", a.birth.hour},
+        {"minute", a.minute},
     };
     json["solar"] = {
         {"date", IsoDate(r.solar)}, {"year", r.solar.wYear}, {"month", r.solar.wMonth},
@@ -106,6 +110,7 @@ std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedRep
         sections[kSectionKeys[i]] = *text;
     }
     json["sections"] = std::move(sections);
+    if (chart) json["chart"] = ChartToJson(*chart);
     return json.dump(2) + "\n";
 }
 
@@ -154,9 +159,26 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
         return kExitInvalidDate;
     }
 
+    // The chart of the reading's Gregorian date (a lunar birth converted).
+    std::optional<chart::Chart> chart;
+    if (a.chart) {
+        const chart::BirthMoment birth{report->solar.wYear,
+                                       report->solar.wMonth,
+                                       report->solar.wDay,
+                                       a.birth.hour,
+                                       a.minute,
+                                       a.birth.sex == 0 ? chart::Sex::Male : chart::Sex::Female};
+        if (const std::string error = chart::CheckBirth(birth, a.conventions); !error.empty()) {
+            err << "karvuto-read: " << error << "\n";
+            return kExitBadArguments;
+        }
+        chart = chart::ComputeChart(birth, a.conventions);
+    }
+
     Utf8Writer utf8;
-    const std::optional<std::string> text =
-        a.json ? JsonReading(a, *report, utf8) : PlainReading(*report, utf8);
+    std::optional<std::string> text =
+        a.json ? JsonReading(a, *report, utf8, chart) : PlainReading(*report, utf8);
+    if (text && chart && !a.json) *text += "\n" + chart::FormatChartText(*chart);
     if (!text) {
         err << "karvuto-read: " << utf8.Error() << "\n";
         return kExitDatabaseRead;

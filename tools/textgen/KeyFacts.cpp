@@ -30,7 +30,8 @@ Element CombinedElement(int a, int b) {
 namespace {
 std::vector<HiddenFact> Hidden(int dayStem, int branch) {
     std::vector<HiddenFact> out;
-    for (const int s : HiddenStems(branch)) out.push_back({s, TenGodOf(dayStem, s)});
+    const HiddenStems hidden = HiddenStemsOf(branch);
+    for (int i = 0; i < hidden.count; ++i) out.push_back({hidden.stems[i], TenGodOf(dayStem, hidden.stems[i])});
     return out;
 }
 std::string HiddenText(const std::vector<HiddenFact>& h) {

@@ -1,0 +1,71 @@
+// The conventions a chart is cast under, and the clock arithmetic behind them:
+// which day the hour 23:00-24:00 belongs to, clock time or true solar time for
+// a birthplace, and China's summer time of 1986-1991.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace chart {
+
+// The three schools of the 子 hour that starts at 23:00.
+enum class ZiHour {
+    SameDay,  // 23:00 belongs to the same day, hour pillar that day's 子 hour (the report's)
+    Late,     // 晚子时: the same day's pillar, the next day's 子 hour pillar
+    NextDay,  // 子初换日: the day (and its pillars) changes at 23:00
+};
+std::string_view ZiHourKey(ZiHour zi);   // "same-day", "late", "next-day"
+std::string_view ZiHourName(ZiHour zi);  // "子时属当日", "晚子时", "子初换日"
+std::optional<ZiHour> ParseZiHour(std::string_view key);
+
+struct Conventions {
+    ZiHour zi = ZiHour::SameDay;
+    // Set: true solar time for a birthplace at this longitude (east positive,
+    // -180 … 180); unset: the clock time as given.
+    std::optional<double> longitude;
+    // A birth in China's summer time is cast for the standard time an hour
+    // earlier; otherwise the clock time stands and the chart says so.
+    bool dstCorrect = false;
+};
+std::string_view TimeBasisKey(const Conventions& c);  // "clock" or "true-solar"
+
+// The equation of time (apparent minus mean solar time) in minutes at a
+// moment given as a seconds count of China Standard Time; Smart's formula as
+// given by Meeus, Astronomical Algorithms, ch. 28 (a few seconds' error).
+double EquationOfTimeMinutes(std::int64_t chinaSeconds);
+// The minutes a place's local mean time runs ahead of China Standard Time:
+// 4 minutes a degree east of 120°E.
+double LongitudeCorrectionMinutes(double longitude);
+// True solar time at a longitude for a moment of China Standard Time, to the
+// second (the same kind of seconds count, read on the sundial's clock).
+std::int64_t TrueSolarSeconds(std::int64_t chinaSeconds, double longitude);
+
+// A provincial capital (or the seat of a municipality or special region).
+struct Place {
+    std::string_view name;
+    double longitude;  // degrees east
+};
+// China's 34 provincial-level capitals, north-east to south-west roughly as
+// the provinces are listed.
+const std::array<Place, 34>& ProvincialCapitals();
+// The capital of this name ("北京", "广州", …), if any.
+std::optional<Place> FindCapital(std::string_view name);
+
+// How a clock time in China stands to the summer time of 1986-1991.
+enum class SummerClock {
+    Standard,  // standard time
+    Summer,    // summer time (standard time is an hour earlier)
+    Repeated,  // the hour that came twice when the clocks went back; read as summer time
+    Skipped,   // the hour the clocks skipped going forward: no such clock time
+};
+struct SummerTimeInfo {
+    SummerClock clock = SummerClock::Standard;
+    std::int64_t start = 0, end = 0;  // the period's clock change moments, China Standard Time
+};
+// The summer-time standing of a clock-time seconds count, from the system's
+// time-zone database at generation (SummerTimeTable.inc).
+SummerTimeInfo ChinaSummerTime(std::int64_t clockSeconds);
+
+}  // namespace chart

@@ -1,0 +1,11 @@
+// A chart as the "chart" object of karvuto-read's JSON output.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "Chart.h"
+
+// {"conventions", "time", "pillars", "elements", "weightedElements", "missing",
+//  "relations", "taiyuan", "minggong", "terms", "exactPillars", "luck", "notes"};
+// names are UTF-8, moments "YYYY-MM-DD HH:MM:SS", dates "YYYY-MM-DD".
+nlohmann::ordered_json ChartToJson(const chart::Chart& chart);

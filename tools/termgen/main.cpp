@@ -1,0 +1,42 @@
+// karvuto-termgen: writes the solar-term and summer-time tables into a folder
+// (chart/ of the source tree):
+//   karvuto-termgen DIR      writes DIR/SolarTermTable.inc and DIR/SummerTimeTable.inc
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "TermGenerator.h"
+
+namespace {
+
+bool WriteFile(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+        std::cerr << "karvuto-termgen: cannot write " << file << "\n";
+        return false;
+    }
+    std::cout << "wrote " << file.string() << "\n";
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2 || std::string_view(argv[1]).starts_with("-")) {
+        std::cerr << "usage: karvuto-termgen DIR\n"
+                     "Writes DIR/SolarTermTable.inc (the 24 solar terms of 1900-2100) and\n"
+                     "DIR/SummerTimeTable.inc (China's summer time from the time-zone database).\n";
+        return 2;
+    }
+    const std::filesystem::path dir = argv[1];
+    try {
+        const bool ok = WriteFile(dir / "SolarTermTable.inc", termgen::SolarTermTableText()) &&
+                        WriteFile(dir / "SummerTimeTable.inc", termgen::SummerTimeTableText());
+        return ok ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::cerr << "karvuto-termgen: " << e.what() << "\n";
+        return 1;
+    }
+}
