@@ -90,8 +90,8 @@ TEST(Theory, StemsAndBranchesMatchTheFacts) {
         SCOPED_TRACE(r[0]);
         EXPECT_EQ(StemName(HiddenMainStem(BranchOf(r[0]))), r[1]);
         std::string all;
-        const HiddenStems stems = HiddenStemsOf(BranchOf(r[0]));
-        for (int i = 0; i < stems.count; ++i) all += std::string(StemName(stems.stems[i])) + ",";
+        const HiddenStems inBranch = HiddenStemsOf(BranchOf(r[0]));
+        for (int i = 0; i < inBranch.count; ++i) all += std::string(StemName(inBranch.stems[i])) + ",";
         const auto cell = [](const std::string& c) { return c == "-" ? std::string() : c + ","; };
         EXPECT_EQ(all, cell(r[1]) + cell(r[2]) + cell(r[3]));
     }

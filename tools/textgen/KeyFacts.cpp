@@ -1,6 +1,5 @@
 #include "KeyFacts.h"
 
-#include <algorithm>
 
 namespace textgen {
 
@@ -11,20 +10,6 @@ std::string KeyFacts::DayKey() const {
 }
 std::string KeyFacts::TimeKey() const {
     return PillarName(hourPillar);
-}
-
-bool StemsCombine(int a, int b) {
-    return (a + 5) % 10 == b;
-}
-bool StemsClash(int a, int b) {
-    // Six apart without wrapping: 甲庚 乙辛 丙壬 丁癸; 戊 and 己 have no partner.
-    return a - b == 6 || b - a == 6;
-}
-Element CombinedElement(int a, int b) {
-    // 甲己 土, 乙庚 金, 丙辛 水, 丁壬 木, 戊癸 火.
-    constexpr Element kFormed[5] = {Element::Earth, Element::Metal, Element::Water, Element::Wood,
-                                    Element::Fire};
-    return kFormed[std::min(a, b) % 5];
 }
 
 namespace {
@@ -79,7 +64,7 @@ std::string FactLine(const KeyFacts& k) {
     if (k.samePillar)
         s += "伏吟";
     else if (k.stemsCombine)
-        s += "五合（化" + std::string(ElementName(CombinedElement(k.dayStem, k.HourStem()))) + "）";
+        s += "五合（化" + std::string(ElementName(StemCombineElement(k.dayStem, k.HourStem()))) + "）";
     else if (k.stemsClash)
         s += "相冲";
     else

@@ -40,12 +40,6 @@ struct KeyFacts {
 
 KeyFacts FactsOf(int dayStem, int dayBranch, int hourPillar);
 
-// The element a pair of stems forms in 天干五合 (甲己 土, 乙庚 金, 丙辛 水, 丁壬 木,
-// 戊癸 火); meaningful only where StemsCombine holds.
-bool StemsCombine(int a, int b);
-bool StemsClash(int a, int b);  // 甲庚 乙辛 丙壬 丁癸; 戊 and 己 clash with none
-chart::Element CombinedElement(int a, int b);
-
 // One line per key, in the words the writers use: ten gods, stages, 纳音, relations.
 std::string FactLine(const KeyFacts& k);
 // The fact sheet of a day stem: its 12 stem keys, then its 72 pillar keys.

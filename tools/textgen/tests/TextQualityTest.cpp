@@ -82,11 +82,11 @@ TEST(KeyFacts, StemRelationsFollowTheFiveCombinationsAndFourClashes) {
         EXPECT_EQ(StemsCombine(c.a, c.b), c.combine);
         EXPECT_EQ(StemsClash(c.a, c.b), c.clash);
     }
-    EXPECT_EQ(CombinedElement(0, 5), Element::Earth);
-    EXPECT_EQ(CombinedElement(6, 1), Element::Metal);
-    EXPECT_EQ(CombinedElement(2, 7), Element::Water);
-    EXPECT_EQ(CombinedElement(8, 3), Element::Wood);
-    EXPECT_EQ(CombinedElement(4, 9), Element::Fire);
+    EXPECT_EQ(StemCombineElement(0, 5), Element::Earth);
+    EXPECT_EQ(StemCombineElement(6, 1), Element::Metal);
+    EXPECT_EQ(StemCombineElement(2, 7), Element::Water);
+    EXPECT_EQ(StemCombineElement(8, 3), Element::Wood);
+    EXPECT_EQ(StemCombineElement(4, 9), Element::Fire);
 }
 
 TEST(KeyFacts, FactLineOfAClashingPairNamesBothGodsAndTheClash) {
