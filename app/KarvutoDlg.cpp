@@ -13,11 +13,14 @@
 #include <cstring>
 
 #include "Clock.h"
+#include "ComposeDate.h"
 #include "GbkCodec.h"
+#include "ReadingMessages.h"
 #include "app/CompactComboStyle.h"
 #include "app/GbkText.h"
 #include "app/MessageBox.h"
 #include "app/NameEdit.h"
+#include "app/chart/ChartWnd.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/dialogs/HelpDlg.h"
 #include "app/dialogs/SplashWnd.h"
@@ -53,6 +56,7 @@ constexpr ImageButton kImageButtons[] = {
     {IDC_READING, 460, 35, 82, 18, "命理分析", kCommandBitmaps, true},
     {IDC_PREVIEW, 460, 60, 82, 18, "打印预览", kCommandBitmaps, false},
     {IDC_PRINT, 460, 85, 82, 18, "打印", kCommandBitmaps, false},
+    {IDC_CHART, 460, 110, 82, 18, "八字排盘与大运", kCommandBitmaps, false},
     {IDC_HELP, 460, 135, 82, 18, "系统帮助", kCommandBitmaps, true},
 };
 
@@ -120,6 +124,7 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     m_pMinimizeButton = m_controls.ItemAs<CStateBitmapButton>(IDC_MINIMIZE);
     m_pCloseButton = m_controls.ItemAs<CStateBitmapButton>(IDC_CLOSE);
     m_pAboutButton = m_controls.ItemAs<CStateBitmapButton>(IDC_ABOUT);
+    m_pChartButton = m_controls.ItemAs<CStateBitmapButton>(IDC_CHART);
 
     // A frameless window has no system menu: the About item of string 101
     // goes into the context menu of the title band.
@@ -167,6 +172,7 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     connect(m_pPreviewButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnPreview);
     connect(m_pPrintButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnPrint);
     connect(m_pHelpButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnHelp);
+    connect(m_pChartButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnChart);
     connect(m_pMinimizeButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnMinimize);
     connect(m_pCloseButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnClose);
     connect(m_pAboutButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnAbout);
@@ -263,6 +269,7 @@ void CKarvutoDlg::OnReading() {
     m_reportView.ComposeReading(m_birth, m_pConnection);
     m_pPrintButton->setEnabled(true);
     m_pPreviewButton->setEnabled(true);
+    m_pChartButton->setEnabled(true);
 }
 
 void CKarvutoDlg::OnCalendarKindChange() {
@@ -297,6 +304,35 @@ void CKarvutoDlg::OnPreview() {
 
 void CKarvutoDlg::OnPrint() {
     m_reportView.PrintReport();
+}
+
+void CKarvutoDlg::OnChart() {
+    // The chart is cast for the Gregorian date, a lunar request converted as
+    // the reading converts it.
+    const CLunarCalendar calendar;
+    const std::optional<BirthDates> dates = ConvertBirthDate(calendar, m_birth);
+    if (!dates) {
+        ShowMessageBox(this, Text(kInvalidDateText), Text(kMessageCaption));
+        return;
+    }
+    const chart::BirthMoment birth{dates->solar.wYear,
+                                   dates->solar.wMonth,
+                                   dates->solar.wDay,
+                                   dates->solar.wHour,
+                                   0,
+                                   m_birth.sex == 0 ? chart::Sex::Male : chart::Sex::Female};
+    if (!m_pChartWnd) {
+        m_pChartWnd = new CChartWnd(this);
+        m_pChartWnd->move(pos() + QPoint(40, 30));
+    }
+    m_pChartWnd->SetBirth(birth, FromGbk(std::string_view(m_birth.name)));
+    m_pChartWnd->show();
+    m_pChartWnd->raise();
+    m_pChartWnd->activateWindow();
+}
+
+CChartWnd* CKarvutoDlg::ChartWindow() const {
+    return m_pChartWnd.data();
 }
 
 void CKarvutoDlg::paintEvent(QPaintEvent* /*event*/) {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QString>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "app/DialogBuilder.h"
 #include "app/report/ReportView.h"
 
+class CChartWnd;
 class CNameEdit;
 class CStateBitmapButton;
 class QMenu;
@@ -60,6 +62,11 @@ public:
     void OnMinimize();
     void OnPreview();
     void OnPrint();
+    // Opens the chart window for the birth of the last reading request, or
+    // brings the open one forward with it; an invalid date opens nothing.
+    void OnChart();
+    // The open chart window; null when none is open.
+    CChartWnd* ChartWindow() const;
 
     // OnOK / OnCancel: Enter and Esc leave the form open.
     void accept() override {}
@@ -109,6 +116,8 @@ private:
     CStateBitmapButton* m_pMinimizeButton = nullptr;
     CStateBitmapButton* m_pCloseButton = nullptr;
     CStateBitmapButton* m_pAboutButton = nullptr;
+    CStateBitmapButton* m_pChartButton = nullptr;
+    QPointer<CChartWnd> m_pChartWnd;
     QString m_strSolarToday;
     QString m_strLunarToday;
     std::string m_strName;  // GBK

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "app/report/PdfText.h"
 #include "app/report/PrintLayout.h"
 
 namespace print {
@@ -43,7 +44,12 @@ bool RunPrintJob(CPrintPageSource& source, QPrinter& printer) {
         printer.abort();
     }
     ok = painter.end() && ok;
-    return ok && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+    ok = ok && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+    // A job printed to a PDF file: its text must read back as the characters shown.
+    if (ok && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        ok = pdftext::FixPdfFile(printer.outputFileName());
+    }
+    return ok;
 }
 
 }  // namespace print

@@ -40,7 +40,8 @@ void PreparePrinter(QPrinter& printer);
 // Prints `source` as one job on `printer`: OnBeginPrinting, then OnPrint for
 // each page of the job's range, then OnEndPrinting. Returns false when the
 // job could not start or a page failed; such a job is aborted and nothing is
-// reported to the user.
+// reported to the user. A job printed to a PDF file has its text maps fixed
+// (PdfText.h) before it returns.
 bool RunPrintJob(CPrintPageSource& source, QPrinter& printer);
 
 }  // namespace print

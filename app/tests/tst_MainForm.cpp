@@ -17,6 +17,7 @@
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
 #include "app/NameEdit.h"
+#include "app/chart/ChartWnd.h"
 #include "res/bitmaps/FaceLayout.h"
 #include "skin/StateBitmapButton.h"
 
@@ -168,8 +169,8 @@ private slots:
             QVERIFY(!button->toolTip().isEmpty());
             QVERIFY(button->text().isEmpty());
         }
-        // The four commands, last in the face's control list, in template order.
-        const int commands[] = {IDC_READING, IDC_PREVIEW, IDC_PRINT, IDC_HELP};
+        // The five commands, last in the face's control list, in template order.
+        const int commands[] = {IDC_READING, IDC_PREVIEW, IDC_PRINT, IDC_CHART, IDC_HELP};
         const std::size_t first = art::kMainFaceControls.size() - std::size(commands);
         const DialogTemplate& dialog = *FindDialogTemplate(IDD_KARVUTO_DIALOG);
         for (std::size_t i = 0; i < std::size(commands); ++i) {
@@ -181,6 +182,7 @@ private slots:
         }
         QCOMPARE(Button(form, IDC_READING)->toolTip(), U("命理分析"));
         QCOMPARE(Button(form, IDC_PRINT)->toolTip(), U("打印"));
+        QCOMPARE(Button(form, IDC_CHART)->toolTip(), U("八字排盘与大运"));
     }
 
     void printingWaitsForTheFirstReading() {
@@ -190,11 +192,60 @@ private slots:
         }
         QVERIFY(!Button(form, IDC_PREVIEW)->isEnabled());
         QVERIFY(!Button(form, IDC_PRINT)->isEnabled());
+        QVERIFY(!Button(form, IDC_CHART)->isEnabled());
         TypeText(NameEdit(form), U("王五"));
         QTest::mouseClick(Button(form, IDC_READING), Qt::LeftButton, {}, QPoint(10, 9));
         QVERIFY(m_boxes.empty());
         QVERIFY(Button(form, IDC_PREVIEW)->isEnabled());
         QVERIFY(Button(form, IDC_PRINT)->isEnabled());
+        QVERIFY(Button(form, IDC_CHART)->isEnabled());
+    }
+
+    // The chart opens for the last request's birth, a lunar date converted;
+    // a second press reuses the one window; an invalid date opens nothing.
+    void chartButtonOpensOneWindowForTheLastRequest() {
+        CKarvutoDlg form(nullptr, 0, Db());
+        TypeText(NameEdit(form), U("王五"));
+        Combo(form, IDC_MONTH)->setCurrentIndex(1);  // 1975-02-31: no such day
+        Combo(form, IDC_DAY)->setCurrentIndex(30);
+        form.OnReading();
+        QCOMPARE(m_boxes.size(), std::size_t(1));
+        QVERIFY(Button(form, IDC_CHART)->isEnabled());
+        m_boxes.clear();
+        form.OnChart();
+        QCOMPARE(m_boxes.size(), std::size_t(1));
+        QCOMPARE(m_boxes[0].text, U("无效的日期! 请重新输入!"));
+        QVERIFY(!form.ChartWindow());
+
+        m_boxes.clear();
+        Combo(form, IDC_DAY)->setCurrentIndex(19);  // 1975-02-20, 08 时
+        Combo(form, IDC_HOUR)->setCurrentIndex(8);
+        form.OnReading();
+        QTest::mouseClick(Button(form, IDC_CHART), Qt::LeftButton, {}, QPoint(10, 9));
+        QVERIFY(m_boxes.empty());
+        QPointer<CChartWnd> window = form.ChartWindow();
+        QVERIFY(window);
+        QCOMPARE(window->Chart().birth.month, 2);
+        QCOMPARE(window->Chart().birth.day, 20);
+        QCOMPARE(window->Chart().birth.hour, 8);
+        QCOMPARE(window->Page().person, U("王五  男  属兔"));
+
+        // 1990 lunar 五月初十 is 1990-06-02 on the Gregorian calendar.
+        Combo(form, IDC_CALENDAR_KIND)->setCurrentIndex(1);
+        Combo(form, IDC_YEAR)->setCurrentIndex(1990 - kFirstYear);
+        Combo(form, IDC_MONTH)->setCurrentIndex(4);
+        Combo(form, IDC_DAY)->setCurrentIndex(9);
+        Combo(form, IDC_SEX)->setCurrentIndex(1);
+        form.OnReading();
+        form.OnChart();
+        QCOMPARE(form.ChartWindow(), window.data());
+        QCOMPARE(window->Chart().birth.year, 1990);
+        QCOMPARE(window->Chart().birth.month, 6);
+        QCOMPARE(window->Chart().birth.day, 2);
+        QVERIFY(window->Chart().birth.sex == chart::Sex::Female);
+        window->close();
+        QTRY_VERIFY(!window);  // deleted on close
+        QVERIFY(!form.ChartWindow());
     }
 
     void leapBoxFollowsTheCalendarKind() {

@@ -22,12 +22,14 @@ inline constexpr int kCloseNormalId = 249;
 inline constexpr int kClosePressedId = 250;
 inline constexpr int kBlankPictureId = 255;  // 160 x 120
 inline constexpr int kDragonPictureId = 256;
+inline constexpr int kChartFaceId = 257;  // 860 x 760, the chart window
 
 // Every bitmap id the library holds, in ascending order.
 inline constexpr std::array kBitmapIds{
     kMainFaceId,        kAboutFaceId,   kSplashId,       kCommandNormalId, kCommandPressedId,
     kCommandMaskId,     kAboutNormalId, kAboutPressedId, kTitleMaskId,     kMinimiseNormalId,
-    kMinimisePressedId, kCloseNormalId, kClosePressedId, kBlankPictureId,  kDragonPictureId};
+    kMinimisePressedId, kCloseNormalId, kClosePressedId, kBlankPictureId,  kDragonPictureId,
+    kChartFaceId};
 
 // ":/bitmaps/<id>.bmp".
 QString BitmapResourcePath(int id);

@@ -79,6 +79,7 @@ inline constexpr std::array kMainFaceControls{
     PixelRect{460, 35, kCommandButtonWidth, kCommandButtonHeight},   // 1057 reading
     PixelRect{460, 60, kCommandButtonWidth, kCommandButtonHeight},   // 1065 preview
     PixelRect{460, 85, kCommandButtonWidth, kCommandButtonHeight},   // 1066 print
+    PixelRect{460, 110, kCommandButtonWidth, kCommandButtonHeight},  // 1077 chart
     PixelRect{460, 135, kCommandButtonWidth, kCommandButtonHeight},  // 1074 help
 };
 
@@ -103,5 +104,15 @@ inline constexpr std::array kAboutFaceControls{
 inline constexpr PixelRect kAboutFaceCloseButton{402, 6, kTitleButtonWidth, kTitleButtonHeight};
 // The frame draws the caption "关于本系统" here (12-pixel characters from (30, 4)).
 inline constexpr PixelRect kAboutFaceCaption{30, 4, 62, 14};
+
+// Chart window face 257: the conventions' controls in a band under the title, the
+// command buttons under them, and the white page area below.
+constexpr int kChartFaceWidth = 860;
+constexpr int kChartFaceHeight = 760;
+inline constexpr PixelRect kChartFaceCloseButton{842, 6, kTitleButtonWidth, kTitleButtonHeight};
+inline constexpr PixelRect kChartFaceControlBand{8, 32, 844, 60};
+inline constexpr PixelRect kChartFacePageArea{10, 96, 840, 644};
+// The frame draws the caption "八字排盘与大运" here (12-pixel characters from (30, 4)).
+inline constexpr PixelRect kChartFaceCaption{30, 4, 86, 14};
 
 }  // namespace art

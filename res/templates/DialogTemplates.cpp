@@ -7,8 +7,8 @@ namespace {
 
 constexpr std::uint32_t kCombo = CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
 
-// Template 102, the main form: 495 x 343 dialog units, 25 controls.
-constexpr std::array<ControlTemplate, 25> kMainFormControls{{
+// Template 102, the main form: 495 x 343 dialog units, 26 controls.
+constexpr std::array<ControlTemplate, 26> kMainFormControls{{
     {IDC_NAME, ControlClass::Edit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, 153, 41, 63, 12, ""},
     {IDC_SEX, ControlClass::ComboBox, kCombo, 247, 41, 35, 50, ""},
     {IDC_CALENDAR_KIND, ControlClass::ComboBox, kCombo | CBS_SORT, 168, 59, 55, 51, ""},
@@ -33,6 +33,7 @@ constexpr std::array<ControlTemplate, 25> kMainFormControls{{
     {IDC_STATIC, ControlClass::Static, SS_LEFT, 277, 82, 9, 8, "时"},
     {IDC_SOLAR_TODAY, ControlClass::Static, SS_LEFT, 21, 45, 92, 8, "阳历"},
     {IDC_STATIC, ControlClass::Static, SS_LEFT, 225, 43, 17, 8, "性别"},
+    {IDC_CHART, ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 309, 78, 44, 15, "详细排盘"},
     {IDC_HELP, ControlClass::Button, BS_PUSHBUTTON | WS_TABSTOP, 309, 96, 44, 15, "系统帮助"},
 }};
 

@@ -55,6 +55,7 @@ inline constexpr int IDC_SEX = 1072;
 inline constexpr int IDC_HELP = 1074;
 inline constexpr int IDC_LEAP = 1075;
 inline constexpr int IDC_SOLAR_TODAY = 1076;
+inline constexpr int IDC_CHART = 1077;  // 详细排盘: opens the chart window
 
 struct ControlTemplate {
     int id;

@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
     const QImage aboutFace = PaintAboutFace();
     const QImage dragon = PaintDragon(160, 120);
     const QImage splash = PaintSplash();
+    const QImage chartFace = PaintChartFace();
     bool ok = SaveBitmap(out, 130, mainFace) && SaveBitmap(out, 131, aboutFace) &&
               SaveBitmap(out, 149, splash) && SaveBitmap(out, 232, PaintCommandButton(false)) &&
               SaveBitmap(out, 233, PaintCommandButton(true)) &&
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
               SaveBitmap(out, 249, PaintTitleButton(TitleGlyph::Close, false)) &&
               SaveBitmap(out, 250, PaintTitleButton(TitleGlyph::Close, true)) &&
               SaveBitmap(out, 255, PaintBlankPicture()) && SaveBitmap(out, 256, dragon) &&
+              SaveBitmap(out, 257, chartFace) &&
               Save(PaintIcon(32), out.filePath("128.ico"), "ico") &&
               Save(PaintIcon(256), out.filePath("128.png"), "png");
 
@@ -140,6 +142,7 @@ int main(int argc, char** argv) {
              Save(OverlayAboutFaceControls(aboutFace), previews.filePath("131-about-face-layout.png"),
                   "png") &&
              Save(splash, previews.filePath("149-splash.png"), "png") &&
+             Save(chartFace, previews.filePath("257-chart-face.png"), "png") &&
              Save(dragon, previews.filePath("256-dragon.png"), "png") &&
              Save(PaintDragon(640, 480), previews.filePath("256-dragon-large.png"), "png") &&
              Save(ButtonSheet(), previews.filePath("buttons.png"), "png") &&

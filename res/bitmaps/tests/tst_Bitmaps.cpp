@@ -59,6 +59,7 @@ private slots:
         for (int id : {244, 245, 246, 247, 248, 249, 250})
             QTest::addRow("%d title button", id) << id << 11 << 10 << 0;
         for (int id : {255, 256}) QTest::addRow("%d report picture", id) << id << 160 << 120 << 0;
+        QTest::newRow("257 chart face") << 257 << 860 << 760 << 0;
     }
 
     // Each bitmap is a Windows BMP file of its size, found by its numeric id.
@@ -86,13 +87,14 @@ private slots:
             QVERIFY2(!icon.isNull(), name);
             QVERIFY(icon.width() >= 32 && icon.width() == icon.height());
         }
-        QVERIFY(!QFile::exists(BitmapResourcePath(257)));
+        QVERIFY(!QFile::exists(BitmapResourcePath(258)));
     }
 
     void faceCutOuts_data() {
         QTest::addColumn<int>("id");
         QTest::newRow("130 main face") << 130;
         QTest::newRow("131 About face") << 131;
+        QTest::newRow("257 chart face") << 257;
     }
 
     // Key red appears exactly in the four rounded corners inside the scanned bands,
@@ -144,7 +146,7 @@ private slots:
     void noKeyInUncutPictures_data() {
         QTest::addColumn<int>("id");
         for (int id : kBitmapIds)
-            if (id != kMainFaceId && id != kAboutFaceId) QTest::addRow("%d", id) << id;
+            if (id != kMainFaceId && id != kAboutFaceId && id != kChartFaceId) QTest::addRow("%d", id) << id;
     }
 
     void noKeyInUncutPictures() {
@@ -245,6 +247,21 @@ private slots:
         const PixelRect r = kAboutFaceCaption;
         for (int y = r.y; y < r.y + r.h; ++y)
             for (int x = r.x; x < r.x + r.w; ++x) QVERIFY(qGray(At(face, x, y)) < 130);
+    }
+
+    // The chart window's page area is white, and its caption "八字排盘与大运" is
+    // written on a dark band.
+    void chartFacePageAreaAndCaption() {
+        const QImage face = Load(kChartFaceId);
+        const PixelRect page = kChartFacePageArea;
+        for (int y = page.y; y < page.y + page.h; ++y)
+            for (int x = page.x; x < page.x + page.w; ++x) QVERIFY(At(face, x, y) == kWhite);
+        const PixelRect caption = kChartFaceCaption;
+        for (int y = caption.y; y < caption.y + caption.h; ++y)
+            for (int x = caption.x; x < caption.x + caption.w; ++x) QVERIFY(qGray(At(face, x, y)) < 130);
+        const PixelRect band = kChartFaceControlBand;
+        for (int y = band.y; y < band.y + band.h; ++y)
+            for (int x = band.x; x < band.x + band.w; ++x) QVERIFY(At(face, x, y) == kGreen);
     }
 
     void blankPictureIsWhite() {

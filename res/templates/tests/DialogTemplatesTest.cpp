@@ -20,7 +20,8 @@ TEST(DialogTemplates, MainFormHasEveryControlInTabOrder) {
                          IDC_MONTH,  IDC_DAY,    IDC_HOUR,          IDC_READING, IDC_PREVIEW,
                          IDC_PRINT,  IDC_ABOUT,  IDC_MINIMIZE,      IDC_CLOSE,   IDC_REPORT,
                          IDC_STATIC, IDC_STATIC, IDC_LUNAR_TODAY,   IDC_STATIC,  IDC_STATIC,
-                         IDC_STATIC, IDC_STATIC, IDC_SOLAR_TODAY,   IDC_STATIC,  IDC_HELP};
+                         IDC_STATIC, IDC_STATIC, IDC_SOLAR_TODAY,   IDC_STATIC,  IDC_CHART,
+                         IDC_HELP};
     ASSERT_EQ(t->controls.size(), std::size(order));
     for (std::size_t i = 0; i < std::size(order); ++i) {
         EXPECT_EQ(t->controls[i].id, order[i]) << "position " << i;
@@ -44,6 +45,7 @@ TEST(DialogTemplates, MainFormControlsKeepTheirPositionsAndTexts) {
         {IDC_REPORT, ControlClass::Static, 7, 113, 481, 206, ""},
         {IDC_LUNAR_TODAY, ControlClass::Static, 21, 64, 87, 8, "阴历"},
         {IDC_SOLAR_TODAY, ControlClass::Static, 21, 45, 92, 8, "阳历"},
+        {IDC_CHART, ControlClass::Button, 309, 78, 44, 15, "详细排盘"},
         {IDC_HELP, ControlClass::Button, 309, 96, 44, 15, "系统帮助"},
     };
     for (const Case& c : cases) {
