@@ -216,28 +216,27 @@ QColor BranchColour(int branch) {
     return QColor::fromRgb(ElementColour(chart::BranchElement(branch)));
 }
 
-// A pillar written as two coloured characters, stem over branch or side by side.
-void PillarText(QPainter& p, const QRectF& box, int sexagenary, double pixels, bool stacked) {
+// A pillar written as two coloured characters side by side, meeting at the
+// box's middle (one word to a PDF reader).
+void PillarText(QPainter& p, const QRectF& box, int sexagenary, double pixels) {
     const int stem = sexagenary % 10;
     const int branch = sexagenary % 12;
     QRectF first = box, second = box;
-    if (stacked) {
-        first.setBottom(box.center().y());
-        second.setTop(box.center().y());
-    } else {
-        first.setRight(box.center().x());
-        second.setLeft(box.center().x());
-    }
-    Text(p, first, stacked ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter), U(chart::StemName(stem)),
-         pixels, StemColour(stem), true);
-    Text(p, second, stacked ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter),
-         U(chart::BranchName(branch)), pixels, BranchColour(branch), true);
+    first.setRight(box.center().x());
+    second.setLeft(box.center().x());
+    Text(p, first, Qt::AlignRight | Qt::AlignVCenter, U(chart::StemName(stem)), pixels, StemColour(stem),
+         true);
+    Text(p, second, Qt::AlignLeft | Qt::AlignVCenter, U(chart::BranchName(branch)), pixels,
+         BranchColour(branch), true);
 }
 
-void Heading(QPainter& p, double y, const QString& text) {
+// A section heading with a rule after it, up to `ruleEnd`.
+void Heading(QPainter& p, double y, const QString& text, double ruleEnd = 760) {
     Text(p, QRectF(40, y, 720, 24), Qt::AlignLeft | Qt::AlignVCenter, text, 17, kMark, true);
+    const double start = 40 + QFontMetricsF(PageFont(17, true)).horizontalAdvance(text) + 8;
+    if (ruleEnd <= start) return;
     p.setPen(QPen(kRule, 0.8));
-    p.drawLine(QPointF(40 + 18 * text.size() + 8, y + 12), QPointF(760, y + 12));
+    p.drawLine(QPointF(start, y + 12), QPointF(ruleEnd, y + 12));
 }
 
 // The grid's row heights on the page.
@@ -346,7 +345,7 @@ void PaintLuck(QPainter& p, const ChartPageText& page, double top) {
         p.drawRect(box.adjusted(1, 1, -1, -1));
         Text(p, QRectF(box.left(), top + 4, cellWidth, 20), Qt::AlignCenter, cell.age, 14, kInk);
         Text(p, QRectF(box.left(), top + 22, cellWidth, 20), Qt::AlignCenter, cell.year, 14, kInk);
-        PillarText(p, QRectF(box.left(), top + 48, cellWidth, 32), cell.sexagenary, 24, false);
+        PillarText(p, QRectF(box.left(), top + 48, cellWidth, 32), cell.sexagenary, 24);
         Text(p, QRectF(box.left(), top + 88, cellWidth, 20), Qt::AlignCenter, cell.tenGod, 14,
              current ? kMark : kInk, current);
     }
@@ -363,7 +362,7 @@ void PaintYears(QPainter& p, const ChartPageText& page, double top) {
         p.drawRect(box.adjusted(1, 1, -1, -1));
         Text(p, QRectF(box.left(), top + 4, cellWidth, 20), Qt::AlignCenter, cell.year, 14,
              current ? kMark : kInk, current);
-        PillarText(p, QRectF(box.left() + 8, top + 26, cellWidth - 16, 24), cell.sexagenary, 18, false);
+        PillarText(p, QRectF(box.left() + 8, top + 26, cellWidth - 16, 24), cell.sexagenary, 18);
     }
 }
 
@@ -410,7 +409,8 @@ void PaintChartPage(QPainter& p, const QRectF& target, const ChartPageText& page
     Text(p, side, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, sideText, 13, kInk);
     y += 206;
 
-    Heading(p, y, QStringLiteral("大运"));
+    const double luckLineWidth = QFontMetricsF(PageFont(13)).horizontalAdvance(page.luckLine);
+    Heading(p, y, QStringLiteral("大运"), 760 - luckLineWidth - 10);
     Text(p, QRectF(120, y, 640, 24), Qt::AlignRight | Qt::AlignVCenter, page.luckLine, 13, kInk);
     PaintLuck(p, page, y + 28);
     y += 146;

@@ -1,7 +1,7 @@
 // Shows the main form, waits, fills it in, makes a reading and waits again,
 // then opens the help window, so that a screen grab can be taken of each
 // state. With a file name it also saves the pictures of the windows:
-// <name>-empty.png, <name>-reading.png and <name>-help.png.
+// <name>-empty.png, <name>-reading.png, <name>-chart.png and <name>-help.png.
 //   form_screenshots [basename] [seconds per state]
 #include <unistd.h>
 
@@ -19,6 +19,7 @@
 #include "app/KarvutoApp.h"
 #include "app/KarvutoDlg.h"
 #include "app/NameEdit.h"
+#include "app/chart/ChartWnd.h"
 #include "skin/StateBitmapButton.h"
 
 using namespace res;  // IDC_* control ids
@@ -84,6 +85,12 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(waitMs, [&] {
             if (!base.isEmpty()) {
                 form.grab().save(base + QStringLiteral("-reading.png"));
+            }
+            // The chart window of the same birth, over the form.
+            form.Item<CStateBitmapButton>(IDC_CHART)->click();
+            if (CChartWnd* chart = form.ChartWindow(); chart && !base.isEmpty()) {
+                QApplication::processEvents();
+                chart->grab().save(base + QStringLiteral("-chart.png"));
             }
             // Then the help window, grabbed from inside its own modal loop.
             QTimer::singleShot(waitMs, [&] {

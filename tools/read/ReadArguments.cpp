@@ -21,6 +21,7 @@ const std::map<std::string, bool, std::less<>> kOptionTakesValue = {
     {"--leap", false},     {"--json", false},        {"--help", false},
     {"-h", false},         {"--minute", true},       {"--zi", true},
     {"--longitude", true}, {"--dst-correct", false}, {"--chart", false},
+    {"--export", true},
 };
 
 constexpr int kLastMinute = 59;
@@ -153,9 +154,24 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
         parsed.minute = *m;
     }
     parsed.chart = given.contains("--chart");
+    if (const auto exported = given.find("--export"); exported != given.end()) {
+        const std::string& file = exported->second;
+        auto endsWith = [&file](std::string_view suffix) {
+            if (file.size() <= suffix.size()) return false;
+            for (std::size_t i = 0; i < suffix.size(); ++i) {
+                const char c = file[file.size() - suffix.size() + i];
+                if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != suffix[i]) return false;
+            }
+            return true;
+        };
+        if (!endsWith(".pdf") && !endsWith(".png"))
+            return Fail("--export needs a file name ending in .pdf or .png");
+        if (given.contains("--json")) return Fail("--export and --json exclude each other");
+        parsed.exportPath = file;
+    }
     for (const char* option : {"--zi", "--longitude", "--dst-correct"}) {
-        if (given.contains(option) && !parsed.chart)
-            return Fail(std::string(option) + " goes with --chart only");
+        if (given.contains(option) && !parsed.chart && parsed.exportPath.empty())
+            return Fail(std::string(option) + " goes with --chart or --export only");
     }
     if (const auto zi = given.find("--zi"); zi != given.end()) {
         const std::optional<chart::ZiHour> school = chart::ParseZiHour(zi->second);
@@ -185,6 +201,7 @@ const char* ReadUsage() {
            "                    [--hour H] [--minute M] [--db PATH] [--json]\n"
            "                    [--chart [--zi same-day|late|next-day] [--longitude DEG|CITY]\n"
            "                             [--dst-correct]]\n"
+           "                    [--export FILE.pdf|FILE.png]\n"
            "Composes a reading and prints it as UTF-8: the header, an empty line and the body,\n"
            "or with --json one JSON object. --sex defaults to male, --hour to 0; the database\n"
            "defaults to Karvuto.mdb beside the executable.\n"
@@ -195,6 +212,10 @@ const char* ReadUsage() {
            "true solar time at the birthplace (degrees east, or a provincial capital's\n"
            "name); --dst-correct takes a birth in China's summer time of 1986-1991 back to\n"
            "standard time.\n"
+           "--export writes the report page and the chart page to FILE instead of printing:\n"
+           "a two-page A4 PDF, or one PNG with the pages one below the other; no display is\n"
+           "needed. The conventions apply to its chart page as they do with --chart.\n"
            "Exit status: 0 a reading, 1 an invalid date, 2 bad arguments, 3 the database\n"
-           "cannot be opened, 4 a database error while reading.\n";
+           "cannot be opened, 4 a database error while reading, 5 the --export file cannot\n"
+           "be written.\n";
 }

@@ -2,6 +2,7 @@
 //   karvuto-read --name NAME [--sex male|female] (--solar YYYY-MM-DD |
 //                --lunar YYYY-MM-DD [--leap]) [--hour H] [--minute M] [--db PATH] [--json]
 //                [--chart [--zi same-day|late|next-day] [--longitude DEG|CITY] [--dst-correct]]
+//                [--export FILE.pdf|FILE.png]
 // Each option may also be written --option=VALUE.
 #pragma once
 
@@ -22,7 +23,8 @@ struct ReadArguments {
     bool help = false;               // --help: print the usage and stop
     int minute = 0;                  // --minute: the minute of the birth (the chart uses it)
     bool chart = false;              // --chart: the full chart after the reading
-    chart::Conventions conventions;  // --zi, --longitude, --dst-correct (with --chart only)
+    chart::Conventions conventions;  // --zi, --longitude, --dst-correct (with --chart or --export)
+    std::string exportPath;          // --export: the .pdf or .png file to write instead of printing
 };
 
 // Either the parsed arguments or the message (UTF-8) that says what is wrong.
@@ -39,8 +41,9 @@ struct ParseResult {
 // bytes. A day that does not exist in its month is not refused here: the
 // composer answers it with the invalid-date message. Also refuses a minute
 // outside 0-59, an unknown --zi school, a longitude that is neither a number
-// of degrees in -180…180 nor the name of a provincial capital, and the chart
-// conventions without --chart.
+// of degrees in -180…180 nor the name of a provincial capital, the chart
+// conventions without --chart or --export, an --export file whose name does
+// not end in .pdf or .png (any case), and --export with --json.
 ParseResult ParseReadArguments(const std::vector<std::string>& args);
 
 // The usage text (UTF-8), ending in a line feed.

@@ -15,6 +15,7 @@
 #include "GbkCodec.h"
 #include "LunarCalendar.h"
 #include "ReadArguments.h"
+#include "ReadExport.h"
 #include "ReadingComposer.h"
 #include "ReadingMessages.h"
 #include "SqlConnectionString.h"
@@ -161,7 +162,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
 
     // The chart of the reading's Gregorian date (a lunar birth converted).
     std::optional<chart::Chart> chart;
-    if (a.chart) {
+    if (a.chart || !a.exportPath.empty()) {
         const chart::BirthMoment birth{report->solar.wYear,
                                        report->solar.wMonth,
                                        report->solar.wDay,
@@ -174,6 +175,8 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
         }
         chart = chart::ComputeChart(birth, a.conventions);
     }
+
+    if (!a.exportPath.empty()) return ExportReading(a, *report, *chart, err);
 
     Utf8Writer utf8;
     std::optional<std::string> text =

@@ -13,6 +13,7 @@ inline constexpr int kExitInvalidDate = 1;
 inline constexpr int kExitBadArguments = 2;
 inline constexpr int kExitDatabaseOpen = 3;
 inline constexpr int kExitDatabaseRead = 4;
+inline constexpr int kExitExportFailed = 5;  // --export: the file cannot be written
 
 // Runs the command: args without the program name; defaultDb is used when
 // --db is absent. The reading is written to out, every message to err.

@@ -59,9 +59,9 @@ TEST_F(ReadChart, BadChartOptionsAreRefusedBeforeAnythingIsPrinted) {
         {{"--chart", "--longitude", "nan"}, "--longitude must be degrees"},
         {{"--chart", "--longitude", "北平"}, "or a provincial capital"},
         {{"--chart", "--longitude", ""}, "--longitude must be degrees"},
-        {{"--zi", "late"}, "--zi goes with --chart only"},
-        {{"--longitude", "116.4"}, "--longitude goes with --chart only"},
-        {{"--dst-correct"}, "--dst-correct goes with --chart only"},
+        {{"--zi", "late"}, "--zi goes with --chart or --export only"},
+        {{"--longitude", "116.4"}, "--longitude goes with --chart or --export only"},
+        {{"--dst-correct"}, "--dst-correct goes with --chart or --export only"},
         {{"--chart=yes"}, "--chart takes no value"},
     };
     for (const Case& c : cases) {

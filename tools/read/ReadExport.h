@@ -1,0 +1,16 @@
+// karvuto-read --export: the report page and the chart page of one reading
+// written to a PDF or PNG file, painted by the program's own page routines on
+// an offscreen display.
+#pragma once
+
+#include <iosfwd>
+
+#include "Chart.h"
+#include "ReadArguments.h"
+#include "ReadingComposer.h"
+
+// Writes a.exportPath (".pdf": two A4 pages; ".png": one image, the pages one
+// below the other); an existing file is replaced only by a complete one.
+// Returns kExitReading, or kExitExportFailed with the reason on err.
+int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::Chart& chart,
+                  std::ostream& err);

@@ -1,0 +1,157 @@
+// karvuto-read --export: the report page and the chart page written to a PDF
+// (read back with the poppler tools) or a PNG, refused names and unwritable
+// places.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ComposerTestDb.h"
+#include "ReadCommand.h"
+
+namespace {
+
+const std::map<std::string, std::string> kExportTestData = {
+    {"bazi0.tsv", "type\tamount\n戊辰\t12\n五月\t9\n十八\t5\n午时\t16\n"},
+    {"bazi1.tsv", "Amount\tmeaning\n42\t四两二钱之命。\n"},
+    {"bazi2.tsv", "day\ttime\tmeaning\n"},
+    {"bazi3.tsv", "year\tmeaning\n"},
+    {"bazi4.tsv", "month\tmeaning\n"},
+    {"bazi5.tsv", "day\tmeaning\n"},
+    {"bazi6.tsv", "time\tmeaning\n"},
+};
+
+std::string Tool(const char* tool, const std::string& file, std::vector<std::string> more = {}) {
+    QStringList args;
+    for (const std::string& m : more) args << QString::fromStdString(m);
+    args << QString::fromStdString(file);
+    if (std::string(tool) == "pdftotext") args << QStringLiteral("-");
+    QProcess process;
+    process.start(QString::fromLatin1(tool), args);
+    process.waitForFinished(30000);
+    return process.readAllStandardOutput().toStdString();
+}
+
+bool HavePoppler() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+class ReadExport : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_db = new ComposerTestDb(kExportTestData); }
+    static void TearDownTestSuite() {
+        delete s_db;
+        s_db = nullptr;
+    }
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("karvuto-export-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    int Run(const std::string& file, std::vector<std::string> more = {}) {
+        std::vector<std::string> args = {"--name",     "李四",   "--sex", "female",   "--solar",
+                                         "1988-07-01", "--hour", "12",    "--export", file};
+        args.insert(args.end(), more.begin(), more.end());
+        m_out.str({});
+        m_err.str({});
+        return RunReadCommand(args, s_db->File(), m_out, m_err);
+    }
+
+    static ComposerTestDb* s_db;
+    std::filesystem::path m_dir;
+    std::ostringstream m_out;
+    std::ostringstream m_err;
+};
+ComposerTestDb* ReadExport::s_db = nullptr;
+
+TEST_F(ReadExport, PdfHasTheReportPageThenTheChartPage) {
+    ASSERT_TRUE(HavePoppler()) << "pdftotext and pdfinfo (poppler-utils, installed by scripts/setup.sh)";
+    const std::string file = (m_dir / "李四.pdf").string();
+    ASSERT_EQ(Run(file, {"--minute", "10"}), kExitReading) << m_err.str();
+    EXPECT_EQ(m_out.str(), "");
+    const std::string info = Tool("pdfinfo", file);
+    const std::size_t pages = info.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info;
+    EXPECT_EQ(info.substr(info.find_first_not_of(' ', pages + 6), 2), "2\n") << info;
+    const std::string page1 = Tool("pdftotext", file, {"-f", "1", "-l", "1", "-enc", "UTF-8"});
+    const std::string page2 = Tool("pdftotext", file, {"-f", "2", "-l", "2", "-enc", "UTF-8"});
+    // The report: its header names the person, the pillars and the bone weight.
+    for (const char* word : {"您的尊姓大名", "李四", "女", "戊辰", "四两二钱之命"})
+        EXPECT_NE(page1.find(word), std::string::npos) << word << "\n" << page1;
+    // The chart: the grid's pillars and ten gods, the luck pillars.
+    for (const char* word : {"八字排盘", "年柱", "日柱", "伤官", "劫财", "日主", "大运", "丁巳", "乙卯",
+                             "比肩", "偏印", "12:10"})
+        EXPECT_NE(page2.find(word), std::string::npos) << word << "\n" << page2;
+}
+
+TEST_F(ReadExport, ConventionsReachTheChartPage) {
+    ASSERT_TRUE(HavePoppler());
+    const std::string file = (m_dir / "x.PDF").string();
+    ASSERT_EQ(Run(file, {"--zi", "next-day", "--longitude", "乌鲁木齐", "--dst-correct"}), kExitReading)
+        << m_err.str();
+    const std::string text = Tool("pdftotext", file, {"-f", "2", "-l", "2", "-enc", "UTF-8"});
+    EXPECT_NE(text.find("子初换日"), std::string::npos) << text;
+    EXPECT_NE(text.find("真太阳时"), std::string::npos) << text;
+    EXPECT_NE(text.find("拨回标准时间"), std::string::npos) << text;
+}
+
+TEST_F(ReadExport, PngStacksTwoPagesAtTwiceTheScreenWidth) {
+    const std::string file = (m_dir / "chart.png").string();
+    ASSERT_EQ(Run(file), kExitReading) << m_err.str();
+    const QImage image(QString::fromStdString(file));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 1600);
+    EXPECT_GT(image.height(), 2 * 2200);
+    EXPECT_LT(image.height(), 2 * 2400);
+}
+
+TEST_F(ReadExport, BadNamesAndPlacesAreRefused) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    } const cases[] = {
+        {{"--export", "chart.jpg"}, "--export needs a file name ending in .pdf or .png"},
+        {{"--export", ".pdf"}, "--export needs a file name ending in .pdf or .png"},
+        {{"--export", "chart"}, "--export needs a file name ending in .pdf or .png"},
+        {{"--export", "a.pdf", "--json"}, "--export and --json exclude each other"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"--name", "李四", "--solar", "1988-07-01"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        m_out.str({});
+        m_err.str({});
+        EXPECT_EQ(RunReadCommand(args, s_db->File(), m_out, m_err), kExitBadArguments) << c.message;
+        EXPECT_NE(m_err.str().find(c.message), std::string::npos) << m_err.str();
+        EXPECT_EQ(m_out.str(), "");
+    }
+    // A folder that does not exist: a clear error, nothing written.
+    const std::string missing = (m_dir / "no-such-folder" / "chart.pdf").string();
+    EXPECT_EQ(Run(missing), kExitExportFailed);
+    EXPECT_NE(m_err.str().find("karvuto-read: cannot write " + missing), std::string::npos) << m_err.str();
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// An existing file is replaced by the complete new one and leaves no
+// temporary file behind.
+TEST_F(ReadExport, ExistingFileIsReplacedWhole) {
+    const std::string file = (m_dir / "chart.pdf").string();
+    std::ofstream(file) << "old";
+    ASSERT_EQ(Run(file), kExitReading) << m_err.str();
+    std::ifstream in(file, std::ios::binary);
+    std::string head(8, '\0');
+    in.read(head.data(), 8);
+    EXPECT_EQ(head.substr(0, 5), "%PDF-");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_dir)) ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+}  // namespace
