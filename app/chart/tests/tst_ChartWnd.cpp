@@ -13,6 +13,7 @@
 #include "app/KarvutoApp.h"
 #include "app/MessageBox.h"
 #include "app/chart/ChartWnd.h"
+#include "app/report/ViewPrintPreview.h"
 #include "app/report/tests/PrintTestSupport.h"
 
 using chartpage::BranchRow;
@@ -303,6 +304,20 @@ private slots:
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll(), QByteArray("old"));
         }
+    }
+
+    // One preview at a time; it shows the chart page.
+    void previewOpensOnce() {
+        CChartWnd w;
+        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        w.OnPreview();
+        QPointer<CViewPrintPreview> preview = w.Preview();
+        QVERIFY(preview);
+        w.OnPreview();
+        QCOMPARE(w.Preview(), preview.data());
+        preview->close();
+        QTRY_VERIFY(!preview);
+        QVERIFY(!w.Preview());
     }
 
     void windowIsSkinnedAndPrintsOnePage() {
