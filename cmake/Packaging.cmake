@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 # The licence as Debian wants it: a machine-readable copyright file in the
-# package's doc folder.
+# package's doc folder, named after the package (GNUInstallDirs' DOCDIR would
+# take the project's capitalised name).
 configure_file(${PROJECT_SOURCE_DIR}/res/desktop/copyright.in ${CMAKE_BINARY_DIR}/copyright @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 
 include(CPack)
