@@ -14,7 +14,7 @@ set(expected
   share/karvuto/Karvuto.mdb
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
-  share/doc/karvuto/copyright
+  share/doc/karvuto/copyright share/doc/karvuto/changelog.gz
   share/man/man1/karvuto.1.gz share/man/man1/karvuto-cal.1.gz share/man/man1/karvuto-read.1.gz)
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
