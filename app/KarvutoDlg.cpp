@@ -301,7 +301,7 @@ void CKarvutoDlg::OnPrint() {
 
 void CKarvutoDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    PaintFrameBackground(this, painter, LoadBitmapResource(art::kMainFaceId));
+    PaintFrameBackground(this, painter, LoadBitmapResource(art::kMainFaceId, devicePixelRatioF()));
 }
 
 void CKarvutoDlg::mousePressEvent(QMouseEvent* event) {
