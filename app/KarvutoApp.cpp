@@ -8,9 +8,12 @@
 #include <QFileInfo>
 #include <QPalette>
 #include <QSettings>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "ComError.h"
+#include "DatabaseLocation.h"
 #include "ReadingMessages.h"
 #include "app/GbkText.h"
 #include "app/KarvutoDlg.h"
@@ -49,15 +52,24 @@ std::string CKarvutoApp::DatabasePathIn(const std::string& exeDirectory) {
 bool CKarvutoApp::InitInstance() {
     SetDialogColors();
 
-    // The database beside the executable, found from its real location.
-    std::string exeDir = m_options.databaseDirectory;
-    if (exeDir.empty()) {
-        exeDir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    // The database beside the executable (a build tree), else in the
+    // installed tree's share/karvuto, found from the executable's real location.
+    if (m_options.databaseDirectory.empty()) {
+        const std::filesystem::path exeDir =
+            ExecutableDirectory(QFile::encodeName(QCoreApplication::applicationFilePath()).constData());
+        m_szDbPath = FindDatabase(exeDir).string();
+        m_szDbSearched = DescribeDatabaseCandidates(exeDir);
+    } else {
+        m_szDbPath = DatabasePathIn(m_options.databaseDirectory);
+        m_szDbSearched = m_szDbPath;
     }
-    m_szDbPath = DatabasePathIn(exeDir);
 
     QCoreApplication::setOrganizationName(QString::fromLatin1(kVendorKey));
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    // The shell matches the window to the desktop entry (and its icon) by this
+    // name; on X11 the window class is the application name, which the
+    // entry's StartupWMClass names.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KARVUTO_APP_ID));
     QSettings settings;  // the profile the framework keeps; the program itself stores nothing
 
     // The guard is named after the executable.
@@ -99,8 +111,12 @@ bool CKarvutoApp::OpenDatabase() {
     try {
         m_pConnection->Open(connection, "", "", 0);
     } catch (const ComError& e) {
-        ShowMessageBox(nullptr, QString::fromUtf8(kOpenFailedText) + FromGbk(e.ErrorText()),
-                       QString::fromLatin1(kApplicationName));
+        QString text = QString::fromUtf8(kOpenFailedText) + FromGbk(e.ErrorText());
+        std::error_code ec;
+        if (!m_szDbSearched.empty() && !std::filesystem::exists(m_szDbPath, ec)) {
+            text += QString::fromUtf8(kDatabaseSearchedText) + QFile::decodeName(m_szDbSearched.c_str());
+        }
+        ShowMessageBox(nullptr, text, QString::fromLatin1(kApplicationName));
         return false;
     }
     return true;

@@ -18,10 +18,12 @@ inline constexpr unsigned kDialogText[3] = {0, 0, 255};
 inline constexpr char kVendorKey[] = "Yilanfang";
 inline constexpr char kApplicationName[] = "Karvuto";
 inline constexpr int kSplashMilliseconds = 3000;
+// Follows the open failure's text when the database file is missing: where it was looked for.
+inline constexpr char kDatabaseSearchedText[] = "\r\n\r\n数据库文件 Karvuto.mdb 不在以下位置:\r\n";
 
 // What start-up takes from its surroundings; tests point it elsewhere.
 struct StartupOptions {
-    std::string databaseDirectory;  // empty: the running executable's directory
+    std::string databaseDirectory;  // the database's folder; empty: found from the executable
     QString runtimeDirectory;       // of the single-instance guard; empty: the user's
     int splashMilliseconds = kSplashMilliseconds;
 };
@@ -45,7 +47,8 @@ public:
     static std::string DatabasePathIn(const std::string& exeDirectory);
 
     std::unique_ptr<Connection> m_pConnection;
-    std::string m_szDbPath;  // the file system's bytes
+    std::string m_szDbPath;      // the file system's bytes
+    std::string m_szDbSearched;  // the places looked at, for the message when none holds it
 
     StartupOptions m_options;
 };

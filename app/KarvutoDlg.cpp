@@ -337,7 +337,7 @@ CChartWnd* CKarvutoDlg::ChartWindow() const {
 
 void CKarvutoDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    PaintFrameBackground(this, painter, LoadBitmapResource(art::kMainFaceId));
+    PaintFrameBackground(this, painter, LoadBitmapResource(art::kMainFaceId, devicePixelRatioF()));
 }
 
 void CKarvutoDlg::mousePressEvent(QMouseEvent* event) {

@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VENDOR "The Karvuto developers")
 set(CPACK_PACKAGE_CONTACT "The Karvuto developers <team@karvuto.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Four Pillars destiny reading for the desktop")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Karvuto reads a Chinese Four Pillars (Bazi) chart: both calendar dates, the\n four pillars, the bone weight and seven interpretation texts, previewable and\n printable, with the full chart, the luck pillars and terminal tools.")
+    "Karvuto reads a Chinese Four Pillars (Bazi) chart: both calendar dates, the\nfour pillars, the bone weight and seven interpretation texts, previewable and\nprintable, with the full chart, the luck pillars and terminal tools.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -19,8 +19,16 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 # The licence as Debian wants it: a machine-readable copyright file in the
-# package's doc folder.
+# package's doc folder, named after the package (GNUInstallDirs' DOCDIR would
+# take the project's capitalised name).
 configure_file(${PROJECT_SOURCE_DIR}/res/desktop/copyright.in ${CMAKE_BINARY_DIR}/copyright @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+# Beside it the release history in Debian's changelog format, compressed as
+# Debian ships it (gzip -9n: no name, no time stamp).
+set(_changelog ${PROJECT_SOURCE_DIR}/res/desktop/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_changelog})
+execute_process(COMMAND gzip -9n -c ${_changelog} OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz
+                COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 
 include(CPack)

@@ -1,9 +1,11 @@
 #include "desktop/InstanceChecker.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +28,18 @@ void RestoreIfMinimised(QWidget* window) {
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
         window->show();
     }
+}
+
+// Brings the window forward. X11 lets a program raise and focus itself; Wayland
+// only with an activation token, which Qt's Wayland plugin takes from
+// XDG_ACTIVATION_TOKEN when the window asks to be activated. Where the window
+// system refuses, the window asks for attention instead.
+void BringForward(QWidget* window, const QByteArray& token) {
+    if (!window) return;
+    if (!token.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", token);
+    window->raise();
+    window->activateWindow();
+    QApplication::alert(window);
 }
 
 }  // namespace
@@ -104,7 +118,7 @@ bool CInstanceChecker::AskHolder() {
     if (socket.state() != QLocalSocket::ConnectedState) {
         return false;
     }
-    socket.write(kActivateRequest);
+    socket.write(ActivateRequestLine(qgetenv("XDG_ACTIVATION_TOKEN")));
     if (!socket.waitForBytesWritten(kReplyTimeoutMs)) {
         return false;
     }
@@ -114,6 +128,30 @@ bool CInstanceChecker::AskHolder() {
     }
     socket.disconnectFromServer();
     return reply == kActivateReply;
+}
+
+namespace {
+
+// A token is printable ASCII without blanks; anything else is not passed on.
+bool IsCleanToken(const QByteArray& token) {
+    return !token.isEmpty() && std::ranges::all_of(token, [](char c) { return c > ' ' && c < 127; });
+}
+
+}  // namespace
+
+QByteArray ActivateRequestLine(const QByteArray& token) {
+    if (!IsCleanToken(token)) return QByteArray(kActivateRequest);
+    return QByteArray("activate ") + token + '\n';
+}
+
+bool ParseActivateRequest(const QByteArray& line, QByteArray* token) {
+    token->clear();
+    if (line == kActivateRequest) return true;
+    if (!line.startsWith("activate ") || !line.endsWith('\n')) return false;
+    const QByteArray value = line.mid(9, line.size() - 10);
+    if (!IsCleanToken(value)) return false;
+    *token = value;
+    return true;
 }
 
 QWidget* CInstanceChecker::MainWindow() {
@@ -131,8 +169,9 @@ void CInstanceChecker::OnNewConnection() {
             if (!socket->canReadLine()) {
                 return;
             }
-            if (socket->readLine() == kActivateRequest) {
+            if (QByteArray token; ParseActivateRequest(socket->readLine(), &token)) {
                 RestoreIfMinimised(RecordedWindow());
+                BringForward(RecordedWindow(), token);
                 socket->write(kActivateReply);
                 socket->flush();
                 emit activated();

@@ -35,7 +35,8 @@ public:
     // restores its window. Otherwise this instance takes the guard, if it can,
     // and answers later starts from now on.
     bool IsPreviousInstanceRunning();
-    // Asks the other instance to restore its window if it is minimised.
+    // Asks the other instance to restore its window if it is minimised and to
+    // bring it forward (passing on this start's activation token, if any).
     // Returns true when it confirmed the request; after
     // IsPreviousInstanceRunning returned true, it has already done so.
     bool ActivatePreviousInstance();
@@ -66,6 +67,14 @@ private:
     bool m_previousInstance = false;
 };
 
-// The byte strings of the activation exchange.
+// The byte strings of the activation exchange. A later start that was given a
+// desktop activation token (XDG_ACTIVATION_TOKEN, which launchers on Wayland set)
+// sends "activate TOKEN\n" instead, so that the first instance may use it: on
+// Wayland a program may bring its window forward only with such a token.
 inline constexpr char kActivateRequest[] = "activate\n";
 inline constexpr char kActivateReply[] = "restored\n";
+
+// The request line for a start given `token` (empty: none).
+QByteArray ActivateRequestLine(const QByteArray& token);
+// True when `line` is an activation request; `token` receives its token, if any.
+bool ParseActivateRequest(const QByteArray& line, QByteArray* token);

@@ -16,7 +16,7 @@ packages=(
   nlohmann-json3-dev libswe-dev
   fonts-noto-cjk tzdata xdg-utils
   xvfb xauth imagemagick poppler-utils
-  qt6-wayland desktop-file-utils appstream dpkg-dev
+  qt6-wayland desktop-file-utils appstream dpkg-dev scdoc
 )
 
 missing=()

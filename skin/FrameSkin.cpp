@@ -72,24 +72,29 @@ QRegion FrameRegionFromBitmap(const QImage& skin, QSize windowSize, QRgb key) {
     // One conversion, then direct row access: the scan reads the image's memory, never
     // a device, pixel by pixel.
     const QImage image = skin.convertToFormat(QImage::Format_RGB32);
+    // The scan is in logical pixels: a high-density skin (device pixel ratio 2) is
+    // read at the top-left device pixel of each logical pixel, which gives the 1x
+    // skin's shape since its key cut-outs are the 1x ones doubled.
+    const int scale = std::max(1, qRound(skin.devicePixelRatio()));
     // Columns 0..W and rows 0..H as a window of that size sees them; what lies outside
     // the bitmap never matches the key.
-    const int lastColumn = std::min(width, image.width() - 1);
-    const int lastRow = std::min(height, image.height() - 1);
+    const int lastColumn = std::min(width, image.width() / scale - 1);
+    const int lastRow = std::min(height, image.height() / scale - 1);
     const QRgb wanted = key & kRgbMask;
+    const auto keyed = [&](const QRgb* line, int x) { return (line[x * scale] & kRgbMask) == wanted; };
 
     std::vector<QRect> cutOuts;  // one-row runs of key pixels, top row first
     for (int y = 0; y <= lastRow; ++y) {
         if (!(y < kFrameBandHeight || y > height - kFrameBandHeight)) continue;
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y * scale));
         int x = 0;
         while (x <= lastColumn) {
-            if ((line[x] & kRgbMask) != wanted) {
+            if (!keyed(line, x)) {
                 ++x;
                 continue;
             }
             const int first = x;
-            while (x <= lastColumn && (line[x] & kRgbMask) == wanted) ++x;
+            while (x <= lastColumn && keyed(line, x)) ++x;
             cutOuts.emplace_back(first, y, x - first, 1);
         }
     }
@@ -128,7 +133,9 @@ bool PaintFrameBackground(QWidget* dialog, QPainter& painter, const QImage& skin
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     painter.setClipRegion(shape);
-    painter.drawImage(QPoint(0, 0), skin, whole);
+    // The source rectangle is in the skin's device pixels; it paints over `whole`.
+    const qreal ratio = skin.devicePixelRatio();
+    painter.drawImage(QRectF(whole), skin, QRectF(0, 0, whole.width() * ratio, whole.height() * ratio));
     painter.restore();
 
     if (!caption.isEmpty()) {

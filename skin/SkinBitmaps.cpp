@@ -6,3 +6,14 @@ QImage LoadBitmapResource(int id) {
     QImage image(art::BitmapResourcePath(id), "BMP");
     return image;
 }
+
+QImage LoadBitmapResource(int id, qreal devicePixelRatio) {
+    if (id > 0 && devicePixelRatio > 1.0) {
+        QImage image(art::HiDpiBitmapResourcePath(id), "PNG");
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(2.0);
+            return image;
+        }
+    }
+    return LoadBitmapResource(id);
+}

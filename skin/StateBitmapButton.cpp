@@ -57,11 +57,21 @@ void CStateBitmapButton::SetBitmaps(const BitmapIds& ids) {
                     LoadBitmapResource(ids.hover),
                     LoadBitmapResource(ids.disabled != 0 ? ids.disabled : ids.normal),
                     LoadBitmapResource(ids.focus), LoadBitmapResource(ids.mask), Natural, 0, 0);
+    const std::array<int, 6> sharpIds{
+        ids.normal, ids.down, ids.hover, ids.disabled != 0 ? ids.disabled : ids.normal, ids.focus, ids.mask};
+    std::array<QImage, 6> sharp;
+    for (std::size_t i = 0; i < sharp.size(); ++i) {
+        if (sharpIds[i] == 0) continue;
+        sharp[i] = LoadBitmapResource(sharpIds[i], 2.0);
+        if (sharp[i].devicePixelRatio() != 2.0) return;  // some picture only at 1x: draw all at 1x
+    }
+    m_sharpBitmaps = sharp;
 }
 
 void CStateBitmapButton::SetBitmapImages(const QImage& normal, const QImage& down, const QImage& hover,
                                          const QImage& disabled, const QImage& focus, const QImage& mask,
                                          short drawMode, int drawEdge, short focusInset) {
+    m_sharpBitmaps = {};
     m_normalBitmap = normal;
     m_downBitmap = down;
     m_hoverBitmap = hover;
@@ -192,7 +202,19 @@ void CStateBitmapButton::paintEvent(QPaintEvent* event) {
     if (picture->isNull()) {
         painter.fillRect(r, SysColor(pal, SysColour::BtnFace));
     } else {
-        painter.drawImage(r.topLeft(), ComposePicture(*picture, m_maskBitmap, r.size(), m_drawMode));
+        // The same picture at twice the size on a high-density screen, composed in device
+        // pixels with the doubled mask.
+        const std::array<const QImage*, 5> states{&m_normalBitmap, &m_downBitmap, &m_hoverBitmap,
+                                                  &m_disabledBitmap, &m_focusBitmap};
+        const auto state = std::size_t(std::find(states.begin(), states.end(), picture) - states.begin());
+        const QImage& sharp = m_sharpBitmaps[state];  // picture is one of the states
+        if (devicePixelRatioF() > 1.0 && m_drawMode == Natural && !sharp.isNull()) {
+            QImage composed = ComposePicture(sharp, m_sharpBitmaps[5], r.size() * 2, m_drawMode);
+            composed.setDevicePixelRatio(2.0);
+            painter.drawImage(r.topLeft(), composed);
+        } else {
+            painter.drawImage(r.topLeft(), ComposePicture(*picture, m_maskBitmap, r.size(), m_drawMode));
+        }
     }
     if (m_drawEdge != 0) DrawEdge(painter, r, pal, pressed && !disabled);
     if (!disabled && focused && m_focusInset > 0) {

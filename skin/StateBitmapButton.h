@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QRgb>
+#include <array>
 #include <vector>
 
 // The mask's transparent colour.
@@ -32,9 +33,11 @@ public:
         int focus = 0;
         int mask = 0;  // shapes the button; in Natural mode the button takes its size
     };
-    // Loads the pictures and draws them naturally, without edge or focus inset.
+    // Loads the pictures and draws them naturally, without edge or focus inset. Where
+    // every picture and the mask also exist at twice the size, a high-density screen
+    // shows those; the shape and the hit area stay the 1x mask's.
     void SetBitmaps(const BitmapIds& ids);
-    // The same with the pictures given as images (null = none).
+    // The same with the pictures given as images (null = none), at 1x only.
     void SetBitmapImages(const QImage& normal, const QImage& down, const QImage& hover,
                          const QImage& disabled, const QImage& focus, const QImage& mask, short drawMode,
                          int drawEdge, short focusInset);
@@ -71,6 +74,9 @@ private:
     QImage m_maskBitmap;
     QImage m_hoverBitmap;
     QImage m_focusBitmap;
+    // The pictures at twice the size (device pixel ratio 2), when SetBitmaps found
+    // them all: normal, down, hover, disabled, focus and mask, as above.
+    std::array<QImage, 6> m_sharpBitmaps;
     short m_focusInset = 0;
     QColor m_textColour;
     int m_drawEdge = 0;

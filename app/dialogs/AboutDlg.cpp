@@ -114,7 +114,8 @@ void CAboutDlg::OnInitDialog() {
 
 void CAboutDlg::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    PaintFrameBackground(this, painter, LoadBitmapResource(kSkinBitmapId), QString::fromUtf8(kCaption));
+    PaintFrameBackground(this, painter, LoadBitmapResource(kSkinBitmapId, devicePixelRatioF()),
+                         QString::fromUtf8(kCaption));
 }
 
 void CAboutDlg::mousePressEvent(QMouseEvent* event) {

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "skin/SkinBitmaps.h"
+
 CSplashWnd::CSplashWnd(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,6 +31,7 @@ bool CSplashWnd::Create(int bitmapId) {
     if (m_bitmap.IsNull()) {
         return false;
     }
+    m_sharpBitmap = LoadBitmapResource(bitmapId, 2.0);
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->geometry() : QRect();
     setGeometry(SplashRect(area, QSize(m_bitmap.m_nWidth, m_bitmap.m_nHeight)));
@@ -57,5 +60,9 @@ void CSplashWnd::paintEvent(QPaintEvent* /*event*/) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setClipRect(rect().adjusted(1, 1, -1, -1));
-    painter.drawPixmap(1, 1, m_bitmap.Bitmap());
+    if (devicePixelRatioF() > 1.0 && m_sharpBitmap.devicePixelRatio() > 1.0) {
+        painter.drawImage(QPoint(1, 1), m_sharpBitmap);  // the same logical size, sharper
+    } else {
+        painter.drawPixmap(1, 1, m_bitmap.Bitmap());
+    }
 }

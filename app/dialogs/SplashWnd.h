@@ -2,6 +2,7 @@
 // main form initialises.
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -41,4 +42,5 @@ protected:
 
 private:
     CWzdBitmap m_bitmap;
+    QImage m_sharpBitmap;  // the picture at twice the size, painted on high-density screens
 };

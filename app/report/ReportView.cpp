@@ -166,11 +166,12 @@ void CReportView::OnDraw(QPainter* pDC) {
     DrawRectangle(pDC, report::kOuterFrame);
     DrawRectangle(pDC, report::kPictureBox);
     // The picture is loaded on every paint; nothing is cached.
-    const QImage picture =
-        LoadBitmapResource(m_report.starSign.empty() ? art::kBlankPictureId : art::kDragonPictureId);
+    const int pictureId = m_report.starSign.empty() ? art::kBlankPictureId : art::kDragonPictureId;
+    const QImage picture = LoadBitmapResource(pictureId);
     const QRect target = report::PictureRect(picture.width(), picture.height());
     if (!target.isEmpty()) {
-        pDC->drawImage(target, picture);
+        // Placed by the 1x picture's size, drawn from the one made for the screen.
+        pDC->drawImage(target, LoadBitmapResource(pictureId, pDC->device()->devicePixelRatioF()));
     }
     DrawRectangle(pDC, report::kHeaderBox);
     DrawReportText(pDC, m_report.header, report::kHeaderText, false);

@@ -91,6 +91,8 @@ private slots:
         QVERIFY2(m_boxes[0].startsWith(QString::fromUtf8("连接数据库失败!\n错误信息:")),
                  qPrintable(m_boxes[0]));
         QVERIFY(m_boxes[0].size() > QString::fromUtf8("连接数据库失败!\n错误信息:").size());
+        // The missing file is named, so the user knows where it should be.
+        QVERIFY2(m_boxes[0].contains(QString::fromStdString(app.m_szDbPath)), qPrintable(m_boxes[0]));
         QVERIFY(!formSeen);
         QCOMPARE(app.ExitInstance(), 0);
         QVERIFY(!app.m_pConnection);
@@ -99,7 +101,7 @@ private slots:
 
     void theFormRunsUntilItsCloseButton() {
         CKarvutoApp& app = theApp();
-        app.m_options.databaseDirectory = BinDir();
+        app.m_options.databaseDirectory.clear();  // found from the executable: bin/ holds it
         bool connectedWhileRunning = false;
         QTimer::singleShot(50, [&] {
             auto* form = qobject_cast<CKarvutoDlg*>(CInstanceChecker::MainWindow());
@@ -110,6 +112,8 @@ private slots:
         });
         QVERIFY(!app.InitInstance());
         QVERIFY(m_boxes.empty());
+        QCOMPARE(app.m_szDbPath, BinDir() + "/Karvuto.mdb");
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.karvuto.Karvuto"));
         QVERIFY(connectedWhileRunning);
         QVERIFY(!CInstanceChecker::MainWindow());
         app.ExitInstance();

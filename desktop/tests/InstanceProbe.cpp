@@ -1,7 +1,8 @@
 // A stand-in program for the single-instance tests: takes the guard in the
 // runtime directory given as its argument and reports on standard output.
 //   first instance:  prints "first", shows a minimised window, then prints
-//                    "activated minimized=<0|1>" for each later start;
+//                    "activated minimized=<0|1>[ token=<token>]" for each later
+//                    start (the token it passed on);
 //   later instance:  asks the first for its window, prints "second <answer>"
 //                    and exits with status 3.
 #include <QApplication>
@@ -27,8 +28,12 @@ int main(int argc, char* argv[]) {
     window.showMinimized();
     CInstanceChecker::RecordMainWindow(&window);
     QObject::connect(&checker, &CInstanceChecker::activated, [&window] {
-        std::printf("activated minimized=%d\n", window.isMinimized() ? 1 : 0);
+        // The activation token a later start passed on, if it had one.
+        const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+        std::printf("activated minimized=%d%s%s\n", window.isMinimized() ? 1 : 0,
+                    token.isEmpty() ? "" : " token=", token.constData());
         std::fflush(stdout);
+        qunsetenv("XDG_ACTIVATION_TOKEN");
         window.showMinimized();  // ready for the next start
     });
     std::printf("first\n");

@@ -15,10 +15,15 @@
 class TestInstanceChecker : public QObject {
     Q_OBJECT
 private:
-    static QProcess* Start(const QString& runtimeDir, QObject* parent) {
+    // Starts the probe; `token` non-empty: as a launcher with an activation token would.
+    static QProcess* Start(const QString& runtimeDir, QObject* parent, const QString& token = {}) {
         auto* p = new QProcess(parent);
         p->setProgram(QStringLiteral(INSTANCE_PROBE));
         p->setArguments({runtimeDir});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+        if (!token.isEmpty()) env.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), token);
+        p->setProcessEnvironment(env);
         p->start();
         return p;
     }
@@ -46,6 +51,50 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
         first->kill();
         first->waitForFinished();
+    }
+
+    // A later start's activation token reaches the first instance, which needs it to
+    // come forward on Wayland.
+    void theSecondStartsActivationTokenIsPassedOn() {
+        QTemporaryDir dir;
+        QProcess* first = Start(dir.path(), this);
+        QCOMPARE(ReadLine(first), QByteArray("first"));
+        QProcess* second = Start(dir.path(), this, QStringLiteral("sway-token_42"));
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 3);
+        QCOMPARE(ReadLine(first), QByteArray("activated minimized=0 token=sway-token_42"));
+        first->kill();
+        first->waitForFinished();
+    }
+
+    void activationRequestLines_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("isRequest");
+        QTest::addColumn<QByteArray>("token");
+        QTest::newRow("plain") << QByteArray("activate\n") << true << QByteArray();
+        QTest::newRow("with a token") << QByteArray("activate ab-1_c\n") << true << QByteArray("ab-1_c");
+        QTest::newRow("no line end") << QByteArray("activate ab") << false << QByteArray();
+        QTest::newRow("empty token") << QByteArray("activate \n") << false << QByteArray();
+        QTest::newRow("blank in the token") << QByteArray("activate a b\n") << false << QByteArray();
+        QTest::newRow("control character") << QByteArray("activate a\x01\n") << false << QByteArray();
+        QTest::newRow("another word") << QByteArray("activated\n") << false << QByteArray();
+        QTest::newRow("nothing") << QByteArray() << false << QByteArray();
+    }
+
+    // Only well-formed requests are answered, and only clean tokens are taken.
+    void activationRequestLines() {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, isRequest);
+        QFETCH(QByteArray, token);
+        QByteArray got = "stale";
+        QCOMPARE(ParseActivateRequest(line, &got), isRequest);
+        QCOMPARE(got, token);
+        if (isRequest) QCOMPARE(ActivateRequestLine(token), line);  // the sender writes the same line
+    }
+
+    void unusableTokensAreNotSent() {
+        for (const QByteArray& token : {QByteArray(), QByteArray("a b"), QByteArray("x\ny")})
+            QCOMPARE(ActivateRequestLine(token), QByteArray(kActivateRequest));
     }
 
     void aKilledFirstInstanceLocksNobodyOut() {

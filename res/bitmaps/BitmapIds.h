@@ -33,6 +33,9 @@ inline constexpr std::array kBitmapIds{
 
 // ":/bitmaps/<id>.bmp".
 QString BitmapResourcePath(int id);
+// ":/bitmaps/<id>@2x.png": the same picture at twice the size, for screens of two
+// device pixels a logical pixel (Qt's @2x naming).
+QString HiDpiBitmapResourcePath(int id);
 // The program icon, ":/bitmaps/128.ico" or, with suffix ".png", "128.png".
 QString IconResourcePath(const char* suffix = ".ico");
 

@@ -53,6 +53,8 @@ private slots:
     void applySetsMaskAndTranslucency();
     void paintLeavesCutOutsTransparent();
     void paintWithoutSkinDrawsNothing();
+    void doubleSizeSkinGivesTheSameShape();
+    void doubleSizeSkinPaintsAtItsLogicalSize();
     void dragBackgroundMovesWindow();
     void clickOnButtonDoesNotMove();
 };
@@ -145,6 +147,52 @@ void tst_FrameSkin::paintLeavesCutOutsTransparent() {
         for (int x = kCaptionLeft; x < kW; ++x) captionSeen |= out.pixel(x, y) == kCaptionColour;
     }
     QVERIFY(captionSeen);
+}
+
+namespace {
+
+// The skin at twice the size, each pixel a 2 x 2 block, marked as such.
+QImage Doubled(const QImage& skin) {
+    QImage two = skin.scaled(skin.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    two.setDevicePixelRatio(2.0);
+    return two;
+}
+
+}  // namespace
+
+void tst_FrameSkin::doubleSizeSkinGivesTheSameShape() {
+    // Corners cut, a key run in the bottom band, a key pixel between the bands.
+    QImage skin = Skin();
+    for (int x = 0; x < 4; ++x) skin.setPixel(x, 0, kFrameColourKey);
+    skin.setPixel(0, 1, kFrameColourKey);
+    for (int x = 10; x < 20; ++x) skin.setPixel(x, kH - 1, kFrameColourKey);
+    skin.setPixel(7, kH / 2, kFrameColourKey);
+    QImage two = Doubled(skin);
+    // Only the top-left device pixel of a logical pixel counts: a key dot elsewhere in
+    // a block does not cut the logical pixel.
+    two.setPixel(2 * 30 + 1, 2 * 3 + 1, kFrameColourKey);
+    for (const QSize window : {QSize(kW, kH), QSize(kW - 7, kH + 4)})
+        QCOMPARE(FrameRegionFromBitmap(two, window), FrameRegionFromBitmap(skin, window));
+}
+
+void tst_FrameSkin::doubleSizeSkinPaintsAtItsLogicalSize() {
+    QImage skin = Skin();
+    skin.setPixel(0, 0, kFrameColourKey);
+    skin.setPixel(kW - 1, kH - 1, 0xFF00FF00);  // the far corner, to see it land there
+    SkinnedDialog dialog(skin);
+    // A device of two pixels a logical pixel, as a high-density screen's backing store.
+    QImage out(dialog.size() * 2, QImage::Format_ARGB32);
+    out.setDevicePixelRatio(2.0);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    QVERIFY(PaintFrameBackground(&dialog, painter, Doubled(skin)));
+    painter.end();
+    QCOMPARE(qAlpha(out.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(out.pixel(1, 1)), 0);
+    QCOMPARE(out.pixel(2, 0), kFace);
+    QCOMPARE(out.pixel(2 * kW - 1, 2 * kH - 1), 0xFF00FF00u);
+    QCOMPARE(out.pixel(2 * kW - 2, 2 * kH - 2), 0xFF00FF00u);
+    QCOMPARE(out.pixel(2 * kW - 3, 2 * kH - 3), kFace);
 }
 
 void tst_FrameSkin::paintWithoutSkinDrawsNothing() {

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "skin/SkinBitmaps.h"
 #include "skin/StateBitmapButton.h"
 
 namespace {
@@ -69,6 +70,9 @@ private slots:
     void isACommandNeverChecked();
     void doubleClickIsTwoPresses();
     void hoverEnterLeave();
+    void highDensityBitmaps_data();
+    void highDensityBitmaps();
+    void resourceButtonKeepsLogicalShape();
 };
 
 void tst_StateBitmapButton::maskRuns_data() {
@@ -246,6 +250,47 @@ void tst_StateBitmapButton::hoverEnterLeave() {
     QTest::mouseMove(&panel.widget, QPoint(150, 40));
     QTRY_VERIFY(!b->IsHovering());
     QCOMPARE(Grab(*b).pixel(5, 5), kRed);
+}
+
+void tst_StateBitmapButton::highDensityBitmaps_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<double>("imageRatio");
+    QTest::newRow("1x screen") << 232 << 1.0 << QSize(82, 18) << 1.0;
+    QTest::newRow("150%") << 232 << 1.5 << QSize(164, 36) << 2.0;
+    QTest::newRow("200%") << 236 << 2.0 << QSize(164, 36) << 2.0;
+    QTest::newRow("300%: the largest there is") << 130 << 3.0 << QSize(1600, 1160) << 2.0;
+    QTest::newRow("no id") << 0 << 2.0 << QSize(0, 0) << 1.0;
+    QTest::newRow("unknown id") << 999 << 2.0 << QSize(0, 0) << 1.0;
+}
+
+// Above ratio 1 the picture made at twice the size, marked with ratio 2 so that it
+// paints at the 1x picture's logical size.
+void tst_StateBitmapButton::highDensityBitmaps() {
+    QFETCH(int, id);
+    QFETCH(double, ratio);
+    QFETCH(QSize, pixels);
+    QFETCH(double, imageRatio);
+    const QImage image = LoadBitmapResource(id, ratio);
+    QCOMPARE(image.size(), pixels);
+    if (!image.isNull()) QCOMPARE(image.devicePixelRatio(), imageRatio);
+}
+
+// With its pictures from the resources the button takes the 1x mask's size and
+// shape, whatever pictures it paints with.
+void tst_StateBitmapButton::resourceButtonKeepsLogicalShape() {
+    QWidget parent;
+    CStateBitmapButton button(&parent);
+    CStateBitmapButton::BitmapIds ids;
+    ids.normal = 232;
+    ids.down = 233;
+    ids.mask = 236;
+    button.SetBitmaps(ids);
+    QCOMPARE(button.size(), QSize(82, 18));
+    QCOMPARE(button.mask(), CStateBitmapButton::RegionFromMaskBitmap(LoadBitmapResource(236)));
+    QVERIFY(!button.mask().contains(QPoint(0, 0)));
+    QVERIFY(button.mask().contains(QPoint(41, 9)));
 }
 
 QTEST_MAIN(tst_StateBitmapButton)

@@ -5,10 +5,42 @@
 
 namespace art {
 
+namespace {
+int g_canvasScale = 1;
+}  // namespace
+
+int CanvasScale() {
+    return g_canvasScale;
+}
+
+ScopedCanvasScale::ScopedCanvasScale(int scale) : m_previous(g_canvasScale) {
+    g_canvasScale = scale;
+}
+
+ScopedCanvasScale::~ScopedCanvasScale() {
+    g_canvasScale = m_previous;
+}
+
 QImage NewCanvas(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_RGB32);
+    const int scale = CanvasScale();
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
+}
+
+int LogicalWidth(const QImage& image) {
+    return qRound(image.width() / image.devicePixelRatio());
+}
+
+int LogicalHeight(const QImage& image) {
+    return qRound(image.height() / image.devicePixelRatio());
+}
+
+void SetLogicalPixel(QImage& image, int x, int y, QRgb colour) {
+    const int scale = qRound(image.devicePixelRatio());
+    for (int dy = 0; dy < scale; ++dy)
+        for (int dx = 0; dx < scale; ++dx) image.setPixel(x * scale + dx, y * scale + dy, colour);
 }
 
 static QFont MakeFont(const QString& family, int pixelSize, bool bold) {
@@ -30,8 +62,8 @@ QFont SansFont(int pixelSize, bool bold) {
 }
 
 void CutRoundCorners(QImage& image, int radius) {
-    const int w = image.width();
-    const int h = image.height();
+    const int w = LogicalWidth(image);
+    const int h = LogicalHeight(image);
     const QRgb key = kKeyRed.rgb();
     // A pixel is cut when its centre lies outside the corner's quarter circle.
     for (int dy = 0; dy < radius; ++dy) {
@@ -39,10 +71,10 @@ void CutRoundCorners(QImage& image, int radius) {
             const double cx = radius - dx - 0.5;
             const double cy = radius - dy - 0.5;
             if (cx * cx + cy * cy <= double(radius) * radius) continue;
-            image.setPixel(dx, dy, key);
-            image.setPixel(w - 1 - dx, dy, key);
-            image.setPixel(dx, h - 1 - dy, key);
-            image.setPixel(w - 1 - dx, h - 1 - dy, key);
+            SetLogicalPixel(image, dx, dy, key);
+            SetLogicalPixel(image, w - 1 - dx, dy, key);
+            SetLogicalPixel(image, dx, h - 1 - dy, key);
+            SetLogicalPixel(image, w - 1 - dx, h - 1 - dy, key);
         }
     }
 }

@@ -31,15 +31,44 @@ inline const QColor kOliveLight(222, 234, 172);
 inline const QColor kOliveShade(168, 194, 88);
 inline const QColor kCinnabar(170, 44, 32);  // seal red, far from the key red
 
-// A 24-bit-style opaque canvas of the given size filled with one colour.
+// The scale pictures are painted at: 1 for the bitmaps, 2 for their @2x versions
+// that high-density screens show. Every picture is designed in logical pixels;
+// at scale 2 its canvas has two device pixels a logical pixel each way and
+// carries that device pixel ratio, so a QPainter on it keeps drawing in logical
+// coordinates while curves and text come out at the full resolution.
+int CanvasScale();
+// Sets the scale for the canvases made while it lives, and restores the previous one.
+class ScopedCanvasScale {
+public:
+    explicit ScopedCanvasScale(int scale);
+    ~ScopedCanvasScale();
+    ScopedCanvasScale(const ScopedCanvasScale&) = delete;
+    ScopedCanvasScale& operator=(const ScopedCanvasScale&) = delete;
+
+private:
+    int m_previous;
+};
+
+// A 24-bit-style opaque canvas of the given logical size filled with one colour, at
+// the current canvas scale.
 QImage NewCanvas(int width, int height, const QColor& fill);
+
+// The size of an image in logical pixels (its pixels over its device pixel ratio).
+int LogicalWidth(const QImage& image);
+int LogicalHeight(const QImage& image);
+
+// Sets logical pixel (x, y): the block of device pixels it covers. Pixel art and
+// colour keys are drawn this way, so that at any scale they cover exactly the
+// device pixels of their logical pixels.
+void SetLogicalPixel(QImage& image, int x, int y, QRgb colour);
 
 // The Song face and the sans face of the CJK fonts, sized in pixels.
 QFont SongFont(int pixelSize, bool bold = false);
 QFont SansFont(int pixelSize, bool bold = false);
 
-// Paints kKeyRed, without antialiasing, on every pixel outside a rounded rectangle
-// of the given radius in the four corners of the image. Call it last.
+// Paints kKeyRed, without antialiasing, on every logical pixel outside a rounded
+// rectangle of the given radius in the four corners of the image; at scale 2 the
+// cut is the 1x cut with each pixel doubled, so one window shape fits both. Call it last.
 void CutRoundCorners(QImage& image, int radius);
 
 // Text centred on a point, with an optional soft engraved shadow.

@@ -23,13 +23,16 @@ bool InsideRoundedRect(int x, int y, int w, int h, int radius) {
     return cx * cx + cy * cy <= double(radius) * radius;
 }
 
-// A mask image: black where the shape is, white elsewhere.
+// A mask image of logical size w x h at the canvas scale: black where the shape is,
+// white elsewhere, decided for each logical pixel.
 template <typename Inside>
 QImage MakeMask(int w, int h, Inside inside) {
-    QImage mask(w, h, QImage::Format_Mono);
+    const int scale = CanvasScale();
+    QImage mask(w * scale, h * scale, QImage::Format_Mono);
+    mask.setDevicePixelRatio(scale);
     mask.setColorTable({kMaskBlack.rgb(), kMaskWhite.rgb()});
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) mask.setPixel(x, y, inside(x, y) ? 0 : 1);
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) mask.setPixel(x, y, inside(x / scale, y / scale) ? 0 : 1);
     return mask;
 }
 
@@ -143,17 +146,17 @@ QImage PaintTitleButton(TitleGlyph glyph, bool pressed) {
         const QColor c = QColor::fromRgbF(top.redF() + (bottom.redF() - top.redF()) * t,
                                           top.greenF() + (bottom.greenF() - top.greenF()) * t,
                                           top.blueF() + (bottom.blueF() - top.blueF()) * t);
-        for (int x = 1; x < w - 1; ++x) image.setPixel(x, y, c.rgb());
+        for (int x = 1; x < w - 1; ++x) SetLogicalPixel(image, x, y, c.rgb());
     }
     if (!pressed)
-        for (int x = 2; x < w - 2; ++x) image.setPixel(x, 1, qRgb(226, 190, 124));
+        for (int x = 2; x < w - 2; ++x) SetLogicalPixel(image, x, 1, qRgb(226, 190, 124));
     const QRgb ink = pressed ? qRgb(236, 214, 160) : qRgb(252, 238, 190);
     const int shift = pressed ? 1 : 0;
     for (int gy = 0; gy < 8; ++gy)
         for (int gx = 0; gx < 9; ++gx) {
             const int x = 1 + gx + shift;
             const int y = 1 + gy + shift;
-            if (rows[gy][gx] == '#' && x < w - 1 && y < h - 1) image.setPixel(x, y, ink);
+            if (rows[gy][gx] == '#' && x < w - 1 && y < h - 1) SetLogicalPixel(image, x, y, ink);
         }
     ConformToMask(image, PaintTitleButtonMask());
     return image;

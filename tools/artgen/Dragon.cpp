@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ArtKit.h"
 #include "Pencil.h"
 #include "Pictures.h"
 
@@ -559,7 +560,12 @@ QImage PaintDragon(int width, int height) {
     DrawCloud(pen, {120, 428}, 16, false);
     DrawCloud(pen, {250, 452}, 10, true);
     p.end();
-    return canvas.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // At the canvas scale, like every other picture.
+    const int scale = CanvasScale();
+    QImage picture =
+        canvas.scaled(width * scale, height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 }  // namespace art

@@ -1,5 +1,6 @@
 // karvuto-artgen: paints every bitmap of the program's skin and writes them as BMP
-// files named after their resource ids, plus the icon.
+// files named after their resource ids, again at twice the size for high-density
+// screens (<id>@2x.png), plus the icon.
 //
 //   karvuto-artgen <bitmap-dir> [--previews <png-dir>] [--icons <hicolor-dir>]
 //
@@ -28,9 +29,32 @@ bool Save(const QImage& image, const QString& path, const char* format) {
 
 // Every bitmap is stored with 24 bits a pixel, masks too: Qt's 1-bit BMP writer
 // leaves the row padding unset, which would make the files differ from run to run.
+// The 1x bitmap is <id>.bmp; a larger scale is <id>@<scale>x.png, as Qt names
+// high-density images (PNG: lossless, so the colour keys stay exact, and a
+// quarter of the size).
 bool SaveBitmap(const QDir& dir, int id, const QImage& image) {
     const QImage stored = image.convertToFormat(QImage::Format_RGB32);
-    return Save(stored, dir.filePath(QString::number(id) + ".bmp"), "bmp");
+    const int scale = qRound(image.devicePixelRatio());
+    if (scale == 1) return Save(stored, dir.filePath(QString::number(id) + ".bmp"), "bmp");
+    return Save(stored, dir.filePath(QStringLiteral("%1@%2x.png").arg(id).arg(scale)), "png");
+}
+
+// Every bitmap of the skin, painted at the given canvas scale.
+bool SaveBitmaps(const QDir& out, int scale) {
+    using namespace art;
+    const ScopedCanvasScale scaled(scale);
+    return SaveBitmap(out, 130, PaintMainFace()) && SaveBitmap(out, 131, PaintAboutFace()) &&
+           SaveBitmap(out, 149, PaintSplash()) && SaveBitmap(out, 232, PaintCommandButton(false)) &&
+           SaveBitmap(out, 233, PaintCommandButton(true)) && SaveBitmap(out, 236, PaintCommandButtonMask()) &&
+           SaveBitmap(out, 244, PaintTitleButton(TitleGlyph::About, false)) &&
+           SaveBitmap(out, 245, PaintTitleButton(TitleGlyph::About, true)) &&
+           SaveBitmap(out, 246, PaintTitleButtonMask()) &&
+           SaveBitmap(out, 247, PaintTitleButton(TitleGlyph::Minimise, false)) &&
+           SaveBitmap(out, 248, PaintTitleButton(TitleGlyph::Minimise, true)) &&
+           SaveBitmap(out, 249, PaintTitleButton(TitleGlyph::Close, false)) &&
+           SaveBitmap(out, 250, PaintTitleButton(TitleGlyph::Close, true)) &&
+           SaveBitmap(out, 255, PaintBlankPicture()) && SaveBitmap(out, 256, PaintDragon(160, 120)) &&
+           SaveBitmap(out, 257, PaintChartFace());
 }
 
 // What a masked button shows on its background: the picture where the mask is black.
@@ -94,7 +118,8 @@ int main(int argc, char** argv) {
             args.clear();  // not an option: refuse below
     }
     if (args.size() < 2 || args.size() % 2 != 0) {
-        std::fprintf(stderr, "usage: karvuto-artgen <bitmap-dir> [--previews <png-dir>] [--icons <hicolor-dir>]\n");
+        std::fprintf(stderr,
+                     "usage: karvuto-artgen <bitmap-dir> [--previews <png-dir>] [--icons <hicolor-dir>]\n");
         return EXIT_FAILURE;
     }
     const QDir out(args[1]);
@@ -104,24 +129,7 @@ int main(int argc, char** argv) {
     }
 
     using namespace art;
-    const QImage mainFace = PaintMainFace();
-    const QImage aboutFace = PaintAboutFace();
-    const QImage dragon = PaintDragon(160, 120);
-    const QImage splash = PaintSplash();
-    const QImage chartFace = PaintChartFace();
-    bool ok = SaveBitmap(out, 130, mainFace) && SaveBitmap(out, 131, aboutFace) &&
-              SaveBitmap(out, 149, splash) && SaveBitmap(out, 232, PaintCommandButton(false)) &&
-              SaveBitmap(out, 233, PaintCommandButton(true)) &&
-              SaveBitmap(out, 236, PaintCommandButtonMask()) &&
-              SaveBitmap(out, 244, PaintTitleButton(TitleGlyph::About, false)) &&
-              SaveBitmap(out, 245, PaintTitleButton(TitleGlyph::About, true)) &&
-              SaveBitmap(out, 246, PaintTitleButtonMask()) &&
-              SaveBitmap(out, 247, PaintTitleButton(TitleGlyph::Minimise, false)) &&
-              SaveBitmap(out, 248, PaintTitleButton(TitleGlyph::Minimise, true)) &&
-              SaveBitmap(out, 249, PaintTitleButton(TitleGlyph::Close, false)) &&
-              SaveBitmap(out, 250, PaintTitleButton(TitleGlyph::Close, true)) &&
-              SaveBitmap(out, 255, PaintBlankPicture()) && SaveBitmap(out, 256, dragon) &&
-              SaveBitmap(out, 257, chartFace) &&
+    bool ok = SaveBitmaps(out, 1) && SaveBitmaps(out, 2) &&
               Save(PaintIcon(32), out.filePath("128.ico"), "ico") &&
               Save(PaintIcon(256), out.filePath("128.png"), "png");
 
@@ -134,6 +142,11 @@ int main(int argc, char** argv) {
         }
     }
     if (ok && !previewDir.isEmpty()) {
+        const QImage mainFace = PaintMainFace();
+        const QImage aboutFace = PaintAboutFace();
+        const QImage splash = PaintSplash();
+        const QImage dragon = PaintDragon(160, 120);
+        const QImage chartFace = PaintChartFace();
         const QDir previews(previewDir);
         QDir().mkpath(previews.path());
         ok = Save(mainFace, previews.filePath("130-main-face.png"), "png") &&

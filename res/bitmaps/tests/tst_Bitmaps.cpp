@@ -22,6 +22,12 @@ QImage Load(int id) {
     return QImage(BitmapResourcePath(id)).convertToFormat(QImage::Format_RGB32);
 }
 
+// The bitmap at scale 1 (<id>.bmp) or 2 (<id>@2x.png).
+QImage Load(int id, int scale) {
+    if (scale == 1) return Load(id);
+    return QImage(HiDpiBitmapResourcePath(id)).convertToFormat(QImage::Format_RGB32);
+}
+
 QRgb At(const QImage& image, int x, int y) {
     return image.pixel(x, y) | 0xFF000000u;
 }
@@ -186,21 +192,80 @@ private slots:
     void pictureMatchesMask_data() {
         QTest::addColumn<int>("picture");
         QTest::addColumn<int>("mask");
-        for (int id : {232, 233}) QTest::addRow("%d", id) << id << 236;
-        for (int id : {244, 245, 247, 248, 249, 250}) QTest::addRow("%d", id) << id << 246;
+        QTest::addColumn<int>("scale");
+        for (int scale : {1, 2}) {
+            for (int id : {232, 233}) QTest::addRow("%d at %dx", id, scale) << id << 236 << scale;
+            for (int id : {244, 245, 247, 248, 249, 250})
+                QTest::addRow("%d at %dx", id, scale) << id << 246 << scale;
+        }
     }
 
-    // The picture is the mask's key (white) exactly where the mask is transparent.
+    // The picture is the mask's key (white) exactly where the mask is transparent, at
+    // either scale.
     void pictureMatchesMask() {
         QFETCH(int, picture);
         QFETCH(int, mask);
-        const QImage p = Load(picture);
-        const QImage m = Load(mask);
+        QFETCH(int, scale);
+        const QImage p = Load(picture, scale);
+        const QImage m = Load(mask, scale);
         QCOMPARE(p.size(), m.size());
         for (int y = 0; y < p.height(); ++y)
             for (int x = 0; x < p.width(); ++x)
                 QVERIFY2((At(p, x, y) == kWhite) == (At(m, x, y) == kWhite),
                          qPrintable(QString("shape differs at (%1, %2)").arg(x).arg(y)));
+    }
+
+    void doubleSizeBitmap_data() {
+        QTest::addColumn<int>("id");
+        for (int id : kBitmapIds) QTest::addRow("%d", id) << id;
+    }
+
+    // Every bitmap is there again at twice the size, in PNG, for high-density screens;
+    // where the 1x bitmap is keyed or is a mask, the 2x one is keyed on exactly the
+    // doubled pixels, so that shapes and hit tests made from the 1x bitmap fit the
+    // 2x picture to the device pixel.
+    void doubleSizeBitmap() {
+        QFETCH(int, id);
+        QFile file(HiDpiBitmapResourcePath(id));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QCOMPARE(file.read(8), QByteArray("\x89PNG\r\n\x1a\n"));
+        const QImage one = Load(id, 1);
+        const QImage two = Load(id, 2);
+        QCOMPARE(two.size(), one.size() * 2);
+        const bool isMask = id == kCommandMaskId || id == kTitleMaskId;
+        for (int y = 0; y < two.height(); ++y)
+            for (int x = 0; x < two.width(); ++x) {
+                const QRgb small = At(one, x / 2, y / 2);
+                const QRgb large = At(two, x, y);
+                QVERIFY2((large == kKey) == (small == kKey),
+                         qPrintable(QString("key differs at (%1, %2)").arg(x).arg(y)));
+                if (isMask)
+                    QVERIFY2(large == small, qPrintable(QString("mask differs at (%1, %2)").arg(x).arg(y)));
+            }
+    }
+
+    void doubleSizeIsPaintedNotStretched_data() {
+        QTest::addColumn<int>("id");
+        for (int id : {kMainFaceId, kAboutFaceId, kSplashId, kCommandNormalId, kDragonPictureId})
+            QTest::addRow("%d", id) << id;
+    }
+
+    // The 2x pictures with text or curves are painted at their size: most 2 x 2 blocks
+    // that hold an edge are not one colour, as a 1x picture blown up would be.
+    void doubleSizeIsPaintedNotStretched() {
+        QFETCH(int, id);
+        const QImage two = Load(id, 2);
+        int blocks = 0;
+        int mixed = 0;
+        for (int y = 0; y + 1 < two.height(); y += 2)
+            for (int x = 0; x + 1 < two.width(); x += 2) {
+                const QRgb c = At(two, x, y);
+                const bool uniform =
+                    At(two, x + 1, y) == c && At(two, x, y + 1) == c && At(two, x + 1, y + 1) == c;
+                ++blocks;
+                if (!uniform) ++mixed;
+            }
+        QVERIFY2(mixed > blocks / 20, qPrintable(QString("%1 of %2 blocks mixed").arg(mixed).arg(blocks)));
     }
 
     void pressedDiffersFromNormal() {

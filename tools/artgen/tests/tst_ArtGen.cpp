@@ -62,6 +62,73 @@ private slots:
                  qPrintable(QString("%1 cut, about %2 expected").arg(cut).arg(expected)));
     }
 
+    // At scale 2 a canvas has twice the device pixels and says so; the corner cut is
+    // the 1x cut with every pixel doubled, so the window shape from the 1x face fits.
+    void cutRoundCornersAtScaleTwo() {
+        const QRgb fill = qRgb(10, 120, 30);
+        QImage one = NewCanvas(40, 30, QColor(fill));
+        CutRoundCorners(one, 9);
+        QImage two;
+        {
+            const ScopedCanvasScale scaled(2);
+            QCOMPARE(CanvasScale(), 2);
+            two = NewCanvas(40, 30, QColor(fill));
+            CutRoundCorners(two, 9);
+        }
+        QCOMPARE(CanvasScale(), 1);
+        QCOMPARE(two.size(), QSize(80, 60));
+        QCOMPARE(two.devicePixelRatio(), 2.0);
+        QCOMPARE(LogicalWidth(two), 40);
+        QCOMPARE(LogicalHeight(two), 30);
+        for (int y = 0; y < two.height(); ++y)
+            for (int x = 0; x < two.width(); ++x)
+                QVERIFY2(Opaque(two.pixel(x, y)) == Opaque(one.pixel(x / 2, y / 2)),
+                         qPrintable(QString("(%1, %2)").arg(x).arg(y)));
+    }
+
+    void picturesAtScaleTwo_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QSize>("logical");
+        const QStringList names{"main face",      "About face",    "splash",
+                                "command button", "command mask",  "title button",
+                                "title mask",     "blank picture", "dragon"};
+        const QList<QSize> sizes{{800, 580}, {420, 240}, {420, 270}, {82, 18},  {82, 18},
+                                 {11, 10},   {11, 10},   {160, 120}, {160, 120}};
+        for (int i = 0; i < names.size(); ++i) QTest::newRow(qPrintable(names[i])) << i << sizes[i];
+    }
+
+    // Every picture painted at scale 2 comes out at twice its logical size, carrying
+    // the device pixel ratio 2, without any picture asking for it.
+    void picturesAtScaleTwo() {
+        QFETCH(int, which);
+        QFETCH(QSize, logical);
+        const ScopedCanvasScale scaled(2);
+        const QImage image = [which] {
+            switch (which) {
+                case 0:
+                    return PaintMainFace();
+                case 1:
+                    return PaintAboutFace();
+                case 2:
+                    return PaintSplash();
+                case 3:
+                    return PaintCommandButton(false);
+                case 4:
+                    return PaintCommandButtonMask();
+                case 5:
+                    return PaintTitleButton(TitleGlyph::Close, true);
+                case 6:
+                    return PaintTitleButtonMask();
+                case 7:
+                    return PaintBlankPicture();
+                default:
+                    return PaintDragon(160, 120);
+            }
+        }();
+        QCOMPARE(image.size(), logical * 2);
+        QCOMPARE(image.devicePixelRatio(), 2.0);
+    }
+
     // Graphite only darkens: strokes over a tinted patch never lighten a pixel and
     // leave no colour.
     void pencilOnlyDarkens() {
@@ -141,7 +208,7 @@ private slots:
                      qPrintable(name + " differs from its source: build the target karvuto_artgen_bitmaps"));
         }
         const QStringList written = QDir(out.path()).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(written.size(), 18);  // 16 bitmaps and the icon twice
+        QCOMPARE(written.size(), 34);  // 16 bitmaps at 1x and at 2x, and the icon twice
         for (const QString& name : written) {
             QFile made(out.filePath(name));
             QFile committed(QDir(QStringLiteral(KARVUTO_BITMAP_DIR)).filePath(name));
