@@ -196,5 +196,6 @@ const char* ReadUsage() {
            "name); --dst-correct takes a birth in China's summer time of 1986-1991 back to\n"
            "standard time.\n"
            "Exit status: 0 a reading, 1 an invalid date, 2 bad arguments, 3 the database\n"
-           "cannot be opened, 4 a database error while reading.\n";
+           "cannot be opened, 4 a database error while reading, 5 the output could not be\n"
+           "written.\n";
 }
