@@ -8,6 +8,7 @@
 #include <QPrinter>
 
 #include "app/GbkText.h"
+#include "app/report/GridText.h"
 #include "app/report/PrintJob.h"
 #include "app/report/PrintLayout.h"
 #include "app/report/ReportView.h"
@@ -26,13 +27,12 @@ void DrawFrameRect(QPainter& painter, const QRect& rect) {
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
-// Text drawn literally ("&" is an ordinary character), starting at the top
-// left of its rectangle and clipped to it; an empty rectangle draws nothing.
-void DrawReportText(QPainter& painter, const QRect& rect, int flags, const QString& text) {
-    if (rect.isEmpty() || text.isEmpty()) {
-        return;
-    }
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | flags, text);
+// Text drawn literally ("&" is an ordinary character) on the print grid,
+// starting at the top left of its rectangle and clipped to it; an empty
+// rectangle draws nothing.
+void DrawReportText(QPainter& painter, const QRect& rect, const report::TextGrid& grid, bool wrap,
+                    const QString& text) {
+    report::DrawGridText(&painter, text, rect, grid, wrap);
 }
 
 }  // namespace
@@ -116,14 +116,15 @@ void CReportView::OnPrint(QPainter* pDC, CPrintInfo* pInfo) {
     DrawFrameRect(*pDC, page.headerBox);
 
     pDC->setFont(print::MakePrintFont(device->logicalDpiY()));
+    const report::TextGrid grid = print::PrintGrid(device->logicalDpiY());
     const QImage picture =
         LoadBitmapResource(m_report.starSign.empty() ? art::kBlankPictureId : art::kDragonPictureId);
     PrintBitmapAsDib(pDC, picture, page.picture.x(), page.picture.y(), print::kPictureWidth,
                      print::kPictureHeight);
 
     pDC->setPen(Qt::black);
-    DrawReportText(*pDC, page.headerText, 0, FromGbk(m_report.header));
-    DrawReportText(*pDC, page.bodyText, Qt::TextWordWrap, FromGbk(m_report.body));
+    DrawReportText(*pDC, page.headerText, grid, false, FromGbk(m_report.header));
+    DrawReportText(*pDC, page.bodyText, grid, true, FromGbk(m_report.body));
     pDC->restore();
 }
 
