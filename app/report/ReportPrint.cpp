@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "app/GbkText.h"
 #include "app/report/GridText.h"
@@ -81,6 +82,11 @@ void CReportView::StartPrintPreview() {
     });
     connect(preview, &CViewPrintPreview::printRequested, this, &CReportView::PrintReport);
     connect(preview, &QDialog::finished, this, &CReportView::OnPreviewFinished);
+    // Where the window system refuses to maximise (no window manager), the
+    // preview still covers the screen's available area.
+    if (const QScreen* screen = window()->screen(); screen != nullptr) {
+        preview->setGeometry(screen->availableGeometry());
+    }
     preview->showMaximized();
     preview->raise();
     preview->activateWindow();
