@@ -3,13 +3,17 @@
 #include "desktop/LinkOpener.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <array>
 #include <utility>
 
@@ -21,9 +25,10 @@ constexpr std::array<const char*, 5> kPlaceholders{"%1", "%u", "%U", "%f", "%F"}
 constexpr const char kDroppedFieldCodes[] = "ickdDnNvm";
 // How long the desktop's MIME query may take.
 constexpr int kQueryTimeoutMs = 3000;
-// How long the desktop opener may take to refuse a target; one still running after
-// this has handed it to a program.
-constexpr int kOpenerVerdictMs = 2000;
+// How long the desktop opener may take to refuse a target (its search for a program
+// takes seconds on a busy machine); one still running after this has handed it to a
+// program that runs on.
+constexpr int kOpenerVerdictMs = 6000;
 
 LinkOpenerHooks& Hooks() {
     static LinkOpenerHooks hooks;
@@ -137,7 +142,20 @@ bool RunDesktopOpener(const QString& program, const QUrl& url, int verdictMs) {
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     process->start();
-    if (!process->waitForStarted() || process->waitForFinished(verdictMs)) {
+    bool finished = !process->waitForStarted();
+    if (!finished) {
+        // Wait without freezing the windows: they repaint, but take no input meanwhile.
+        QEventLoop wait;
+        QTimer::singleShot(verdictMs, &wait, &QEventLoop::quit);
+        QObject::connect(process, &QProcess::finished, &wait, &QEventLoop::quit);
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+        if (process->state() != QProcess::NotRunning) wait.exec(QEventLoop::ExcludeUserInputEvents);
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+            QGuiApplication::restoreOverrideCursor();
+        finished = process->state() == QProcess::NotRunning;
+    }
+    if (finished) {
         const bool opened = process->error() == QProcess::UnknownError &&
                             process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
         delete process;

@@ -31,7 +31,8 @@ LinkOpenerHooks SetLinkOpenerHooksForTesting(LinkOpenerHooks hooks);
 // target does not exist, 5 when it cannot be read, 31 when the opener refuses or fails
 // (no browser or mail program), else 42.
 int ShellOpenTarget(const QString& target);
-// Runs the desktop opener `program` (xdg-open) on the target and waits up to verdictMs:
+// Runs the desktop opener `program` (xdg-open) on the target and waits up to verdictMs
+// (the windows repaint meanwhile but take no input, under a busy cursor):
 // true when it succeeded or still runs (a program has the target), false when it failed
 // or could not be started. An opener reports "no program for this target" only by its
 // exit status, so starting it is not yet success.
