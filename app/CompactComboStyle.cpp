@@ -23,3 +23,10 @@ QRect CCompactComboStyle::subControlRect(ComplexControl control, const QStyleOpt
     }
     return QProxyStyle::subControlRect(control, option, sub, widget);
 }
+
+int CCompactComboStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                                  QStyleHintReturn* returnData) const {
+    // A menu-like popup ignores maxVisibleItems and may be the screen's height.
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

@@ -1,6 +1,8 @@
 // A style for the form's narrow drop-down combos: the templates leave room
 // for an arrow button only 13 pixels wide, so the arrow is kept that slim and
-// the text field gets the rest.
+// the text field gets the rest. The open list is a plain list below the box,
+// as tall as the template's drop-down height allows (the combo's
+// maxVisibleItems), never a menu over the box that may fill the screen.
 #pragma once
 
 #include <QProxyStyle>
@@ -13,4 +15,6 @@ public:
     using QProxyStyle::QProxyStyle;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 };

@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPalette>
 #include <QSettings>
+#include <QTranslator>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -38,6 +41,22 @@ void CKarvutoApp::SetDialogColors() {
     QApplication::setPalette(palette);
 }
 
+bool CKarvutoApp::LoadQtTranslations() {
+    // The program speaks Simplified Chinese whatever the user's locale, so
+    // the standard dialogs do too. The translator lives as long as the program.
+    static QTranslator* translator = nullptr;
+    if (translator != nullptr) return true;
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (!loaded->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete loaded;
+        return false;
+    }
+    QCoreApplication::installTranslator(loaded);
+    translator = loaded;
+    return true;
+}
+
 std::string CKarvutoApp::DatabasePathIn(const std::string& exeDirectory) {
     std::string dir = exeDirectory;
     while (dir.size() > 1 && dir.back() == '/') {
@@ -51,6 +70,7 @@ std::string CKarvutoApp::DatabasePathIn(const std::string& exeDirectory) {
 
 bool CKarvutoApp::InitInstance() {
     SetDialogColors();
+    LoadQtTranslations();
 
     // The database beside the executable (a build tree), else in the
     // installed tree's share/karvuto, found from the executable's real location.

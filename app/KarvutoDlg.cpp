@@ -155,6 +155,9 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     setFixedSize(kFormWidth, kFormHeight);
     setWindowTitle(Text(kFormTitle));
     ApplyFrameRegion(this, LoadBitmapResource(art::kMainFaceId));
+    // The About box and the help window are placed relative to the form: its
+    // known position must be its real one from the first click on.
+    InstallWindowPositionCheck();
 
     SetUpImageButtons();
 

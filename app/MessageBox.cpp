@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "skin/CaptionFit.h"
+
 namespace {
 
 MessageBoxHook& Hook() {
@@ -23,5 +25,6 @@ void ShowMessageBox(QWidget* parent, const QString& text, const QString& caption
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, caption, shown, QMessageBox::Ok, parent);
+    FitToCaption(box);
     box.exec();
 }

@@ -33,7 +33,7 @@ std::string CLunarCalendar::StemBranchName(int index) const {
 // The year changes on the day of 立春 and each month on the day of its 节, at
 // any hour of that day. The day does not change at 23:00: hour 23 is the 子
 // hour of the same calendar day (the other school moves it to the next day).
-std::string CLunarCalendar::GetFourPillars(const SYSTEMTIME& birth) const {
+std::array<int, 4> CLunarCalendar::GetFourPillarIndices(const SYSTEMTIME& birth) const {
     const int year = birth.wYear;
     const int month = birth.wMonth;
     const int hour = birth.wHour;
@@ -54,11 +54,25 @@ std::string CLunarCalendar::GetFourPillars(const SYSTEMTIME& birth) const {
         monthIndex = 12 * year + month - kMonthIndexOffset;
     }
 
-    std::string pillars = StemBranchName(yearIndex) + StemBranchName(monthIndex) + StemBranchName(dayIndex);
+    int hourIndex = -1;
     if (hour >= 0 && hour <= 23) {
+        // A 甲 or 己 day starts with 甲子, every later day class two stems on.
         const int branch = (hour + 1) / 2 % 12;
-        const int dayClass = dayIndex % 10 % 5;
-        pillars += Names().hourPillars[dayClass][branch];
+        const int stem = (dayIndex % 10 % 5 * 2 + branch) % 10;
+        hourIndex = Reduce60(6 * stem - 5 * branch);  // i % 10 == stem, i % 12 == branch
+    }
+    return {Reduce60(yearIndex), Reduce60(monthIndex), dayIndex, hourIndex};
+}
+
+// Built in one string of the final size: no temporaries per pillar.
+std::string CLunarCalendar::GetFourPillars(const SYSTEMTIME& birth) const {
+    const CalendarNames& names = Names();
+    std::string pillars;
+    pillars.reserve(4 * (names.stems[0].size() + names.branches[0].size()));
+    for (const int index : GetFourPillarIndices(birth)) {
+        if (index < 0) continue;
+        pillars += names.stems[index % 10];
+        pillars += names.branches[index % 12];
     }
     return pillars;
 }

@@ -6,6 +6,7 @@
 // Every text result is a GBK string.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "BirthRecord.h"
@@ -46,6 +47,9 @@ public:
     // hour: year, month, day and hour pillars. The hour pillar is left off
     // for an hour outside 0-23.
     std::string GetFourPillars(const SYSTEMTIME& birth) const;
+    // The same pillars as sexagenary indices 0-59 (0 = 甲子): year, month,
+    // day, hour; the hour is -1 for an hour outside 0-23. Never allocates.
+    std::array<int, 4> GetFourPillarIndices(const SYSTEMTIME& birth) const;
 
     std::string GetYearStemBranch(const SYSTEMTIME& date) const;  // "庚辰" or "错误年份"
     std::string GetLunarMonthName(const SYSTEMTIME& date) const;  // "正月".."腊月", "*", "Error Month"

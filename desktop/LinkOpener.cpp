@@ -2,13 +2,18 @@
 // browser's Exec line cut at its placeholder and started without a shell.
 #include "desktop/LinkOpener.h"
 
+#include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <array>
 #include <utility>
 
@@ -20,6 +25,10 @@ constexpr std::array<const char*, 5> kPlaceholders{"%1", "%u", "%U", "%f", "%F"}
 constexpr const char kDroppedFieldCodes[] = "ickdDnNvm";
 // How long the desktop's MIME query may take.
 constexpr int kQueryTimeoutMs = 3000;
+// How long the desktop opener may take to refuse a target (its search for a program
+// takes seconds on a busy machine); one still running after this has handed it to a
+// program that runs on.
+constexpr int kOpenerVerdictMs = 6000;
 
 LinkOpenerHooks& Hooks() {
     static LinkOpenerHooks hooks;
@@ -116,7 +125,46 @@ std::optional<QString> QueryHtmlHandlerExec() {
     return ReadExecKey(path);
 }
 
+// The desktop's opener program; without one, Qt's own desktop services.
+bool OpenUrlOnDesktop(const QUrl& url) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    return RunDesktopOpener(opener, url, kOpenerVerdictMs);
+}
+
 }  // namespace
+
+bool RunDesktopOpener(const QString& program, const QUrl& url, int verdictMs) {
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(program);
+    process->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start();
+    bool finished = !process->waitForStarted();
+    if (!finished) {
+        // Wait without freezing the windows: they repaint, but take no input meanwhile.
+        QEventLoop wait;
+        QTimer::singleShot(verdictMs, &wait, &QEventLoop::quit);
+        QObject::connect(process, &QProcess::finished, &wait, &QEventLoop::quit);
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+        if (process->state() != QProcess::NotRunning) wait.exec(QEventLoop::ExcludeUserInputEvents);
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+            QGuiApplication::restoreOverrideCursor();
+        finished = process->state() == QProcess::NotRunning;
+    }
+    if (finished) {
+        const bool opened = process->error() == QProcess::UnknownError &&
+                            process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        delete process;
+        return opened;
+    }
+    // Still running: a program took the target. The process ends on its own.
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return true;
+}
 
 LinkOpenerHooks SetLinkOpenerHooksForTesting(LinkOpenerHooks hooks) {
     return std::exchange(Hooks(), std::move(hooks));
@@ -134,7 +182,7 @@ int ShellOpenTarget(const QString& target) {
         url = QUrl::fromUserInput(target);
         if (!url.isValid()) return kOpenFileNotFound;
     }
-    const bool opened = Hooks().openUrl ? Hooks().openUrl(url) : QDesktopServices::openUrl(url);
+    const bool opened = Hooks().openUrl ? Hooks().openUrl(url) : OpenUrlOnDesktop(url);
     return opened ? kOpenSuccess : kOpenNoAssociation;
 }
 

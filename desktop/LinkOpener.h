@@ -28,8 +28,15 @@ struct LinkOpenerHooks {
 LinkOpenerHooks SetLinkOpenerHooksForTesting(LinkOpenerHooks hooks);
 
 // Hands the target (URL, mail address or file path) to the desktop's opener: 2 when a file
-// target does not exist, 5 when it cannot be read, 31 when the opener refuses, else 42.
+// target does not exist, 5 when it cannot be read, 31 when the opener refuses or fails
+// (no browser or mail program), else 42.
 int ShellOpenTarget(const QString& target);
+// Runs the desktop opener `program` (xdg-open) on the target and waits up to verdictMs
+// (the windows repaint meanwhile but take no input, under a busy cursor):
+// true when it succeeded or still runs (a program has the target), false when it failed
+// or could not be started. An opener reports "no program for this target" only by its
+// exit status, so starting it is not yet success.
+bool RunDesktopOpener(const QString& program, const QUrl& url, int verdictMs);
 // The Exec line of the desktop's default text/html handler, if one is registered.
 std::optional<QString> DefaultHtmlHandlerExec();
 // The command line cut before its placeholder: the quoted "%1" (or %u %U %f %F) first,

@@ -40,6 +40,7 @@ struct ReportTexts {
     std::string lunarLabel = platform::Gbk("(阴历) ");
     std::string ageLabel = platform::Gbk("\n    您的年龄: ");
     std::string ageUnit = platform::Gbk("岁");
+    std::string unborn = platform::Gbk("尚未出生");
     std::string timeLabel = platform::Gbk("\n    测算时间: ");
     std::string bodyTitle = platform::Gbk("                                 ☆☆☆ 八字命理分析 ☆☆☆\n\n");
     std::string boneHeading = platform::Gbk("◆称骨论命\n");
@@ -81,8 +82,10 @@ std::string ComposeHeader(const CLunarCalendar& calendar, const BirthRecord& bir
     header += FormatGbk("\n    您的八字: %s%s  %s%s  %s%s  %s%s", pc[0].data(), pc[1].data(), pc[2].data(),
                         pc[3].data(), pc[4].data(), pc[5].data(), pc[6].data(), pc[7].data());
     // The nominal age: 1 in the year of birth, one more at every Gregorian
-    // new year of the user's own clock.
-    header += t.ageLabel + FormatGbk("%d", now.wYear - g.wYear + 1) + t.ageUnit + "\n";
+    // new year of the user's own clock; a birth after that clock's date has
+    // none yet.
+    const bool unborn = std::tie(g.wYear, g.wMonth, g.wDay) > std::tie(now.wYear, now.wMonth, now.wDay);
+    header += t.ageLabel + (unborn ? t.unborn : FormatGbk("%d", now.wYear - g.wYear + 1) + t.ageUnit) + "\n";
     header += t.timeLabel + FormatGbk("%04d年%02d月%02d日 %02d时%02d分%02d秒", now.wYear, now.wMonth,
                                       now.wDay, now.wHour, now.wMinute, now.wSecond);
     return header;

@@ -14,7 +14,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libswe-dev
-  fonts-noto-cjk tzdata xdg-utils
+  fonts-noto-cjk tzdata xdg-utils qt6-translations-l10n
   xvfb xauth imagemagick poppler-utils
   qt6-wayland desktop-file-utils appstream dpkg-dev scdoc
 )

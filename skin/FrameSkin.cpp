@@ -61,7 +61,38 @@ private:
     QPoint m_offset;
 };
 
+// Keeps every top-level window's known position true: some window managers leave the
+// toolkit with a stale position after mapping a window (it reads the window's place
+// before the manager has put its frame there). A mouse press carries the truth: its
+// point on the screen less its point in the window.
+class WindowPositionCheck : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && watched->isWindowType()) {
+            auto* window = static_cast<QWindow*>(watched);
+            const QPoint origin = TrueWindowOrigin(*static_cast<QMouseEvent*>(event));
+            if (window->parent() == nullptr && window->position() != origin) {
+                // Asking for the place it already has makes the window manager confirm it.
+                window->setPosition(origin);
+            }
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+QPoint TrueWindowOrigin(const QMouseEvent& event) {
+    return event.globalPosition().toPoint() - event.scenePosition().toPoint();
+}
+
+void InstallWindowPositionCheck() {
+    static QPointer<QObject> check;
+    if (check || qApp == nullptr) return;
+    check = new WindowPositionCheck;
+    check->setParent(qApp);
+    qApp->installEventFilter(check);
+}
 
 QRegion FrameRegionFromBitmap(const QImage& skin, QSize windowSize, QRgb key) {
     const int width = windowSize.width();
@@ -155,13 +186,20 @@ bool PaintFrameBackground(QWidget* dialog, QPainter& painter, const QImage& skin
 bool DragFrame(QWidget* dialog, QMouseEvent* event) {
     if (dialog == nullptr || event == nullptr || event->button() != Qt::LeftButton) return false;
     QWidget* window = dialog->window();
-    if (QWindow* handle = window->windowHandle(); handle != nullptr && handle->startSystemMove()) return true;
+    // The window system's move starts from where the toolkit believes the window is;
+    // when that belief is stale the window would jump by the error, so the mouse is
+    // followed by hand instead (which also puts the belief right).
+    const QWindow* handle = window->windowHandle();
+    const bool positionKnown = handle != nullptr && handle->position() == TrueWindowOrigin(*event);
+    if (positionKnown && window->windowHandle()->startSystemMove()) return true;
     // The window system refused (offscreen, bare X servers, some window managers): follow
     // the mouse ourselves until the button is released.
     if (dialog->findChild<QObject*>(QString::fromLatin1(FrameDragger::kDraggerName),
                                     Qt::FindDirectChildrenOnly)) {
         return true;
     }
-    new FrameDragger(dialog, event->globalPosition().toPoint() - window->pos());
+    // The grip is the press's point in the window, not the pointer less a position
+    // that may be stale.
+    new FrameDragger(dialog, event->scenePosition().toPoint());
     return true;
 }

@@ -44,4 +44,15 @@ bool PaintFrameBackground(QWidget* dialog, QPainter& painter, const QImage& skin
 // released. Returns true when a move began. Call it from the dialog's mousePressEvent;
 // after a move by the window system the dialog may never see the release, so it must not
 // wait for one to clear any pressed state of its own.
+// The move follows the pointer from the first drag even where the toolkit's idea of the
+// window's position is stale (see InstallWindowPositionCheck).
 bool DragFrame(QWidget* dialog, QMouseEvent* event);
+
+// Where the top-left of the event's window really is on the screen: the event's global
+// point less its point in the window (both as the window system reported them).
+QPoint TrueWindowOrigin(const QMouseEvent& event);
+
+// Installs (once) an application-wide check that corrects the known position of a
+// top-level window from every mouse press on it, so that dialogs placed relative to
+// the window open where they should even when a window manager left the position stale.
+void InstallWindowPositionCheck();

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "desktop/LinkOpener.h"
+#include "skin/CaptionFit.h"
 #include "skin/SkinColours.h"
 
 namespace {
@@ -165,6 +166,7 @@ QString CLinkLabel::OpenErrorText(int code) {
 void CLinkLabel::ShowOpenError(int code) {
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), OpenErrorText(code),
                     QMessageBox::Ok, this);
+    FitToCaption(box);
     box.exec();
 }
 

@@ -41,8 +41,14 @@ int PrintFontCellHeight(int dpiY) {
 }
 
 QFont MakePrintFont(int dpiY) {
-    // A positive height asks for the cell height: the page's line pitch.
-    return LogFont(QStringLiteral("新宋体"), PrintFontCellHeight(dpiY));
+    // A negative height asks for the em: 10-point characters, whatever the
+    // face's ascent and descent; the lines are laid out by PrintGrid.
+    return LogFont(QStringLiteral("新宋体"), -PrintFontCellHeight(dpiY));
+}
+
+report::TextGrid PrintGrid(int dpiY) {
+    const int cell = PrintFontCellHeight(dpiY);
+    return {cell, cell, res::MulDiv(cell, report::kReportBaseline, report::kReportLineHeight)};
 }
 
 }  // namespace print

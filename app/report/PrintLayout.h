@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QRect>
 
+#include "app/report/GridText.h"
+
 namespace print {
 
 inline constexpr int kPrintResolution = 300;  // dots per inch the page is laid out for
@@ -29,8 +31,12 @@ PageLayout LayoutPage(int width, int height);
 // device of `dpiY` dots per inch: 10 points rounded half away from zero.
 int PrintFontCellHeight(int dpiY);
 
-// The print font ("新宋体", regular) whose ascent + descent is
-// PrintFontCellHeight(dpiY) device pixels, never more.
+// The print font ("新宋体", regular) whose characters are 10 points: an em
+// of PrintFontCellHeight(dpiY) device pixels.
 QFont MakePrintFont(int dpiY);
+
+// The print grid: characters of a PrintFontCellHeight(dpiY) cell, one line
+// per cell, the baseline where the screen's 13-pixel cell has it.
+report::TextGrid PrintGrid(int dpiY);
 
 }  // namespace print

@@ -6,8 +6,10 @@
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "app/GbkText.h"
+#include "app/report/GridText.h"
 #include "app/report/PrintJob.h"
 #include "app/report/PrintLayout.h"
 #include "app/report/ReportView.h"
@@ -26,13 +28,12 @@ void DrawFrameRect(QPainter& painter, const QRect& rect) {
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
-// Text drawn literally ("&" is an ordinary character), starting at the top
-// left of its rectangle and clipped to it; an empty rectangle draws nothing.
-void DrawReportText(QPainter& painter, const QRect& rect, int flags, const QString& text) {
-    if (rect.isEmpty() || text.isEmpty()) {
-        return;
-    }
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | flags, text);
+// Text drawn literally ("&" is an ordinary character) on the print grid,
+// starting at the top left of its rectangle and clipped to it; an empty
+// rectangle draws nothing.
+void DrawReportText(QPainter& painter, const QRect& rect, const report::TextGrid& grid, bool wrap,
+                    const QString& text) {
+    report::DrawGridText(&painter, text, rect, grid, wrap);
 }
 
 }  // namespace
@@ -81,6 +82,11 @@ void CReportView::StartPrintPreview() {
     });
     connect(preview, &CViewPrintPreview::printRequested, this, &CReportView::PrintReport);
     connect(preview, &QDialog::finished, this, &CReportView::OnPreviewFinished);
+    // Where the window system refuses to maximise (no window manager), the
+    // preview still covers the screen's available area.
+    if (const QScreen* screen = window()->screen(); screen != nullptr) {
+        preview->setGeometry(screen->availableGeometry());
+    }
     preview->showMaximized();
     preview->raise();
     preview->activateWindow();
@@ -116,14 +122,15 @@ void CReportView::OnPrint(QPainter* pDC, CPrintInfo* pInfo) {
     DrawFrameRect(*pDC, page.headerBox);
 
     pDC->setFont(print::MakePrintFont(device->logicalDpiY()));
+    const report::TextGrid grid = print::PrintGrid(device->logicalDpiY());
     const QImage picture =
         LoadBitmapResource(m_report.starSign.empty() ? art::kBlankPictureId : art::kDragonPictureId);
     PrintBitmapAsDib(pDC, picture, page.picture.x(), page.picture.y(), print::kPictureWidth,
                      print::kPictureHeight);
 
     pDC->setPen(Qt::black);
-    DrawReportText(*pDC, page.headerText, 0, FromGbk(m_report.header));
-    DrawReportText(*pDC, page.bodyText, Qt::TextWordWrap, FromGbk(m_report.body));
+    DrawReportText(*pDC, page.headerText, grid, false, FromGbk(m_report.header));
+    DrawReportText(*pDC, page.bodyText, grid, true, FromGbk(m_report.body));
     pDC->restore();
 }
 

@@ -3,7 +3,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextLayout>
 #include <algorithm>
 #include <optional>
 
@@ -12,6 +11,7 @@
 #include "ReadingMessages.h"
 #include "app/GbkText.h"
 #include "app/MessageBox.h"
+#include "app/report/GridText.h"
 #include "app/report/ReportLayout.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "skin/SkinBitmaps.h"
@@ -35,8 +35,6 @@ QRect PictureRect(int w, int h) {
 
 namespace {
 
-constexpr qreal kUnboundedWidth = 1e6;  // a header line is never wrapped
-
 QRect Box(const int (&ltrb)[4]) {
     return report::EdgeRect(ltrb[0], ltrb[1], ltrb[2], ltrb[3]);
 }
@@ -50,37 +48,14 @@ void DrawRectangle(QPainter* p, const int (&ltrb)[4]) {
     p->drawRect(r.adjusted(0, 0, -1, -1));
 }
 
-// Draws a text literally (an "&" is an "&"), clipped to its box, one line
-// every kReportLineHeight pixels as the report's 13-pixel cells stand; a
-// wrapping text also breaks at the box's right edge.
+// Draws a text literally (an "&" is an "&"), clipped to its box, on the
+// report's grid: a 12-pixel cell, one line every 13 pixels; a wrapping text
+// also breaks at the box's right edge.
 void DrawReportText(QPainter* p, const std::string& gbk, const int (&ltrb)[4], bool wordBreak) {
-    if (gbk.empty()) {
-        return;
-    }
-    const QRect r = Box(ltrb);
-    p->save();
-    p->setClipRect(r, Qt::IntersectClip);
     p->setPen(Qt::black);
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(wordBreak ? QTextOption::WordWrap : QTextOption::NoWrap);
-    int top = r.top();
-    const QStringList lines = FromGbk(gbk).split(QLatin1Char('\n'));
-    for (const QString& text : lines) {
-        if (top > r.bottom()) {
-            break;
-        }
-        QTextLayout layout(text, p->font());
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(wordBreak ? r.width() : kUnboundedWidth);
-            line.setPosition(QPointF(0, top + report::kReportBaseline - line.ascent()));
-            top += report::kReportLineHeight;
-        }
-        layout.endLayout();
-        layout.draw(p, QPointF(r.left(), 0));
-    }
-    p->restore();
+    report::DrawGridText(p, FromGbk(gbk), Box(ltrb),
+                         {report::kReportEmPixels, report::kReportLineHeight, report::kReportBaseline},
+                         wordBreak);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The main form: its controls, defaults and rules, and the road of one
 // reading through the real form and the shipped database.
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -316,6 +318,62 @@ private slots:
         edit->clear();
         TypeText(edit, U("A&B"));
         QCOMPARE(edit->GbkText(), std::string("A&B"));
+    }
+
+    // Every drop list opens as tall as its template says, however many items
+    // it has (the year list runs over a century).
+    void dropListsKeepTheTemplatesHeight() {
+        CKarvutoDlg form(nullptr, 0);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (const int id : {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_HOUR}) {
+            auto* combo = form.Item<QComboBox>(id);
+            QVERIFY(id != IDC_YEAR || combo->count() > combo->maxVisibleItems());
+            combo->showPopup();
+            QWidget* popup = combo->view()->window();
+            QTRY_VERIFY(popup->isVisible());
+            const int rows = combo->view()->sizeHintForRow(0);
+            QVERIFY2(popup->height() <= (combo->maxVisibleItems() + 1) * rows,
+                     QByteArray::number(id) + ": " + QByteArray::number(popup->height()) + " px for " +
+                         QByteArray::number(combo->maxVisibleItems()) + " rows of " +
+                         QByteArray::number(rows));
+            combo->hidePopup();
+        }
+    }
+
+    // A pasted text longer than the room left inserts the whole characters
+    // that fit, where the cursor is, and replaces a selection.
+    void pastedNameKeepsWhatFits() {
+        struct Case {
+            const char* before;
+            int cursor;  // -1: the whole text selected
+            const char* pasted;
+            const char* after;
+            int cursorAfter;
+        } const cases[] = {
+            {"", 0, "一二三四五六七", "一二三四五", 5},
+            {"王", 1, "abcdefghijkl", "王abcdefgh", 9},
+            {"甲乙", 1, "一二三四五", "甲一二三乙", 4},
+            {"一二三四", 4, "ab一c", "一二三四ab", 6},
+            {"一二三四a", 5, "一a", "一二三四a", 5},  // no room for 一: nothing
+            {"一二三四五", -1, "甲乙丙丁戊己庚", "甲乙丙丁戊", 5},
+            {"一二三", 3, "a\U0001F600b", "一二三", 3},  // not GBK: refused whole
+        };
+        for (const Case& c : cases) {
+            CKarvutoDlg form(nullptr, 0);
+            CNameEdit* edit = NameEdit(form);
+            edit->setText(U(c.before));
+            if (c.cursor < 0)
+                edit->selectAll();
+            else
+                edit->setCursorPosition(c.cursor);
+            QApplication::clipboard()->setText(U(c.pasted));
+            edit->paste();
+            const QByteArray where = QByteArray(c.before) + " + " + c.pasted;
+            QVERIFY2(edit->text() == U(c.after), where + " gave " + edit->text().toUtf8());
+            QVERIFY2(edit->cursorPosition() == c.cursorAfter, where);
+            QVERIFY(edit->GbkText().size() <= kNameMaxBytes);
+        }
     }
 
     void emptyNameIsRefusedAndSpacesAreAName() {

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -13,6 +16,7 @@
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
 #include "desktop/InstanceChecker.h"
+#include "skin/CaptionFit.h"
 #include "skin/StateBitmapButton.h"
 
 class TestStartup : public QObject {
@@ -68,6 +72,24 @@ private slots:
         const QPalette p = QApplication::palette();
         QCOMPARE(p.color(QPalette::Window), QColor(191, 215, 107));
         QCOMPARE(p.color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
+    // The standard dialogs speak the program's language: Qt's own texts
+    // are loaded, and a message box is wide enough for its whole caption.
+    void standardDialogsSpeakChineseAndShowTheirCaption() {
+        QVERIFY2(CKarvutoApp::LoadQtTranslations(), "qt6-translations-l10n is not installed");
+        QVERIFY(CKarvutoApp::LoadQtTranslations());  // a second call changes nothing
+        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageCaption), QStringLiteral("x"),
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QString::fromUtf8("确定"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("取消"));
+
+        FitToCaption(box);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+        QVERIFY2(box.width() >= title.horizontalAdvance(box.windowTitle()) + kTitleBarExtra,
+                 QByteArray::number(box.width()));
     }
 
     void aMissingDatabaseEndsTheStartWithItsMessage() {

@@ -9,6 +9,7 @@
 
 #include "CalendarTables.h"
 #include "GbkCodec.h"
+#include "GregorianCalendar.h"
 #include "LunarCalendar.h"
 
 using namespace calendar;
@@ -115,6 +116,26 @@ TEST(GetFourPillars, HourPillarFollowsTheFiveRatRule) {
             EXPECT_EQ(hourIndex % 12, branch) << "hour " << hour;
             EXPECT_EQ(hourIndex % 10, (2 * (dayStem % 5) + branch) % 10) << "day stem " << dayStem;
         }
+}
+
+// The indices are the pillars' names: every day of 1901-2050 at every hour
+// class names the same eight characters, and an hour outside the day has none.
+TEST(GetFourPillarIndices, NameTheSamePillarsAsTheText) {
+    const CLunarCalendar cal;
+    for (int y = 1901; y <= 2050; ++y)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= DaysInGregorianMonth(y, m); d += 3) {
+                const int hour = (y + m + d) % 25;  // 24: outside the day
+                const SYSTEMTIME birth = Date(y, m, d, hour);
+                std::string names;
+                for (const int index : cal.GetFourPillarIndices(birth)) {
+                    if (index == -1) continue;
+                    ASSERT_TRUE(index >= 0 && index < 60) << index;
+                    names += cal.StemBranchName(index);
+                }
+                ASSERT_EQ(names, cal.GetFourPillars(birth)) << y << "-" << m << "-" << d << " " << hour;
+                ASSERT_EQ(cal.GetFourPillarIndices(birth)[3] == -1, hour == 24);
+            }
 }
 
 }  // namespace

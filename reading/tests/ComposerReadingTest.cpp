@@ -169,10 +169,20 @@ TEST_F(ComposerReading, AgeAndTimeLineFollowTheGivenLocalTime) {
         // onto the same date.
         {"late evening", MakeSystemTime(2026, 12, 8, 23, 30, 5),
          "    您的年龄: 52岁\n\n    测算时间: 2026年12月08日 23时30分05秒"},
+        // The birth is 1975-01-01: before that day nobody has an age.
+        {"the birthday itself", MakeSystemTime(1975, 1, 1, 0, 0, 0),
+         "    您的年龄: 1岁\n\n    测算时间: 1975年01月01日 00时00分00秒"},
+        {"the evening before the birth", MakeSystemTime(1974, 12, 31, 23, 59, 59),
+         "    您的年龄: 尚未出生\n\n    测算时间: 1974年12月31日 23时59分59秒"},
+        {"a birth 22 years ahead", MakeSystemTime(1953, 1, 2, 8, 0, 0),
+         "    您的年龄: 尚未出生\n\n    测算时间: 1953年01月02日 08时00分00秒"},
+        {"same year, later month", MakeSystemTime(1974, 1, 2, 8, 0, 0),
+         "    您的年龄: 尚未出生\n\n    测算时间: 1974年01月02日 08时00分00秒"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(platform::Utf8(Compose(kDefaultBirth, c.now).header).ends_with(c.tail));
+        const std::string header = platform::Utf8(Compose(kDefaultBirth, c.now).header);
+        EXPECT_TRUE(header.ends_with(c.tail)) << header;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "skin/FrameSkin.h"
 
@@ -57,7 +58,62 @@ private slots:
     void doubleSizeSkinPaintsAtItsLogicalSize();
     void dragBackgroundMovesWindow();
     void clickOnButtonDoesNotMove();
+    void staleKnownPositionNeitherJumpsNorMisplaces();
 };
+
+namespace {
+
+// Sends a left-button event to the window as the window system reports it: its point
+// in the window and on the screen.
+void SendMouse(QWindow* window, QEvent::Type type, QPoint local, QPoint global) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, local, local, global, button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+}  // namespace
+
+// A window manager may leave the toolkit believing the window is elsewhere than it
+// is: the first drag still follows the pointer, and the first press puts the
+// belief right, so a dialog over the window opens over it.
+void tst_FrameSkin::staleKnownPositionNeitherJumpsNorMisplaces() {
+    InstallWindowPositionCheck();
+    InstallWindowPositionCheck();  // once is enough
+    struct Case {
+        const char* name;
+        QPoint error;  // where the window really is, relative to where it is believed
+    } const cases[] = {{"believed at the corner", {230, 182}}, {"believed right of it", {-50, -20}}};
+    for (const Case& c : cases) {
+        SkinnedDialog dialog(Skin());
+        dialog.move(300, 250);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QWindow* window = dialog.windowHandle();
+        const QPoint real = window->position() + c.error;
+        const QPoint grip(30, 30);
+        SendMouse(window, QEvent::MouseButtonPress, grip, real + grip);
+        QVERIFY2(window->position() == real, c.name);  // the belief is put right
+        QTRY_COMPARE(dialog.pos(), real);
+
+        SendMouse(window, QEvent::MouseMove, grip + QPoint(10, 5), real + grip + QPoint(10, 5));
+        QVERIFY2(dialog.pos() == real + QPoint(10, 5), c.name);  // no jump by the error
+        SendMouse(window, QEvent::MouseButtonRelease, grip + QPoint(10, 5), real + grip + QPoint(10, 5));
+
+        // A dialog over the window is centred on where the window really is.
+        QDialog child(&dialog);
+        child.resize(100, 60);
+        child.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&child));
+        const QPoint off = child.frameGeometry().center() - dialog.frameGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1: child at %2,%3, form at %4,%5")
+                                                            .arg(QString::fromUtf8(c.name))
+                                                            .arg(child.x())
+                                                            .arg(child.y())
+                                                            .arg(dialog.x())
+                                                            .arg(dialog.y())));
+    }
+}
 
 void tst_FrameSkin::bandRule_data() {
     QTest::addColumn<QPoint>("pixel");

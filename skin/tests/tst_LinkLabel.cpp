@@ -1,5 +1,7 @@
 // Link label geometry, colours, hover with the timed leave check, the open fallback and
 // the error texts; nothing is ever launched (the desktop services are replaced).
+#include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +50,25 @@ public:
     void ShowOpenError(int code) override { shownErrors << code; }
 };
 
+// A label that opens for real but only records its error box.
+class RecordingLabel : public CLinkLabel {
+public:
+    using CLinkLabel::CLinkLabel;
+    QList<int> shownErrors;
+    void ShowOpenError(int code) override { shownErrors << code; }
+};
+
+// Writes an executable shell script `name` into `dir`.
+QString WriteScript(const QTemporaryDir& dir, const QString& name, const QByteArray& body) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write("#!/bin/sh\n" + body + "\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
 }  // namespace
 
 class tst_LinkLabel : public QObject {
@@ -74,6 +95,8 @@ private slots:
     void noHandlerGives31();
     void missingFileGives2();
     void startCommandCodes();
+    void desktopOpenerVerdict();
+    void noBrowserShowsTheErrorAndClearsVisited();
 };
 
 void tst_LinkLabel::fittedRect_data() {
@@ -341,6 +364,39 @@ void tst_LinkLabel::startCommandCodes() {
     QCOMPARE(StartCommand({plain.fileName()}), kOpenAccessDenied);
     QCOMPARE(StartCommand({}), kOpenFileNotFound);
     QCOMPARE(StartCommand({QStringLiteral("sh"), QStringLiteral("x")}), kOpenSuccess);
+}
+
+// The opener's exit status is its answer: xdg-open exits 3 when no program
+// takes the target; one still running has handed it on.
+void tst_LinkLabel::desktopOpenerVerdict() {
+    QTemporaryDir dir;
+    const QUrl url(QStringLiteral("https://example.com/a b"));
+    QVERIFY(!RunDesktopOpener(WriteScript(dir, "refuses", "exit 3"), url, 5000));
+    QVERIFY(RunDesktopOpener(WriteScript(dir, "opens", "[ \"$1\" = 'https://example.com/a%20b' ] || exit 9"),
+                             url, 5000));
+    QVERIFY(RunDesktopOpener(WriteScript(dir, "runs", "sleep 1"), url, 100));
+    QVERIFY(!RunDesktopOpener(dir.filePath("missing"), url, 5000));
+    // The running one is reaped when it ends.
+    QTRY_COMPARE_WITH_TIMEOUT(QCoreApplication::instance()->findChildren<QProcess*>().size(), 0, 5000);
+}
+
+// With no browser, clicking a link beeps, shows the error and leaves the link unvisited.
+void tst_LinkLabel::noBrowserShowsTheErrorAndClearsVisited() {
+    QTemporaryDir dir;
+    WriteScript(dir, "xdg-open", "exit 3");
+    WriteScript(dir, "xdg-mime", "exit 1");
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.path().toLocal8Bit());
+    RecordingLabel label(QStringLiteral("https://example.com/"));
+    label.PreSubclassWindow();
+    label.resize(100, 20);
+    label.MarkVisited(true);
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    qputenv("PATH", oldPath);
+    QCOMPARE(label.shownErrors, QList<int>{kOpenNoAssociation});
+    QVERIFY(!label.IsVisited());
+    QVERIFY(CLinkLabel::OpenErrorText(kOpenNoAssociation)
+                .startsWith(QStringLiteral("Unable to open hyperlink:\n\n")));
 }
 
 QTEST_MAIN(tst_LinkLabel)

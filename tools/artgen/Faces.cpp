@@ -192,9 +192,10 @@ QImage PaintSplash() {
     paper.setColorAt(1, QColor(234, 222, 194));
     p.fillRect(image.rect(), paper);
 
-    // A brocade border: lacquer, gilt rule, key fret, gilt rule.
+    // A brocade border: lacquer, gilt rule, key fret, gilt rule. The lacquer
+    // band is mitred, so it fills the picture's corners too.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kLacquer, 6));
+    p.setPen(QPen(kLacquer, 6, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(QRectF(3, 3, w - 6, h - 6));
     p.setPen(QPen(kGold, 1));
     p.drawRect(QRectF(7.5, 7.5, w - 15, h - 15));

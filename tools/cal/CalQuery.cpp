@@ -2,15 +2,19 @@
 #include "CalQuery.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <unordered_map>
 #include <vector>
 
+#include "CalendarNames.h"
 #include "GbkCodec.h"
 #include "GregorianCalendar.h"
 #include "LunarCalendar.h"
+#include "TerminalText.h"
 #include "TermsQuery.h"
 
 namespace cal {
@@ -21,6 +25,9 @@ constexpr int kLastHour = 23;
 constexpr std::string_view kInvalid = "INVALID";
 constexpr std::string_view kError = "ERROR";
 constexpr std::string_view kLeapOption = "--leap";
+constexpr std::string_view kProgram = "karvuto-cal";
+// A word of a malformed query quoted in its message is cut after this many bytes.
+constexpr std::size_t kWordEchoLimit = 40;
 
 struct Query {
     bool lunar = false;
@@ -51,6 +58,11 @@ std::optional<int> ParseNumber(std::string_view text, std::size_t maxDigits) {
     return value;
 }
 
+// A word of the query as its message quotes it: escaped and cut.
+std::string Quoted(std::string_view word) {
+    return "\"" + platform::EscapeForTerminal(word, kWordEchoLimit) + "\"";
+}
+
 // Parses the words of a query; on failure returns the reason.
 std::optional<std::string> Parse(const std::vector<std::string_view>& words, Query& q) {
     if (words.empty()) return "empty query";
@@ -59,17 +71,17 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& words, Que
     else if (words[0] == "lunar")
         q.lunar = true;
     else
-        return "unknown query \"" + std::string(words[0]) + "\" (expected solar, lunar or terms)";
+        return "unknown query " + Quoted(words[0]) + " (expected solar, lunar or terms)";
     if (words.size() < 2) return "missing date YYYY-MM-DD";
 
     const std::string_view date = words[1];
     const std::size_t dash1 = date.find('-');
     const std::size_t dash2 = dash1 == std::string_view::npos ? dash1 : date.find('-', dash1 + 1);
-    if (dash2 == std::string_view::npos) return "date \"" + std::string(date) + "\" is not YYYY-MM-DD";
+    if (dash2 == std::string_view::npos) return "date " + Quoted(date) + " is not YYYY-MM-DD";
     const auto year = ParseNumber(date.substr(0, dash1), kMaxYearDigits);
     const auto month = ParseNumber(date.substr(dash1 + 1, dash2 - dash1 - 1), 2);
     const auto day = ParseNumber(date.substr(dash2 + 1), 2);
-    if (!year || !month || !day) return "date \"" + std::string(date) + "\" is not YYYY-MM-DD";
+    if (!year || !month || !day) return "date " + Quoted(date) + " is not YYYY-MM-DD";
     if (*month < 1 || *month > 12) return "month " + std::to_string(*month) + " is not 1-12";
     if (*day < 1 || *day > 31) return "day " + std::to_string(*day) + " is not 1-31";
     q.year = *year;
@@ -88,7 +100,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& words, Que
             q.hour = *hour;
             haveHour = true;
         } else {
-            return "unexpected \"" + std::string(w) + "\"";
+            return "unexpected " + Quoted(w);
         }
     }
     return std::nullopt;
@@ -100,23 +112,51 @@ std::string FormatDate(int y, int m, int d) {
     return text;
 }
 
-std::string Sanitized(std::string_view text) {
-    std::string s(text);
-    for (char& ch : s)
-        if (ch == '\t' || ch == '\r' || ch == '\n') ch = ' ';
-    return s;
+// The engine's GBK names in UTF-8, each two-byte character converted by iconv
+// once per thread and then taken from the table.
+class Utf8Names {
+public:
+    void Append(std::string& out, std::string_view gbk) {
+        for (std::size_t i = 0; i < gbk.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(gbk[i]);
+            if (lead < 0x80 || i + 1 == gbk.size()) {
+                out += gbk[i];
+                continue;
+            }
+            const auto key = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(gbk[i + 1]));
+            auto it = m_chars.find(key);
+            if (it == m_chars.end()) it = m_chars.emplace(key, platform::Utf8(gbk.substr(i, 2))).first;
+            out += it->second;
+            ++i;
+        }
+    }
+
+    // The sexagenary name of index 0-59.
+    void AppendStemBranch(std::string& out, int index) {
+        const calendar::CalendarNames& names = calendar::Names();
+        Append(out, names.stems[index % 10]);
+        Append(out, names.branches[index % 12]);
+    }
+
+private:
+    std::unordered_map<std::uint16_t, std::string> m_chars;
+};
+
+Utf8Names& NamesInUtf8() {
+    thread_local Utf8Names names;
+    return names;
 }
 
 }  // namespace
 
 QueryResult RunQuery(std::string_view query) {
-    if (const auto words = SplitWords(query); !words.empty() && words[0] == "terms")
-        return RunTermsQuery(words);
+    const auto words = SplitWords(query);
+    if (!words.empty() && words[0] == "terms") return RunTermsQuery(words);
     QueryResult result;
     Query q;
-    if (const auto problem = Parse(SplitWords(query), q)) {
+    if (const auto problem = Parse(words, q)) {
         result.status = QueryStatus::kError;
-        result.line = Sanitized(query) + "\t" + std::string(kError);
+        result.line = platform::EscapeForTerminal(query) + "\t" + std::string(kError);
         result.message = *problem;
         return result;
     }
@@ -147,29 +187,39 @@ QueryResult RunQuery(std::string_view query) {
         line += '\t';
         line += std::to_string(field);
     }
-    for (const std::string& gbk : {cal.GetFourPillars(solar), cal.FormatLunarDate(lunar, leap),
-                                   cal.GetHourName(solar), cal.GetZodiacSign(solar)}) {
+    Utf8Names& utf8 = NamesInUtf8();
+    line += '\t';
+    for (const int index : cal.GetFourPillarIndices(solar))
+        if (index >= 0) utf8.AppendStemBranch(line, index);
+    for (const std::string& gbk :
+         {cal.FormatLunarDate(lunar, leap), cal.GetHourName(solar), cal.GetZodiacSign(solar)}) {
         line += '\t';
-        line += platform::Utf8(gbk);
+        utf8.Append(line, gbk);
     }
     result.status = QueryStatus::kOk;
     return result;
 }
 
-int RunStream(std::istream& in, std::ostream& out, std::ostream& err, bool flushEachLine) {
+int RunStream(std::istream& in, std::ostream& out, std::ostream& err, bool interactive) {
+    // Reading a tied stream flushes its output first: only a person at a
+    // terminal needs each answer before typing the next query.
+    std::ostream* const tie = in.tie(interactive ? &out : nullptr);
     int status = 0;
     std::string text;
-    for (long lineNumber = 1; std::getline(in, text); ++lineNumber) {
-        if (text.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const QueryResult r = RunQuery(text);
+    for (long lineNumber = 1; out && std::getline(in, text); ++lineNumber) {
+        const std::string_view query = lineNumber == 1 ? platform::WithoutByteOrderMark(text) : text;
+        if (query.find_first_not_of(" \t\r") == std::string::npos) continue;
+        const QueryResult r = RunQuery(query);
         out << r.line << '\n';
-        if (flushEachLine) out.flush();
+        if (interactive) out.flush();
         if (r.status == QueryStatus::kError) {
-            err << "karvuto-cal: line " << lineNumber << ": " << r.message << ": " << Sanitized(text) << '\n';
-            status = 2;
+            err << kProgram << ": line " << lineNumber << ": " << r.message << ": "
+                << platform::EscapeForTerminal(query) << '\n';
+            status = kExitMalformed;
         }
     }
-    return status;
+    in.tie(tie);
+    return platform::FlushOrReport(out, err, kProgram, "the answers") ? status : kExitOutputLost;
 }
 
 std::string_view UsageText() {
@@ -190,8 +240,11 @@ A date that does not exist or lies outside 1921-02-08 .. 2050-01-22 prints
   YYYY-MM-DD<TAB>INVALID
 A terms query prints 24 lines, 小寒 first: the term's name, a tab and its
   moment in China Standard Time, YYYY-MM-DD HH:MM:SS.
-A malformed query prints its text and ERROR, with a message on standard error.
-Exit status: 2 if any query was malformed, otherwise 0.
+A malformed query prints its text and ERROR, with a message on standard error;
+  the text shows what is not printable UTF-8 as \xNN (\t, \r, \n, \\) and is
+  cut after 200 bytes. A UTF-8 byte-order mark before the first query is ignored.
+Exit status: 3 if the output could not be written (said on standard error),
+  otherwise 2 if any query was malformed, otherwise 0.
 )";
 }
 

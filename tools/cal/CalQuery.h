@@ -23,11 +23,18 @@ struct QueryResult {
 // Runs one query given as its words separated by blanks.
 QueryResult RunQuery(std::string_view query);
 
-// Runs one query per line of `in` (blank lines are skipped), writes one line
-// per query to `out` and a message per malformed query to `err`, flushing
-// after every line when `flushEachLine` is set. Returns the exit status: 2
-// when any query was malformed, else 0.
-int RunStream(std::istream& in, std::ostream& out, std::ostream& err, bool flushEachLine);
+// Exit statuses of karvuto-cal.
+inline constexpr int kExitMalformed = 2;   // a query was malformed
+inline constexpr int kExitOutputLost = 3;  // standard output could not be written
+
+// Runs one query per line of `in` (blank lines are skipped, a UTF-8 byte-order
+// mark before the first is ignored), writes one line per query to `out` and a
+// message per malformed query to `err`, its echo escaped and cut. When
+// `interactive` (a person types at a terminal), every answer is flushed as it
+// is made; otherwise `in` is untied from any output for the run, so reading
+// does not flush. Stops when `out` fails. Returns the exit status: 3 when
+// output was lost (said on `err`), else 2 when any query was malformed, else 0.
+int RunStream(std::istream& in, std::ostream& out, std::ostream& err, bool interactive);
 
 // The text of --help.
 std::string_view UsageText();

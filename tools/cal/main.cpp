@@ -6,12 +6,15 @@
 #include <string>
 
 #include "CalQuery.h"
+#include "TerminalText.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::cout << cal::UsageText();
-        return 0;
+        return platform::FlushOrReport(std::cout, std::cerr, "karvuto-cal", "the help")
+                   ? 0
+                   : cal::kExitOutputLost;
     }
     if (argc == 1) return cal::RunStream(std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
 
@@ -22,9 +25,11 @@ int main(int argc, char** argv) {
     }
     const cal::QueryResult r = cal::RunQuery(query);
     std::cout << r.line << '\n';
+    if (!platform::FlushOrReport(std::cout, std::cerr, "karvuto-cal", "the answer"))
+        return cal::kExitOutputLost;
     if (r.status == cal::QueryStatus::kError) {
         std::cerr << "karvuto-cal: " << r.message << " (try --help)\n";
-        return 2;
+        return cal::kExitMalformed;
     }
     return 0;
 }

@@ -26,6 +26,7 @@
 #include "DatabaseSchema.h"
 #include "DbKeys.h"
 #include "GbkCodec.h"
+#include "TerminalText.h"
 #include "TextCipher.h"
 #include "TsvTable.h"
 
@@ -58,6 +59,12 @@ struct SourceTable {
     throw DbBuildError(path.string() + ":" + std::to_string(line) + ": " + why);
 }
 
+// A cell of a source file as a message quotes it: escaped and cut, so that
+// a stray control character or a huge cell stays readable on a terminal.
+std::string Quoted(std::string_view cell) {
+    return "\"" + platform::EscapeForTerminal(cell) + "\"";
+}
+
 std::string JoinCells(const std::vector<std::string>& cells) {
     std::string s;
     for (const auto& c : cells) s += (s.empty() ? "" : "<TAB>") + c;
@@ -80,8 +87,8 @@ std::optional<std::vector<platform::TsvLine>> ReadSourceRows(const fs::path& pat
     if (rows.empty()) throw DbBuildError(path.string() + ": the file has no header row");
     if (rows.front().fields != header)
         Refuse(path, rows.front().number,
-               "the header row must be \"" + JoinCells(header) + "\", not \"" +
-                   JoinCells(rows.front().fields) + "\"");
+               "the header row must be \"" + JoinCells(header) + "\", not " +
+                   Quoted(JoinCells(rows.front().fields)));
     rows.erase(rows.begin());
     for (const platform::TsvLine& row : rows) {
         if (row.fields.size() != header.size())
@@ -170,12 +177,12 @@ std::vector<Value> CheckedKeys(std::size_t index, const platform::TsvLine& row, 
     switch (index) {
         case 0: {
             kindOut = dbkeys::KindOfName(key);
-            if (!kindOut) refuse("\"" + key + "\" is not a year, lunar month, lunar day or double-hour name");
+            if (!kindOut) refuse(Quoted(key) + " is not a year, lunar month, lunar day or double-hour name");
             return {key};
         }
         case 1: {
             const auto total = ParseInteger(key);
-            if (!total) refuse("\"" + key + "\" is not a whole number");
+            if (!total) refuse(Quoted(key) + " is not a whole number");
             const auto [low, high] = weights.Totals();
             if (*total < low || *total > high)
                 refuse("no reading has the total weight " + key + "; the weights of bazi0 allow " +
@@ -186,23 +193,23 @@ std::vector<Value> CheckedKeys(std::size_t index, const platform::TsvLine& row, 
             const std::string& time = row.fields[1];
             std::optional<int> stem;
             if (key.size() == 3 || dbkeys::IsStemBranchPair(key)) stem = dbkeys::StemIndex(key);
-            if (!stem) refuse("\"" + key + "\" is neither a day stem nor a day pillar");
-            if (!dbkeys::IsStemBranchPair(time)) refuse("\"" + time + "\" is not an hour pillar");
+            if (!stem) refuse(Quoted(key) + " is neither a day stem nor a day pillar");
+            if (!dbkeys::IsStemBranchPair(time)) refuse(Quoted(time) + " is not an hour pillar");
             if (!dbkeys::IsHourPillarOf(*stem, time))
                 refuse("the hour pillar " + time + " never falls on a day of " + key.substr(0, 3));
             return {key, time};
         }
         case 3:
-            if (!dbkeys::IsStemBranchPair(key)) refuse("\"" + key + "\" is not a year pillar");
+            if (!dbkeys::IsStemBranchPair(key)) refuse(Quoted(key) + " is not a year pillar");
             return {key};
         case 4:
-            if (!dbkeys::IsMonthName(key)) refuse("\"" + key + "\" is not a lunar month name");
+            if (!dbkeys::IsMonthName(key)) refuse(Quoted(key) + " is not a lunar month name");
             return {key};
         case 5:
-            if (!dbkeys::IsDayName(key)) refuse("\"" + key + "\" is not a lunar day name");
+            if (!dbkeys::IsDayName(key)) refuse(Quoted(key) + " is not a lunar day name");
             return {key};
         default:
-            if (!dbkeys::IsHourName(key)) refuse("\"" + key + "\" is not a double-hour name");
+            if (!dbkeys::IsHourName(key)) refuse(Quoted(key) + " is not a double-hour name");
             return {key};
     }
 }
@@ -243,7 +250,7 @@ std::vector<SourceTable> ReadSources(const fs::path& sourceDir) {
                 const auto weight = ParseInteger(value);
                 if (!weight || *weight < kMinWeight || *weight > kMaxWeight)
                     Refuse(path, row.number,
-                           "the weight \"" + value + "\" is not a whole number of 钱 from " +
+                           "the weight " + Quoted(value) + " is not a whole number of 钱 from " +
                                std::to_string(kMinWeight) + " to " + std::to_string(kMaxWeight));
                 weights.Add(*kind, *weight);
                 checked.values.emplace_back(*weight);

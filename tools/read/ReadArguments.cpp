@@ -217,6 +217,6 @@ const char* ReadUsage() {
            "a two-page A4 PDF, or one PNG with the pages one below the other; no display is\n"
            "needed. The conventions apply to its chart page as they do with --chart.\n"
            "Exit status: 0 a reading, 1 an invalid date, 2 bad arguments, 3 the database\n"
-           "cannot be opened, 4 a database error while reading, 5 the --export file cannot\n"
-           "be written.\n";
+           "cannot be opened, 4 a database error while reading, 5 the output (the reading,\n"
+           "or the --export file) could not be written.\n";
 }

@@ -19,8 +19,11 @@
 #include "ReadingComposer.h"
 #include "ReadingMessages.h"
 #include "SqlConnectionString.h"
+#include "TerminalText.h"
 
 namespace {
+
+constexpr std::string_view kProgram = "karvuto-read";
 
 // Section keys of the JSON output, in the order the body shows them.
 constexpr const char* kSectionKeys[] = {"boneWeight", "dayStemHour", "dayPillarHour", "yearPillar",
@@ -125,7 +128,7 @@ std::optional<std::string> PlainReading(const ComposedReport& r, Utf8Writer& utf
 }  // namespace
 
 int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::path& defaultDb,
-                   std::ostream& out, std::ostream& err) {
+                   std::ostream& out, std::ostream& err, bool outIsTerminal) {
     const ParseResult parsed = ParseReadArguments(args);
     if (!parsed.arguments) {
         err << "karvuto-read: " << parsed.error << "\nTry 'karvuto-read --help'.\n";
@@ -134,7 +137,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     const ReadArguments& a = *parsed.arguments;
     if (a.help) {
         out << ReadUsage();
-        return kExitReading;
+        return platform::FlushOrReport(out, err, kProgram, "the help") ? kExitReading : kExitOutputLost;
     }
 
     const std::string dbPath = a.dbPath.empty() ? defaultDb.string() : a.dbPath;
@@ -186,6 +189,10 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
         err << "karvuto-read: " << utf8.Error() << "\n";
         return kExitDatabaseRead;
     }
-    out << *text;
-    return kExitReading;
+    // The stored texts are the database's: on a terminal, a control character
+    // in them is shown, not obeyed.
+    out << (outIsTerminal && !a.json
+                ? platform::EscapeForTerminal(*text, text->size(), platform::LineFeeds::kKeep)
+                : *text);
+    return platform::FlushOrReport(out, err, kProgram, "the reading") ? kExitReading : kExitOutputLost;
 }

@@ -13,11 +13,13 @@ inline constexpr int kExitInvalidDate = 1;
 inline constexpr int kExitBadArguments = 2;
 inline constexpr int kExitDatabaseOpen = 3;
 inline constexpr int kExitDatabaseRead = 4;
-inline constexpr int kExitExportFailed = 5;  // --export: the file cannot be written
+inline constexpr int kExitOutputLost = 5;  // the reading, or the --export file, could not be written
 
 // Runs the command: args without the program name; defaultDb is used when
 // --db is absent. The reading is written to out, every message to err.
 // Reads the user's local time once (GetLocalTime) for the age and the time
-// of the reading. Returns the exit status.
+// of the reading. When `outIsTerminal`, what is not printable UTF-8 in the
+// plain text (a control character in a stored text) is written escaped.
+// Returns the exit status; output that could not be written is said on err.
 int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::path& defaultDb,
-                   std::ostream& out, std::ostream& err);
+                   std::ostream& out, std::ostream& err, bool outIsTerminal = false);

@@ -68,7 +68,7 @@ int ExportReading(const ReadArguments& a, const ComposedReport& report, const ch
                                               : chartexport::WritePdf(path, pages, &error);
     if (!ok) {
         err << "karvuto-read: cannot write " << a.exportPath << ": " << error.toStdString() << "\n";
-        return kExitExportFailed;
+        return kExitOutputLost;
     }
     return kExitReading;
 }

@@ -11,6 +11,6 @@
 
 // Writes a.exportPath (".pdf": two A4 pages; ".png": one image, the pages one
 // below the other); an existing file is replaced only by a complete one.
-// Returns kExitReading, or kExitExportFailed with the reason on err.
+// Returns kExitReading, or kExitOutputLost with the reason on err.
 int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::Chart& chart,
                   std::ostream& err);

@@ -1,4 +1,6 @@
 // karvuto-read: a reading for the terminal.
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -15,7 +17,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path exeDir = ExecutableDirectory(argv[0]);
     const std::filesystem::path defaultDb = FindDatabase(exeDir);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int status = RunReadCommand(args, defaultDb, std::cout, std::cerr);
+    const int status = RunReadCommand(args, defaultDb, std::cout, std::cerr, isatty(STDOUT_FILENO) != 0);
     // Where the default database was looked for, when it was the one missing.
     const bool ownDb = std::ranges::none_of(args, [](const std::string& a) { return a.starts_with("--db"); });
     std::error_code ec;

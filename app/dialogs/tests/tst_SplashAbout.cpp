@@ -6,10 +6,13 @@
 #include <QtTest>
 
 #include "app/dialogs/AboutDlg.h"
+#include "app/dialogs/HelpDlg.h"
 #include "app/dialogs/SplashWnd.h"
 #include "app/dialogs/WzdBitmap.h"
+#include "res/bitmaps/BitmapIds.h"
 #include "skin/CircleButton.h"
 #include "skin/LinkLabel.h"
+#include "skin/SkinBitmaps.h"
 #include "skin/StateBitmapButton.h"
 
 namespace {
@@ -39,7 +42,44 @@ private slots:
     void aboutMovesByItsBackground();
     void aboutCloses_data();
     void aboutCloses();
+
+    void helpTextUsesFullWidthPunctuation();
+    void splashCornersAreTheBorders();
 };
+
+// The splash's lacquer border runs into its corners: no light paper shows
+// there against the desktop.
+void tst_SplashAbout::splashCornersAreTheBorders() {
+    const QImage splash = LoadBitmapResource(art::kSplashId);
+    QVERIFY(!splash.isNull());
+    const int r = splash.width() - 1;
+    const int b = splash.height() - 1;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)}) {
+        for (int dy = 0; dy < 3; ++dy) {
+            for (int dx = 0; dx < 3; ++dx) {
+                const QPoint at(corner.x() == 0 ? dx : r - dx, corner.y() == 0 ? dy : b - dy);
+                QVERIFY2(qGray(splash.pixel(at)) < 100,
+                         qPrintable(QStringLiteral("(%1, %2) is %3")
+                                        .arg(at.x())
+                                        .arg(at.y())
+                                        .arg(QColor(splash.pixel(at)).name())));
+            }
+        }
+    }
+}
+
+// Chinese sentences end and pause with full-width marks; no ASCII
+// punctuation is left between Chinese characters.
+void tst_SplashAbout::helpTextUsesFullWidthPunctuation() {
+    const QString text = CHelpDlg::HelpText();
+    for (const QChar mark : QStringLiteral(",.:;()\"!?")) {
+        QVERIFY2(!text.contains(mark), qPrintable(QStringLiteral("ASCII ") + mark));
+    }
+    for (const QString& mark : {QStringLiteral("，"), QStringLiteral("："), QStringLiteral("（"),
+                                QStringLiteral("“"), QStringLiteral("。")}) {
+        QVERIFY(text.contains(mark));
+    }
+}
 
 void tst_SplashAbout::splashRect_data() {
     QTest::addColumn<QRect>("screen");

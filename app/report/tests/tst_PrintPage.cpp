@@ -49,6 +49,8 @@ private slots:
     void fontCellHeight_data();
     void fontCellHeight();
     void printFontFitsItsCell();
+    void gridWidthsAndWrapping_data();
+    void gridWidthsAndWrapping();
 
     void pdfHasOnePageWithAllTexts_data();
     void pdfHasOnePageWithAllTexts();
@@ -129,12 +131,52 @@ void tst_PrintPage::fontCellHeight() {
 }
 
 void tst_PrintPage::printFontFitsItsCell() {
-    // Eight header lines of 10-point text must fit the 420 units of the
-    // header rectangle at 300 dpi: the font's ascent + descent is its cell.
+    // The characters are 10 points: a Chinese character as wide as the
+    // 42-unit cell at 300 dpi, an ASCII one half of it; eight header lines,
+    // one per cell, still fit the 420 units of the header rectangle.
     const QFont font = print::MakePrintFont(print::kPrintResolution);
-    const QFontMetrics metrics(font);
-    QVERIFY2(metrics.height() <= 43 && metrics.height() >= 40, qPrintable(QString::number(metrics.height())));
-    QVERIFY(8 * metrics.lineSpacing() <= 420);
+    const QFontMetricsF metrics(font);
+    const report::TextGrid grid = print::PrintGrid(print::kPrintResolution);
+    QCOMPARE(grid.cell, 42);
+    QCOMPARE(grid.pitch, 42);
+    QVERIFY2(qAbs(metrics.horizontalAdvance(QStringLiteral("命")) - grid.cell) <= 1,
+             qPrintable(QString::number(metrics.horizontalAdvance(QStringLiteral("命")))));
+    const QFontMetricsF half(report::HalfWidthFont(font));
+    QVERIFY2(qAbs(half.horizontalAdvance(QStringLiteral("W")) - grid.cell / 2.0) <= 0.5,
+             qPrintable(QString::number(half.horizontalAdvance(QStringLiteral("W")))));
+    QVERIFY(8 * grid.pitch <= 420);
+    // A Chinese character's ink stays within its line.
+    const QRectF ink = metrics.tightBoundingRect(QStringLiteral("命"));
+    QVERIFY2(ink.top() >= -grid.baseline - 2 && ink.bottom() <= grid.pitch - grid.baseline + 2,
+             qPrintable(QStringLiteral("%1 .. %2").arg(ink.top()).arg(ink.bottom())));
+}
+
+void tst_PrintPage::gridWidthsAndWrapping_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("halfCells");
+    QTest::addColumn<QStringList>("pieces");
+    QTest::newRow("fits") << QStringLiteral("(阳历) 2000年") << 13
+                          << QStringList{QStringLiteral("(阳历) 2000年")};
+    QTest::newRow("Chinese breaks anywhere")
+        << QStringLiteral("命理正文") << 5 << QStringList{QStringLiteral("命理"), QStringLiteral("正文")};
+    QTest::newRow("a word moves whole to the next line")
+        << QStringLiteral("ab cdef") << 5 << QStringList{QStringLiteral("ab "), QStringLiteral("cdef")};
+    QTest::newRow("a word longer than the line is cut")
+        << QStringLiteral("abcdefg") << 3
+        << QStringList{QStringLiteral("abc"), QStringLiteral("def"), QStringLiteral("g")};
+    QTest::newRow("a character never splits")
+        << QStringLiteral("a\U0001F600b") << 2
+        << QStringList{QStringLiteral("a"), QStringLiteral("\U0001F600"), QStringLiteral("b")};
+    QTest::newRow("empty") << QString() << 4 << QStringList{QString()};
+}
+
+void tst_PrintPage::gridWidthsAndWrapping() {
+    QFETCH(QString, line);
+    QFETCH(int, halfCells);
+    QFETCH(QStringList, pieces);
+    QCOMPARE(report::WrapToGrid(line, halfCells), pieces);
+    QCOMPARE(report::HalfCells(QStringLiteral("出生年月日时:")), 13);
+    QCOMPARE(report::HalfCells(QStringLiteral("             ")), 13);
 }
 
 void tst_PrintPage::pdfHasOnePageWithAllTexts_data() {

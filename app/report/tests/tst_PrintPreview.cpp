@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -27,6 +28,7 @@ private slots:
     void closingRestoresTheFormAndAllowsANewPreview_data();
     void closingRestoresTheFormAndAllowsANewPreview();
     void previewShowsTheOnePage();
+    void previewCoversTheScreenEvenWhenNotMaximised();
     void menuCarriesTheFrameCommands();
     void closingTheFormTakesThePreviewWithIt();
     void previewPrintButtonPrintsThePage();
@@ -113,6 +115,15 @@ void tst_PrintPreview::closingRestoresTheFormAndAllowsANewPreview() {
     QVERIFY(m_view->Preview());
     QVERIFY(m_view->Preview() != first);
     QCOMPARE(Previews().size(), 1);
+}
+
+// Without a window manager the maximise request is refused; the preview's
+// own (normal) geometry is then the screen's available area, not a strip.
+void tst_PrintPreview::previewCoversTheScreenEvenWhenNotMaximised() {
+    m_view->StartPrintPreview();
+    QVERIFY(m_view->Preview());
+    const QRect available = m_form->screen()->availableGeometry();
+    QCOMPARE(m_view->Preview()->normalGeometry(), available);
 }
 
 void tst_PrintPreview::previewShowsTheOnePage() {

@@ -149,6 +149,44 @@ private slots:
         QCOMPARE(DarkPixels(page, QRect(708, 131, 50, 860)), 0);  // never past the right edge
         QCOMPARE(DarkPixels(page, QRect(3, 131, 16, 860)), 0);
     }
+    // The header aligns by spaces on a grid of half cells for ASCII: "(阳历)"
+    // starts in the same column as "(阴历)", the date under the lunar date,
+    // and a centred body title sits where its spaces put it.
+    void headerColumnsLineUp() {
+        CReportView view;
+        SetTexts(view,
+                 "出生年月日时:(阴历) 兔(己卯)年   十一月廿五 子时\n"
+                 "             (阳历) 2000年       01月01日 00时",
+                 "                                 ☆☆☆ 八字命理分析 ☆☆☆");
+        const QImage page = DrawPage(view);
+        // The leftmost ink of a column range of one text line.
+        const auto firstInk = [&page](int top, int left, int right) {
+            for (int x = left; x < right; ++x)
+                if (DarkPixels(page, QRect(x, top, 1, report::kReportLineHeight)) > 0) return x;
+            return -1;
+        };
+        const int cell = report::kReportEmPixels;
+        const int left = report::kHeaderText[0];
+        const int line2 = report::kHeaderText[1] + report::kReportLineHeight;
+        // Column 13 (half cells) holds "(" on both lines: no ink before it on line 2.
+        const int lunarParen =
+            firstInk(report::kHeaderText[1], left + 13 * cell / 2 - 1, left + 14 * cell / 2);
+        const int solarParen = firstInk(line2, left, left + 14 * cell / 2);
+        QVERIFY2(lunarParen >= 0 && lunarParen == solarParen,
+                 qPrintable(QStringLiteral("(阴历) at %1, (阳历) at %2").arg(lunarParen).arg(solarParen)));
+        // "兔" (column 20) over "2" (column 20), "十" (column 33) over "0" of "01月" (column 33).
+        for (const int column : {20, 33}) {
+            const int x = left + column * cell / 2;
+            QVERIFY2(firstInk(line2, x - cell / 2, x + cell / 2) >= x, qPrintable(QString::number(column)));
+            QVERIFY(firstInk(report::kHeaderText[1], x - cell / 2, x + cell) >= x);
+        }
+        // The title's first ☆ is in column 33 of the body.
+        const int titleX = report::kBodyText[0] + 33 * cell / 2;
+        QCOMPARE(DarkPixels(page, QRect(report::kBodyText[0], report::kBodyText[1],
+                                        titleX - report::kBodyText[0], report::kReportLineHeight)),
+                 0);
+        QVERIFY(DarkPixels(page, QRect(titleX, report::kBodyText[1], cell, report::kReportLineHeight)) > 0);
+    }
 };
 
 QTEST_MAIN(TestReportView)

@@ -2,6 +2,7 @@
 // the stream loop's ordering, skipping and exit status.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "CalQuery.h"
@@ -80,6 +81,84 @@ TEST(CalQuery, InvalidDatesDoNotChangeTheExitStatus) {
     EXPECT_EQ(cal::RunStream(in, out, err, false), 0);
     EXPECT_EQ(out.str(), "1900-01-01\tINVALID\n1999-02-30\tINVALID\n");
     EXPECT_EQ(err.str(), "");
+}
+
+// What a malformed line echoes is escaped and cut, on both streams.
+TEST(CalQuery, EchoesOfMalformedLinesAreSafeForATerminal) {
+    const std::string nasty = std::string("solar\x1B[2J \0\xFF", 12) + "\t\x07";
+    const cal::QueryResult r = cal::RunQuery(nasty);
+    EXPECT_EQ(r.status, QueryStatus::kError);
+    EXPECT_EQ(r.line, "solar\\x1B[2J \\x00\\xFF\\t\\x07\tERROR");
+    EXPECT_EQ(r.message, "unknown query \"solar\\x1B[2J\" (expected solar, lunar or terms)");
+
+    const std::string huge = "solar " + std::string(1 << 20, '9');
+    std::istringstream in(huge + "\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(cal::RunStream(in, out, err, false), cal::kExitMalformed);
+    EXPECT_LT(out.str().size(), 300u);
+    EXPECT_LT(err.str().size(), 500u);
+    EXPECT_NE(out.str().find("more bytes)\tERROR\n"), std::string::npos);
+    for (const std::string& text : {out.str(), err.str()})
+        EXPECT_EQ(text.find_first_of(std::string("\0\x1B\xFF", 3)), std::string::npos);
+}
+
+TEST(CalQuery, ByteOrderMarkBeforeTheFirstQueryIsIgnored) {
+    std::istringstream in("\xEF\xBB\xBFsolar 2000-01-01 12\n\xEF\xBB\xBFsolar 2000-01-01\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(cal::RunStream(in, out, err, false), cal::kExitMalformed);  // only the first is dropped
+    EXPECT_EQ(out.str().substr(0, out.str().find('\n')), cal::RunQuery("solar 2000-01-01 12").line);
+    EXPECT_NE(err.str().find("line 2"), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find("line 1"), std::string::npos) << err.str();
+}
+
+// Counts the flushes reaching the device.
+class CountingBuffer : public std::stringbuf {
+public:
+    int syncs = 0;
+
+protected:
+    int sync() override {
+        ++syncs;
+        return std::stringbuf::sync();
+    }
+};
+
+// A device that refuses every byte, like a full disk.
+class FullBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+// Standard input is tied to standard output: a batch run must not flush on
+// every line read, a person at a terminal sees each answer at once.
+TEST(CalQuery, FlushesPerLineOnlyForAPersonAtATerminal) {
+    const std::string queries = "solar 2000-01-01\nsolar 2000-01-02\nsolar 2000-01-03\nsolar 2000-01-04\n";
+    for (const bool interactive : {false, true}) {
+        SCOPED_TRACE(interactive ? "interactive" : "batch");
+        CountingBuffer device;
+        std::ostream out(&device);
+        std::istringstream in(queries);
+        in.tie(&out);
+        std::ostringstream err;
+        EXPECT_EQ(cal::RunStream(in, out, err, interactive), 0);
+        const std::string written = device.str();
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 4);
+        if (interactive)
+            EXPECT_GE(device.syncs, 4);
+        else
+            EXPECT_EQ(device.syncs, 1);  // the final flush
+        EXPECT_EQ(in.tie(), &out);       // the caller's tie is given back
+    }
+}
+
+TEST(CalQuery, LostOutputIsReportedAndFailsTheRun) {
+    FullBuffer full;
+    std::ostream out(&full);
+    std::istringstream in("solar 2000-01-01\nbogus\n");
+    std::ostringstream err;
+    EXPECT_EQ(cal::RunStream(in, out, err, false), cal::kExitOutputLost);
+    EXPECT_NE(err.str().find("karvuto-cal: cannot write the answers"), std::string::npos) << err.str();
 }
 
 }  // namespace

@@ -157,6 +157,16 @@ TEST(DbBuilder, RefusesBadSourcesNamingFileAndLine) {
         {"control character",
          {{"bazi6.tsv", "time\tmeaning\n子时\t一\x01二\n"}},
          "bazi6.tsv:2: the text holds a control"},
+        // A quoted cell is shown escaped and cut, never as raw bytes.
+        {"key with terminal controls and bad UTF-8",
+         {{"bazi3.tsv", "year\tmeaning\n\x1B[2J\xFF甲\t文。\n"}},
+         "bazi3.tsv:2: \"\\x1B[2J\\xFF甲\" is not a year pillar"},
+        {"huge key",
+         {{"bazi5.tsv", "day\tmeaning\n" + std::string(100000, 'x') + "\t文。\n"}},
+         "bazi5.tsv:2: \"" + std::string(200, 'x') + "...(99800 more bytes)\" is not"},
+        {"wrong header with a control",
+         {{"bazi6.tsv", "time\x07\tmeaning\n"}},
+         "bazi6.tsv:1: the header row must be \"time<TAB>meaning\", not \"time\\x07<TAB>meaning\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -8,7 +8,9 @@
 
 #include "Clock.h"
 #include "ComposerTestDb.h"
+#include "GbkCodec.h"
 #include "ReadCommand.h"
+#include "TextCipher.h"
 
 namespace {
 
@@ -180,6 +182,46 @@ TEST_F(ReadCommand, JsonReading) {
 TEST_F(ReadCommand, HelpPrintsTheUsage) {
     EXPECT_EQ(Run({"--help"}), kExitReading);
     EXPECT_TRUE(m_out.str().starts_with("usage: karvuto-read"));
+}
+
+// A device that refuses every byte, like a full disk.
+class FullBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(ReadCommand, OutputThatCannotBeWrittenExitsWith5) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--name", "张三", "--solar", "1975-01-01", "--db", s_db->File().string()},
+          std::vector<std::string>{"--help"}}) {
+        SCOPED_TRACE(args[0]);
+        FullBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(RunReadCommand(args, s_db->File(), out, err), kExitOutputLost);
+        EXPECT_TRUE(err.str().starts_with("karvuto-read: cannot write the ")) << err.str();
+    }
+}
+
+// A stored text is shown, not obeyed, on a terminal; a pipe gets it as stored.
+TEST_F(ReadCommand, ControlCharactersOfStoredTextsAreEscapedOnATerminal) {
+    // The builder refuses such a text; a damaged or crafted file may hold one.
+    const ComposerTestDb db(kTestData);
+    db.Tamper("UPDATE bazi3 SET meaning = '" + EncodeText(platform::Gbk("甲寅年生。") + "\x1B[2J\x07") +
+              "' WHERE year = '甲寅'");
+    const std::vector<std::string> args{"--name",     "张三", "--solar",
+                                        "1975-01-01", "--db", db.File().string()};
+
+    std::ostringstream terminal, err;
+    ASSERT_EQ(RunReadCommand(args, db.File(), terminal, err, true), kExitReading) << err.str();
+    EXPECT_NE(terminal.str().find("甲寅年生。\\x1B[2J\\x07"), std::string::npos) << terminal.str();
+    EXPECT_EQ(terminal.str().find('\x1B'), std::string::npos);
+    EXPECT_NE(terminal.str().find('\n'), std::string::npos);  // the lines stay lines
+
+    std::ostringstream pipe;
+    ASSERT_EQ(RunReadCommand(args, db.File(), pipe, err, false), kExitReading);
+    EXPECT_NE(pipe.str().find("甲寅年生。\x1B[2J\x07"), std::string::npos);
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(ReadExport, BadNamesAndPlacesAreRefused) {
     }
     // A folder that does not exist: a clear error, nothing written.
     const std::string missing = (m_dir / "no-such-folder" / "chart.pdf").string();
-    EXPECT_EQ(Run(missing), kExitExportFailed);
+    EXPECT_EQ(Run(missing), kExitOutputLost);
     EXPECT_NE(m_err.str().find("karvuto-read: cannot write " + missing), std::string::npos) << m_err.str();
     EXPECT_FALSE(std::filesystem::exists(missing));
 }

@@ -1,0 +1,94 @@
+// Drawing report text on its character grid.
+#include "app/report/GridText.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+
+#include "skin/SkinFonts.h"
+
+namespace report {
+namespace {
+
+bool IsAscii(QChar c) {
+    return c.unicode() < 0x80;
+}
+
+// Length in UTF-16 units of the character at `at`: a surrogate pair is one
+// character of a whole cell.
+qsizetype CharLength(const QString& text, qsizetype at) {
+    return text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
+}
+
+}  // namespace
+
+int HalfCells(const QString& text) {
+    int half = 0;
+    for (qsizetype i = 0; i < text.size(); i += CharLength(text, i)) half += IsAscii(text[i]) ? 1 : 2;
+    return half;
+}
+
+QStringList WrapToGrid(const QString& line, int halfCells) {
+    QStringList pieces;
+    qsizetype start = 0;
+    int used = 0;
+    for (qsizetype i = 0; i < line.size();) {
+        const qsizetype length = CharLength(line, i);
+        const int width = IsAscii(line[i]) ? 1 : 2;
+        if (used + width > halfCells && i > start) {
+            qsizetype end = i;
+            if (line[i].isLetterOrNumber() && IsAscii(line[i])) {
+                // Inside a word: break after the last blank of the piece, if any.
+                const qsizetype blank = line.lastIndexOf(QLatin1Char(' '), i - 1);
+                if (blank >= start) end = blank + 1;
+            }
+            pieces << line.mid(start, end - start);
+            start = end;
+            used = HalfCells(line.mid(start, i - start));
+            continue;
+        }
+        used += width;
+        i += length;
+    }
+    pieces << line.mid(start);
+    return pieces;
+}
+
+QFont HalfWidthFont(const QFont& reportFont) {
+    QFont font = reportFont;
+    font.setFamilies(FamiliesForFace(QStringLiteral("Courier New")).mid(1));  // the CJK mono face
+    return font;
+}
+
+void DrawGridText(QPainter* painter, const QString& text, const QRect& box, const TextGrid& grid, bool wrap) {
+    if (text.isEmpty() || box.isEmpty() || grid.cell <= 0 || grid.pitch <= 0) return;
+    painter->save();
+    painter->setClipRect(box, Qt::IntersectClip);
+    const QFont wide = painter->font();
+    const QFont half = HalfWidthFont(wide);
+    const int halfCellsPerLine = wrap ? std::max(2, 2 * box.width() / grid.cell) : INT_MAX;
+    int top = box.top();
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        for (const QString& line : WrapToGrid(paragraph, halfCellsPerLine)) {
+            if (top > box.bottom()) break;
+            const int baseline = top + grid.baseline;
+            int column = 0;  // in half cells
+            for (qsizetype i = 0; i < line.size();) {
+                const qsizetype length = CharLength(line, i);
+                const bool ascii = IsAscii(line[i]);
+                if (line[i] != QLatin1Char(' ')) {
+                    painter->setFont(ascii ? half : wide);
+                    painter->drawText(QPointF(box.left() + column * grid.cell / 2.0, baseline),
+                                      line.mid(i, length));
+                }
+                column += ascii ? 1 : 2;
+                i += length;
+            }
+            top += grid.pitch;
+        }
+        if (top > box.bottom()) break;
+    }
+    painter->restore();
+}
+
+}  // namespace report

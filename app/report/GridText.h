@@ -1,0 +1,41 @@
+// Report text on a character grid: every ASCII character takes half a cell,
+// every other character a whole one, so that texts aligned by spaces (the
+// header's "(阳历)" under "(阴历)", the centred body title) line up on screen
+// and on paper alike, whatever the widths of the face's Latin letters.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+
+namespace report {
+
+// The grid of one device: the em size of the characters (a whole cell's
+// width), the line pitch and the baseline below a line's top, in pixels.
+struct TextGrid {
+    int cell = 0;
+    int pitch = 0;
+    int baseline = 0;
+};
+
+// Width of `text` in half cells.
+int HalfCells(const QString& text);
+
+// `line` broken into pieces of at most `halfCells` half cells: a piece ends
+// before the character that would not fit, or after the last blank before
+// it when that character is inside a run of ASCII letters (a word).
+QStringList WrapToGrid(const QString& line, int halfCells);
+
+// The face for the ASCII characters: the report face's fixed-pitch sibling,
+// whose Latin letters are exactly half an em wide.
+QFont HalfWidthFont(const QFont& reportFont);
+
+// Draws `text` ("\n" between lines) in `box` with the painter's font, one
+// line every grid.pitch pixels from the box's top, clipped to the box;
+// `wrap` breaks lines at the box's right edge.
+void DrawGridText(QPainter* painter, const QString& text, const QRect& box, const TextGrid& grid, bool wrap);
+
+}  // namespace report
