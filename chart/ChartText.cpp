@@ -40,6 +40,10 @@ std::string TermText(const TermTime& t) {
 
 }  // namespace
 
+std::string TermSpanText(const Chart& c) {
+    return TermText(c.previousTerm) + " 至 " + TermText(c.nextTerm);
+}
+
 int DisplayWidth(std::string_view utf8) {
     int width = 0;
     for (unsigned char ch : utf8) {
@@ -107,7 +111,7 @@ std::string FormatChartText(const Chart& c) {
         for (int p : r.pillars) out += kPillarChar[p];
     }
     out += "\n胎元    " + PillarName(c.taiyuan) + "    命宫 " + PillarName(c.minggong) + "\n";
-    out += "节气    " + TermText(c.previousTerm) + " 至 " + TermText(c.nextTerm) + "\n";
+    out += "节气    " + TermSpanText(c) + "\n";
 
     const Luck& luck = c.luck;
     out += "\n大运    " + std::string(luck.forward ? "顺行" : "逆行") + "，出生后 " +

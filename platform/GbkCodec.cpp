@@ -12,7 +12,9 @@ namespace {
 constexpr const char* kGbk = "GBK";
 constexpr const char* kUtf8 = "UTF-8";
 
-iconv_t Cd(void* p) { return static_cast<iconv_t>(p); }
+iconv_t Cd(void* p) {
+    return static_cast<iconv_t>(p);
+}
 
 }  // namespace
 
@@ -21,7 +23,9 @@ IconvConverter::IconvConverter(const char* to, const char* from) : m_cd(iconv_op
         throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
 }
 
-IconvConverter::~IconvConverter() { iconv_close(Cd(m_cd)); }
+IconvConverter::~IconvConverter() {
+    iconv_close(Cd(m_cd));
+}
 
 bool IconvConverter::Convert(std::string_view in, std::string& out, std::size_t* badOffset) {
     iconv(Cd(m_cd), nullptr, nullptr, nullptr, nullptr);  // reset shift state
@@ -93,6 +97,33 @@ std::size_t GbkPrefixLength(std::string_view gbk, std::size_t maxBytes) {
         i += width;
     }
     return i;
+}
+
+std::size_t Utf8SequenceLength(std::string_view s, char32_t& codePoint) {
+    if (s.empty()) return 0;
+    const auto b0 = static_cast<unsigned char>(s[0]);
+    std::size_t length = 0;
+    char32_t min = 0;
+    if (b0 < 0x80) {
+        codePoint = b0;
+        return 1;
+    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
+        length = 2, codePoint = b0 & 0x1F, min = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        length = 3, codePoint = b0 & 0x0F, min = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        length = 4, codePoint = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (s.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if ((b & 0xC0) != 0x80) return 0;
+        codePoint = codePoint << 6 | (b & 0x3F);
+    }
+    if (codePoint < min || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return 0;
+    return length;
 }
 
 }  // namespace platform

@@ -40,4 +40,9 @@ std::string Utf8(std::string_view gbk);
 // a character boundary: never half of a two-byte GBK character.
 std::size_t GbkPrefixLength(std::string_view gbk, std::size_t maxBytes);
 
+// Length of the valid UTF-8 sequence at the start of `s`, or 0 when it is not
+// one (empty, a stray or missing continuation byte, an overlong form, a
+// surrogate, a code point above U+10FFFF). `codePoint` receives its value.
+std::size_t Utf8SequenceLength(std::string_view s, char32_t& codePoint);
+
 }  // namespace platform

@@ -6,37 +6,10 @@
 #include <cstring>
 #include <ostream>
 
+#include "GbkCodec.h"
+
 namespace platform {
 namespace {
-
-// Length of the valid UTF-8 sequence at the start of `s`, or 0 when it is not
-// one (a stray or missing continuation byte, an overlong form, a surrogate, a
-// code point above U+10FFFF). `codePoint` receives its value.
-std::size_t Utf8SequenceLength(std::string_view s, char32_t& codePoint) {
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    std::size_t length = 0;
-    char32_t min = 0;
-    if (b0 < 0x80) {
-        codePoint = b0;
-        return 1;
-    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-        length = 2, codePoint = b0 & 0x1F, min = 0x80;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        length = 3, codePoint = b0 & 0x0F, min = 0x800;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        length = 4, codePoint = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (s.size() < length) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if ((b & 0xC0) != 0x80) return 0;
-        codePoint = codePoint << 6 | (b & 0x3F);
-    }
-    if (codePoint < min || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return 0;
-    return length;
-}
 
 void AppendHexByte(std::string& out, unsigned char byte) {
     constexpr char kDigits[] = "0123456789ABCDEF";

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "ChartText.h"
 #include "LunarCalendar.h"
 #include "SolarTerms.h"
 #include "app/GbkText.h"
@@ -20,10 +21,6 @@ QString U(std::string_view utf8) {
 
 QString Pillar(int sexagenary) {
     return U(chart::PillarName(sexagenary));
-}
-
-QString TermText(const chart::TermTime& t) {
-    return U(chart::TermName(t.term)) + QLatin1Char(' ') + U(chart::FormatSeconds(t.time));
 }
 
 QString SignedMinutes(double minutes) {
@@ -131,7 +128,7 @@ ChartPageText MakeChartPageText(const chart::Chart& c, const PageInput& input) {
     }
     page.extras =
         QStringLiteral("胎元 ") + Pillar(c.taiyuan) + QStringLiteral("    命宫 ") + Pillar(c.minggong);
-    page.termsLine = TermText(c.previousTerm) + QStringLiteral(" 至 ") + TermText(c.nextTerm);
+    page.termsLine = U(chart::TermSpanText(c));
     for (const std::string& note : c.notes) page.notes << U(note);
 
     const chart::Luck& luck = c.luck;
@@ -334,15 +331,20 @@ void PaintElements(QPainter& p, const ChartPageText& page, const QRectF& box) {
     }
 }
 
+// A cell of the luck strip or of the years row; the current one is tinted and ringed.
+void PaintCell(QPainter& p, const QRectF& box, bool current) {
+    p.setBrush(current ? QColor(252, 232, 214) : QColor(Qt::white));
+    p.setPen(QPen(current ? kMark : kRule, current ? 2.0 : 0.8));
+    p.drawRect(box.adjusted(1, 1, -1, -1));
+}
+
 void PaintLuck(QPainter& p, const ChartPageText& page, double top) {
     const double left = 40, cellWidth = 72, height = 112;
     for (int i = 0; i < 10; ++i) {
         const LuckCell& cell = page.luck[i];
         const QRectF box(left + i * cellWidth, top, cellWidth, height);
         const bool current = i == page.currentLuck;
-        p.setBrush(current ? QColor(252, 232, 214) : QColor(Qt::white));
-        p.setPen(QPen(current ? kMark : kRule, current ? 2.0 : 0.8));
-        p.drawRect(box.adjusted(1, 1, -1, -1));
+        PaintCell(p, box, current);
         Text(p, QRectF(box.left(), top + 4, cellWidth, 20), Qt::AlignCenter, cell.age, 14, kInk);
         Text(p, QRectF(box.left(), top + 22, cellWidth, 20), Qt::AlignCenter, cell.year, 14, kInk);
         PillarText(p, QRectF(box.left(), top + 48, cellWidth, 32), cell.sexagenary, 24);
@@ -357,9 +359,7 @@ void PaintYears(QPainter& p, const ChartPageText& page, double top) {
         const YearCell& cell = page.years[i];
         const QRectF box(left + i * cellWidth, top, cellWidth, height);
         const bool current = i == page.currentYearCell;
-        p.setBrush(current ? QColor(252, 232, 214) : QColor(Qt::white));
-        p.setPen(QPen(current ? kMark : kRule, current ? 2.0 : 0.8));
-        p.drawRect(box.adjusted(1, 1, -1, -1));
+        PaintCell(p, box, current);
         Text(p, QRectF(box.left(), top + 4, cellWidth, 20), Qt::AlignCenter, cell.year, 14,
              current ? kMark : kInk, current);
         PillarText(p, QRectF(box.left() + 8, top + 26, cellWidth - 16, 24), cell.sexagenary, 18);

@@ -5,6 +5,8 @@
 #include <set>
 #include <string_view>
 
+#include "GbkCodec.h"
+
 namespace textgen {
 
 using namespace chart;
@@ -191,14 +193,14 @@ std::vector<std::string> KeyMismatches(Section section, const std::string& /*key
 }
 
 std::u32string CodePoints(const std::string& utf8) {
+    // The sources are UTF-8; a byte that is not part of a valid sequence counts as U+FFFD.
     std::u32string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        char32_t cp = n == 1 ? c : c & (0x7F >> n);
-        for (int k = 1; k < n && i + k < utf8.size(); ++k) cp = (cp << 6) | (utf8[i + k] & 0x3F);
-        out.push_back(cp);
-        i += n;
+    std::string_view rest = utf8;
+    while (!rest.empty()) {
+        char32_t cp = 0;
+        const std::size_t n = platform::Utf8SequenceLength(rest, cp);
+        out.push_back(n ? cp : U'\uFFFD');
+        rest.remove_prefix(n ? n : 1);
     }
     return out;
 }
