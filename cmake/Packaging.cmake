@@ -31,4 +31,17 @@ execute_process(COMMAND gzip -9n -c ${_changelog} OUTPUT_FILE ${CMAKE_BINARY_DIR
                 COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 
+# The compiler's identification strings (.comment, .note) are of no use in an
+# installed program; Debian's own packaging strips them, and so does ours, after
+# every other install rule has put the programs in place.
+find_program(KARVUTO_STRIP NAMES strip REQUIRED)
+string(CONFIGURE [[
+  file(GLOB _programs "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/*")
+  foreach(_program IN LISTS _programs)
+    execute_process(COMMAND "@KARVUTO_STRIP@" --remove-section=.comment --remove-section=.note "${_program}"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+]] _strip_programs @ONLY)
+install(CODE "${_strip_programs}")
+
 include(CPack)
