@@ -74,9 +74,13 @@ std::int64_t SqliteStatement::Int(int column) const {
 }
 
 std::string SqliteStatement::Text(int column) const {
+    return std::string(TextView(column));
+}
+
+std::string_view SqliteStatement::TextView(int column) const {
     const auto* text = static_cast<const char*>(sqlite3_column_blob(m_stmt, column));
     const int bytes = sqlite3_column_bytes(m_stmt, column);
-    return text ? std::string(text, static_cast<std::size_t>(bytes)) : std::string();
+    return text ? std::string_view(text, static_cast<std::size_t>(bytes)) : std::string_view();
 }
 
 std::optional<double> SqliteStatement::Real(int column) const {

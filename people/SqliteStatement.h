@@ -39,6 +39,8 @@ public:
 
     std::int64_t Int(int column) const;
     std::string Text(int column) const;
+    // The column's bytes, valid until the next Step, Reset or read of it.
+    std::string_view TextView(int column) const;
     std::optional<double> Real(int column) const;  // nothing for NULL
 
 private:

@@ -223,5 +223,29 @@ TEST_F(PeopleStoreTest, SortsByNameBirthChangedAndAddedEitherWay) {
     }
 }
 
+// FindIds orders in SQL what Find orders in memory: both must agree for
+// every sort, direction and search, ties and names GBK lacks included.
+TEST_F(PeopleStoreTest, FindIdsListsTheIdsOfFindInItsOrder) {
+    const char* names[] = {"张三", "张三", "zhang", "Zhang", "😀", "亍", "李四", "a", "B"};
+    int day = 1;
+    for (const char* name : names) {
+        PinClock(1'700'000'000 + day % 3);                          // some changed at the same second
+        m_store.Add(Sample(name, 1990, 1 + day % 2, 1 + day % 4));  // some born at the same minute
+        ++day;
+    }
+    for (const SortKey sort : {SortKey::Name, SortKey::Birth, SortKey::Changed, SortKey::Added}) {
+        for (const bool descending : {false, true}) {
+            for (const char* text : {"", "zh", "1990-02", "张"}) {
+                SCOPED_TRACE(std::to_string(static_cast<int>(sort)) + (descending ? " descending " : " ") +
+                             text);
+                const Search search{text, sort, descending};
+                std::vector<PersonId> ids;
+                for (const Person& p : m_store.Find(search)) ids.push_back(p.id);
+                EXPECT_EQ(m_store.FindIds(search), ids);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace people
