@@ -36,9 +36,10 @@ constexpr const char kReadTuning[] = "PRAGMA mmap_size = 268435456; PRAGMA cache
 constexpr std::size_t kMaxSearchWords = 16;
 
 // The columns a person is read from, in ReadPerson's order.
-constexpr const char kSelect[] =
-    "SELECT id, name, sex, calendar, year, month, day, leap, hour, minute, place, longitude, zi, true_solar, "
-    "dst_correct, tags, created, changed, note FROM person";
+constexpr const char kPersonColumns[] =
+    "id, name, sex, calendar, year, month, day, leap, hour, minute, place, longitude, zi, true_solar, "
+    "dst_correct, tags, created, changed, note";
+constexpr int kPersonColumnCount = 19;
 // Parameters ?1 … ?22 as BindRow binds them.
 constexpr const char kInsert[] =
     "INSERT INTO person (id, name, sex, calendar, year, month, day, leap, hour, minute, place, longitude, "
@@ -383,7 +384,8 @@ std::vector<PersonId> PeopleStore::Import(const std::vector<Person>& people) {
 }
 
 std::optional<Person> PeopleStore::Get(PersonId id) const {
-    SqliteStatement select = m_impl->db->Prepare(std::string(kSelect) + " WHERE id = ?1");
+    SqliteStatement select =
+        m_impl->db->Prepare(std::string("SELECT ") + kPersonColumns + " FROM person WHERE id = ?1");
     select.Bind(1, id);
     if (!select.Step()) return std::nullopt;
     return ReadPerson(select);
@@ -393,7 +395,7 @@ std::vector<Person> PeopleStore::Find(const Search& search) const {
     const std::vector<std::string> words = SearchWords(search.text);
     // The table is read in its own order and sorted here: reading it in an
     // index's order costs a lookup a row, several times the scan and sort.
-    std::string sql = std::string(kSelect, std::strlen(kSelect) - std::strlen(" FROM person"));
+    std::string sql = std::string("SELECT ") + kPersonColumns;
     sql += SortColumn(search.sort);
     sql += " FROM person" + WhereAllWords(words.size());
     SqliteStatement select = m_impl->db->Prepare(sql);
@@ -411,7 +413,7 @@ std::vector<Person> PeopleStore::Find(const Search& search) const {
         rows.reserve(static_cast<std::size_t>(Count()));
         keys.reserve(rows.capacity());
     }
-    constexpr int kSortColumn = 19;  // after the columns ReadPerson reads
+    constexpr int kSortColumn = kPersonColumnCount;  // after the columns ReadPerson reads
     const bool textKey = search.sort == SortKey::Name;
     while (select.Step()) {
         rows.push_back(ReadPerson(select));

@@ -5,6 +5,7 @@
 // and every change is one transaction, so a crash at any moment leaves the
 // change whole or absent.
 //
+//   people::EnsureStoreFolder(people::DefaultStorePath());  // StoreLocation.h
 //   people::PeopleStore store(people::DefaultStorePath());
 //   const people::PersonId id = store.Add(person);
 //   for (const people::Person& p : store.Find({"zs", people::SortKey::Birth})) …

@@ -18,28 +18,6 @@ using test::Sample;
 using test::TempDir;
 using test::WriteFile;
 
-Person Everything() {
-    Person p = Sample("欧阳春花雨露");
-    p.sex = Sex::Female;
-    p.calendar = CalendarKind::Lunar;
-    p.year = 2020;
-    p.month = 4;
-    p.day = 1;
-    p.leap = true;
-    p.hour = 23;
-    p.minute = 59;
-    p.place = "乌鲁木齐";
-    p.longitude = 87.617733;
-    p.zi = chart::ZiHour::Late;
-    p.trueSolarTime = true;
-    p.dstCorrect = true;
-    p.note = "第一行\n第二行";
-    p.tags = {"客户", "VIP"};
-    p.created = 1'600'000'000;
-    p.changed = 1'700'000'000;
-    return p;
-}
-
 TEST(CsvReader, ReadsRfc4180Records) {
     struct Case {
         const char* name;
@@ -101,14 +79,14 @@ TEST(CsvReader, RowsReadBackAsWritten) {
 
 TEST(PeopleFile, CsvColumnsAreTheJsonKeys) {
     std::vector<std::string> keys;
-    const nlohmann::ordered_json json = PersonToJson(Everything(), false);
+    const nlohmann::ordered_json json = PersonToJson(test::Full(), false);
     for (const auto& [key, value] : json.items()) keys.push_back(key);
     EXPECT_EQ(CsvHeader(), keys);
-    EXPECT_EQ(PersonToJson(Everything(), true).begin().key(), "id");
+    EXPECT_EQ(PersonToJson(test::Full(), true).begin().key(), "id");
 }
 
 TEST(PeopleFile, EveryFieldAndEveryTrickyTextRoundTripsThroughBothFormats) {
-    std::vector<Person> people = {Everything(), Sample("无出生地")};
+    std::vector<Person> people = {test::Full(), Sample("无出生地")};
     for (const test::TrickyText& t : test::TrickyTexts()) {
         Person p = Sample(t.text);
         p.note = t.text;
@@ -126,7 +104,7 @@ TEST(PeopleFile, EveryFieldAndEveryTrickyTextRoundTripsThroughBothFormats) {
 TEST(PeopleFile, ExportThenImportIntoAnotherStore) {
     TempDir dir;
     PeopleStore from(dir / "from.db");
-    from.Add(Everything());
+    from.Add(test::Full());
     for (const test::TrickyText& t : test::TrickyTexts()) from.Add(Sample(t.text));
     const std::vector<Person> original = from.Find();
     for (const char* file : {"people.json", "people.CSV"}) {

@@ -43,27 +43,15 @@ protected:
 };
 
 TEST_F(PeopleStoreTest, AddedPeopleComeBackAsGiven) {
-    Person p = Sample("张三");
-    p.sex = Sex::Female;
-    p.calendar = CalendarKind::Lunar;
-    p.year = 2020;
-    p.month = 4;
-    p.day = 1;
-    p.leap = true;
-    p.place = "北京";
-    p.longitude = 116.4;
-    p.zi = chart::ZiHour::NextDay;
-    p.trueSolarTime = true;
-    p.dstCorrect = true;
-    p.note = "备注";
-    p.tags = {"客户", "朋友", "客户"};
+    Person p = test::Full();
+    p.tags.push_back(p.tags.front());
     const PersonId id = m_store.Add(p);
     EXPECT_GT(id, 0);
 
     Person expected = p;
     expected.id = id;
-    expected.tags = {"客户", "朋友"};  // the duplicate dropped
-    expected.created = expected.changed = 1'700'000'000;
+    expected.tags.pop_back();                             // the duplicate dropped
+    expected.created = expected.changed = 1'700'000'000;  // the store's clock, not the caller's
     EXPECT_EQ(m_store.Get(id), expected);
     EXPECT_EQ(m_store.Get(id + 1), std::nullopt);
 }

@@ -27,6 +27,29 @@ inline Person Sample(std::string name, int year = 1990, int month = 5, int day =
     return p;
 }
 
+// A person with every field set away from its default.
+inline Person Full() {
+    Person p = Sample("欧阳春花雨露");
+    p.sex = Sex::Female;
+    p.calendar = CalendarKind::Lunar;
+    p.year = 2020;
+    p.month = 4;
+    p.day = 1;
+    p.leap = true;
+    p.hour = 23;
+    p.minute = 59;
+    p.place = "乌鲁木齐";
+    p.longitude = 87.617733;
+    p.zi = chart::ZiHour::Late;
+    p.trueSolarTime = true;
+    p.dstCorrect = true;
+    p.note = "第一行\n第二行";
+    p.tags = {"客户", "VIP"};
+    p.created = 1'600'000'000;
+    p.changed = 1'700'000'000;
+    return p;
+}
+
 // Texts that must come back byte for byte from the store and the files.
 struct TrickyText {
     const char* name;
