@@ -10,12 +10,13 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(expected
-  bin/karvuto bin/karvuto-cal bin/karvuto-read
+  bin/karvuto bin/karvuto-cal bin/karvuto-read bin/karvuto-people
   share/karvuto/Karvuto.mdb
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/doc/karvuto/copyright share/doc/karvuto/changelog.gz
-  share/man/man1/karvuto.1.gz share/man/man1/karvuto-cal.1.gz share/man/man1/karvuto-read.1.gz)
+  share/man/man1/karvuto.1.gz share/man/man1/karvuto-cal.1.gz share/man/man1/karvuto-read.1.gz
+  share/man/man1/karvuto-people.1.gz)
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -44,6 +45,14 @@ endif()
 execute_process(COMMAND ${PREFIX}/bin/karvuto --version OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "^karvuto [0-9]")
   message(FATAL_ERROR "the installed karvuto --version gave status ${rc}: ${out}")
+endif()
+
+# The installed karvuto-people keeps a person in a store of its own.
+execute_process(COMMAND ${PREFIX}/bin/karvuto-people --store ${PREFIX}/people.db add --name 测试 --sex male
+                        --solar 1990-01-01
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "1\n")
+  message(FATAL_ERROR "the installed karvuto-people add gave status ${rc}:\n${out}\n${err}")
 endif()
 
 # Without the database the tool says where it looked and fails.
