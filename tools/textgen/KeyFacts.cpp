@@ -1,6 +1,5 @@
 #include "KeyFacts.h"
 
-
 namespace textgen {
 
 using namespace chart;
@@ -16,7 +15,8 @@ namespace {
 std::vector<HiddenFact> Hidden(int dayStem, int branch) {
     std::vector<HiddenFact> out;
     const HiddenStems hidden = HiddenStemsOf(branch);
-    for (int i = 0; i < hidden.count; ++i) out.push_back({hidden.stems[i], TenGodOf(dayStem, hidden.stems[i])});
+    for (int i = 0; i < hidden.count; ++i)
+        out.push_back({hidden.stems[i], TenGodOf(dayStem, hidden.stems[i])});
     return out;
 }
 std::string HiddenText(const std::vector<HiddenFact>& h) {
@@ -70,6 +70,59 @@ std::string FactLine(const KeyFacts& k) {
     else
         s += "-";
     return s;
+}
+
+namespace {
+
+// How the 纳音 element of the hour pillar stands to that of the day pillar.
+std::string NayinRelation(int dayPillar, int hourPillar) {
+    const Element d = NayinElement(dayPillar), h = NayinElement(hourPillar);
+    const std::string dn(ElementName(d)), hn(ElementName(h));
+    switch (Relate(d, h)) {
+        case ElementRelation::Same:
+            return "同为" + dn;
+        case ElementRelation::AGeneratesB:
+            return "日" + dn + "生时" + hn;
+        case ElementRelation::BGeneratesA:
+            return "时" + hn + "生日" + dn;
+        case ElementRelation::AControlsB:
+            return "日" + dn + "克时" + hn;
+        case ElementRelation::BControlsA:
+            return "时" + hn + "克日" + dn;
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string PillarSheet(int dayPillar) {
+    const int stem = dayPillar % 10, branch = dayPillar % 12;
+    const std::string name = PillarName(dayPillar), db(BranchName(branch));
+    const KeyFacts own = FactsOf(stem, branch, HourPillar(stem, 0));
+    std::string out =
+        "# 日柱" + name + "\n\n可写（日支所添）：日支" + db + "藏干：" + HiddenText(own.dayHidden) +
+        "；日主自坐" + db + "：" + std::string(StageName(*own.selfStage)) + "；日柱纳音" +
+        std::string(NayinName(dayPillar)) + "（" + std::string(ElementName(NayinElement(dayPillar))) +
+        "）\n留与日干＋时柱之文：时干及其十神、时支藏干及其十神、日主临时支之地\n\n## 逐时\n";
+    for (int hour = 0; hour < 12; ++hour) {
+        const KeyFacts k = FactsOf(stem, branch, HourPillar(stem, hour));
+        const std::string hb(BranchName(k.HourBranch()));
+        out += "- " + k.TimeKey() + "：" + db + hb + "：" + DescribeRelations(branch, k.HourBranch()) +
+               "；时柱纳音" + std::string(NayinName(k.hourPillar)) + "，" +
+               NayinRelation(dayPillar, k.hourPillar);
+        // Stems the stem+hour text already names: the hour stem and the hour branch's hidden stems.
+        std::string told;
+        for (const HiddenFact& d : k.dayHidden) {
+            bool shared = d.stem == k.HourStem();
+            for (const HiddenFact& h : k.hourHidden) shared = shared || h.stem == d.stem;
+            if (shared) told += (told.empty() ? "" : "、") + std::string(StemName(d.stem));
+        }
+        out += "；已由日干＋时柱之文说及：时干" + std::string(StemName(k.HourStem())) + "（" +
+               std::string(TenGodName(k.hourStemGod)) + "）、时支" + hb + "藏干";
+        if (!told.empty()) out += "，日支藏干中" + told + "亦见于时柱，不再重提";
+        out += "\n";
+    }
+    return out;
 }
 
 std::string FactSheet(int dayStem) {
