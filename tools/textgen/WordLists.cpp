@@ -116,11 +116,17 @@ constexpr std::string_view kEven[] = {"平顺"};
 constexpr std::string_view kUneven[] = {"起伏"};
 constexpr std::string_view kEarly[] = {"早发"};
 constexpr std::string_view kLate[] = {"晚成"};
+// The family one is born into, which the bone-weight verses tell (祖业 and 根基).
+constexpr std::string_view kModestFamily[] = {"祖业微薄", "祖上难有", "祖上难以倚靠", "门庭清苦", "身世清寒",
+                                              "家境平常", "并不宽裕", "未必宽裕", "家底未必", "清苦"};
+constexpr std::string_view kWellOffFamily[] = {"殷实", "家底厚", "家道殷", "正当兴盛", "正当兴旺", "家境宽裕",
+                                               "家计丰厚", "显赫", "家资丰厚"};
 
 const std::vector<DescriptorScale> kScales = {
     {kOutgoing, kReserved, false}, {kHasty, kSteady, false},    {kHard, kPliant, false},
     {kDecided, kHesitant, false},  {kCheerful, kGloomy, false}, {kSettled, kTroubled, true},
     {kSmooth, kRough, true},       {kEven, kUneven, true},      {kEarly, kLate, true},
+    {kModestFamily, kWellOffFamily, true},
 };
 
 }  // namespace

@@ -41,12 +41,12 @@ std::span<const std::string_view> TransformWords();
 std::span<const std::string_view> ConditionWords();
 
 // A scale of descriptors whose two ends contradict each other: temperament,
-// which only the lunar-day texts describe, or the course of a life, which only
-// the bone-weight texts tell.
+// which only the lunar-day texts describe, or the course of a life and the
+// family one is born into, which only the bone-weight texts tell.
 struct DescriptorScale {
     std::span<const std::string_view> one;
     std::span<const std::string_view> other;
-    bool course;  // of a life's course rather than of temperament
+    bool course;  // of a life's course or family rather than of temperament
 };
 const std::vector<DescriptorScale>& DescriptorScales();
 
