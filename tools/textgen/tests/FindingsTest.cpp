@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <regex>
 
 #include "Findings.h"
+#include "TsvTable.h"
 
 using namespace textgen;
 
@@ -111,4 +114,24 @@ TEST(Findings, PillarRowsByStemCountsRowsNotFindings) {
     // 甲子 丙寅 has two overlaps in one row.
     EXPECT_NE(table.find("\n甲\t1\t"), std::string::npos) << table;
     EXPECT_NE(table.find("\n乙\t0\t"), std::string::npos) << table;
+}
+
+TEST(Findings, TheWritingRulesExamplesPassEveryRule) {
+    // The README's example pillar+hour texts, put in place of their rows of the real table.
+    const std::string readme =
+        platform::ReadFileBytes(std::filesystem::path(KARVUTO_TEXTGEN_DIR) / "README.md");
+    const std::regex example("> (\\S+) with (\\S+): (.+)");
+    std::vector<SourceText> texts = LoadTexts(KARVUTO_DBDATA_DIR);
+    int replaced = 0;
+    for (auto it = std::sregex_iterator(readme.begin(), readme.end(), example); it != std::sregex_iterator();
+         ++it)
+        for (SourceText& t : texts)
+            if (IsPillarKey(t) && t.key[0] == (*it)[1].str() && t.key[1] == (*it)[2].str()) {
+                t.text = (*it)[3].str();
+                ++replaced;
+            }
+    ASSERT_EQ(replaced, 2);
+    for (const Finding& f : CheckTexts(texts, {}))
+        if (f.text && readme.find(f.text->text) != std::string::npos)
+            ADD_FAILURE() << f.text->key[0] << " " << f.text->key[1] << ": " << f.message;
 }

@@ -58,8 +58,9 @@ TEST(KeyFacts, PillarSheetGivesTheDayBranchAndLeavesTheHourStemToTheOtherText) {
     const std::string sheet = PillarSheet(PillarIndex(2, 2));  // 丙寅
     for (const char* part :
          {"# 日柱丙寅", "日支寅藏干：甲（偏印）、丙（比肩）、戊（食神）", "日主自坐寅：长生",
-          "日柱纳音炉中火（火）", "- 庚寅：寅寅：伏吟(同支)", "日支藏干中甲、丙、戊亦见于时柱，不再重提",
-          "- 壬辰：寅辰：半会(寅卯辰东方木)", "时干壬（七杀）"})
+          "日柱纳音炉中火（火）", "- 庚寅：寅寅：伏吟(同支)", "日支藏干中甲、丙、戊亦见于时柱",
+          "- 壬辰：寅辰：半会(寅卯辰东方木)", "时干壬（七杀）", "- 己亥：寅亥：六合(化木须得月令相助)",
+          "时支亥藏干壬（七杀）、甲（偏印）、日主临亥：绝"})
         EXPECT_NE(sheet.find(part), std::string::npos) << part << " in\n" << sheet;
 }
 
