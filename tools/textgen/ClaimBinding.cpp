@@ -496,6 +496,30 @@ void CheckStores(Text s, std::vector<std::string>& out) {
     }
 }
 
+// --- a branch's kind of earth or water ------------------------------------------
+
+void CheckKinds(Text s, std::vector<std::string>& out) {
+    // 辰丑 are wet earth, 戌未 dry; 丑 is the winter's cold earth, 亥子 the cold water.
+    struct Kind {
+        Text word;
+        Text branches;
+    };
+    static constexpr Kind kKinds[] = {
+        {U"湿土", U"辰丑"}, {U"燥土", U"戌未"}, {U"寒土", U"丑"}, {U"寒水", U"亥子"}};
+    for (const Kind& kind : kKinds)
+        for (std::size_t at = s.find(kind.word); at != Text::npos; at = s.find(kind.word, at + 1)) {
+            // "辰为湿土", "辰是湿土", "丑土": the branch just before, with its link.
+            auto i = static_cast<std::ptrdiff_t>(at);
+            if (OneOf(At(s, i - 1), U"为是乃")) --i;
+            const int b = BranchIndex(At(s, i - 1));
+            if (b < 0 || StemIndex(At(s, i - 2)) >= 0 || BranchIndex(At(s, i - 2)) >= 0) continue;
+            if (!OneOf(At(s, i - 1), kind.branches))
+                out.push_back("calls " + std::string(BranchName(b)) + " " + Utf8Of(kind.word) + " in " +
+                              Quote(s, i - 1, static_cast<std::ptrdiff_t>(at + kind.word.size())) + ", but " +
+                              Utf8Of(kind.word) + " is " + Utf8Of(kind.branches));
+        }
+}
+
 // --- relations of two named branches or stems ------------------------------------
 
 bool HasLink(int a, int b, BranchLink link) {
@@ -612,6 +636,7 @@ std::vector<std::string> UnboundClaims(const ClaimScope& scope, std::string_view
     CheckShown(scope, s, out);
     CheckRelations(s, out);
     CheckStores(s, out);
+    CheckKinds(s, out);
     CheckPairs(s, out);
     CheckNayin(scope, text, out);
     return out;

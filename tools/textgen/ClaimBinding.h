@@ -1,10 +1,10 @@
 // Claims a text makes about the stems and branches it names, each bound to the
 // object it names and held to the theory: a stem's ten god, a branch's hidden
-// stems, a stem's growth stage at a branch, a branch's store (库), the element
-// relations (生, 克, 反克, 泄) between named stems, branches, 纳音 and ten gods, the
-// relations of two named branches or stems, and 透 only for a stem that stands
-// in a stem position. A claim the text words in a way these rules do not read
-// is not judged.
+// stems, a stem's growth stage at a branch, a branch's store (库) and its kind of
+// earth or water (湿土, 燥土, 寒水), the element relations (生, 克, 反克, 泄)
+// between named stems, branches, 纳音 and ten gods, the relations of two named
+// branches or stems, and 透 only for a stem that stands in a stem position. A
+// claim the text words in a way these rules do not read is not judged.
 #pragma once
 
 #include <set>

@@ -118,7 +118,7 @@ TEST(ClaimBinding, ElementAndTenGodRelationsFollowTheCycles) {
     });
 }
 
-TEST(ClaimBinding, StoresAndPairsAreThoseOfTheNamedBranches) {
+TEST(ClaimBinding, StoresKindsAndPairsAreThoseOfTheNamedBranches) {
     Expect({
         {"store", kNone, "辰为水库。", nullptr},
         {"wrong store", kNone, "未为水库。", "未 is the 木库"},
@@ -129,6 +129,10 @@ TEST(ClaimBinding, StoresAndPairsAreThoseOfTheNamedBranches) {
         {"stems combine", kNone, "甲己相合。", nullptr},
         {"stems do not", kNone, "甲庚相合。", "does not hold between 甲 and 庚"},
         {"clash with a mark between", kNone, "子、午相冲。", nullptr},
+        {"wet earth", kNone, "辰为湿土，能晦火。", nullptr},
+        {"dry earth called wet", kNone, "戌为湿土。", "湿土 is 辰丑"},
+        {"cold water", kNone, "丁火坐于亥，如灯在寒水之上；子为寒水。", nullptr},
+        {"warm water called cold", kNone, "巳为寒水。", "寒水 is 亥子"},
     });
 }
 
