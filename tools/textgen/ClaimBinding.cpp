@@ -222,7 +222,6 @@ void CheckHidden(Text s, std::vector<std::string>& out) {
 void CheckStage(const ClaimScope& scope, Text s, std::vector<std::string>& out) {
     for (const auto& st : FindStages(s)) {
         std::optional<Named> stem, branch;
-        std::ptrdiff_t from = st.begin;
         std::ptrdiff_t j = st.begin;
         if (At(s, j - 1) == U'之') --j;
         if (OneOf(At(s, j - 1), U"为乃是")) --j;
@@ -232,9 +231,9 @@ void CheckStage(const ClaimScope& scope, Text s, std::vector<std::string>& out) 
             const std::ptrdiff_t verb = b->begin - 1;
             if (auto n = NamedBefore(s, verb)) {
                 stem = n;
-            } else if (scope.dayStem >= 0 &&
-                       (At(s, verb - 1) == U'日' ||
-                        (At(s, verb - 2) == U'日' && OneOf(At(s, verb - 1), U"主元干")))) {
+            } else if (scope.dayStem >= 0 && At(s, verb - 1) == U'日') {
+                stem = Named{scope.dayStem, verb - 1, verb};
+            } else if (scope.dayStem >= 0 && At(s, verb - 2) == U'日' && OneOf(At(s, verb - 1), U"主元干")) {
                 stem = Named{scope.dayStem, verb - 2, verb};
             }
             if (stem) branch = b;
@@ -261,7 +260,7 @@ void CheckStage(const ClaimScope& scope, Text s, std::vector<std::string>& out) 
             }
         }
         if (!branch) continue;
-        from = std::min(stem->begin, branch->begin);
+        const std::ptrdiff_t from = std::min(stem->begin, branch->begin);
         const Stage truth = StageOf(stem->index, branch->index);
         if (truth != st.value)
             out.push_back("puts " + Name(stem->index) + " at " + std::string(BranchName(branch->index)) +
@@ -341,6 +340,7 @@ constexpr Text kNegations = U"不难无未莫";
 
 // The token that starts at i, if any; oneChar allows the one-character god words.
 std::optional<Token> TokenAt(Text s, std::ptrdiff_t i, bool oneChar) {
+    if (i < 0) return std::nullopt;
     static const std::vector<std::pair<std::u32string, Element>> kNayin = [] {
         std::vector<std::pair<std::u32string, Element>> names;
         for (int p = 0; p < 60; p += 2) names.emplace_back(CodePoints(NayinName(p)), NayinElement(p));
@@ -373,6 +373,9 @@ std::optional<Token> TokenBefore(Text s, std::ptrdiff_t i, bool oneChar) {
 
 // How b stands to a on the generating cycle. Elements are in that order, and the
 // ten-god groups, counted from the day master, follow the same cycle.
+static_assert(static_cast<int>(Element::Wood) == 0 && static_cast<int>(Element::Fire) == 1 &&
+              static_cast<int>(Element::Earth) == 2 && static_cast<int>(Element::Metal) == 3 &&
+              static_cast<int>(Element::Water) == 4);
 ElementRelation CycleRelation(int a, int b) {
     return Relate(static_cast<Element>(a), static_cast<Element>(b));
 }

@@ -30,8 +30,8 @@ constexpr std::string_view kStrength[] = {
     "失根", "力量有限", "力薄", "力弱", "乏力", "无力", "有力",   "力极强", "足以担", "足以任", "足以承担",
     "担财", "任财",     "担官", "任官", "担杀", "任杀", "得令",   "失令",   "得地",   "失地",   "得势",
     "失势", "休囚",     "旺相", "从强", "从弱", "专旺", "气势最", "顶端",   "强旺",   "衰极",   "极衰",
-    "木旺", "火旺", "土旺", "金旺", "水旺", "木盛", "火盛", "土盛", "金盛", "水盛", "旺木", "旺火", "旺土",
-    "旺金", "旺水", "一旺", "势大", "太重", "过重",
+    "木旺", "火旺",     "土旺", "金旺", "水旺", "木盛", "火盛",   "土盛",   "金盛",   "水盛",   "旺木",
+    "旺火", "旺土",     "旺金", "旺水", "一旺", "势大", "太重",   "过重",
 };
 // The whole chart: two pillars say nothing of the other two.
 constexpr std::string_view kWholeChart[] = {
@@ -45,8 +45,8 @@ constexpr std::string_view kJargon[] = {
     "专业", "资源", "团队", "方案", "项目", "输出", "背书", "跑道", "配置", "品控", "投资",
     "产品", "产出", "上级", "领导", "老板", "公司", "企业", "职场", "岗位", "职位", "考核",
     "绩效", "指标", "流程", "体系", "证书", "资历", "平台", "渠道", "市场", "营销", "品牌",
-    "客户", "用户", "复盘", "模式", "机制", "框架", "落地", "执行", "规划", "预算",
-    "收益", "风险", "创意", "策划", "效率", "数据", "同事", "技能", "职业", "行业", "单位",
+    "客户", "用户", "复盘", "模式", "机制", "框架", "落地", "执行", "规划", "预算", "收益",
+    "风险", "创意", "策划", "效率", "数据", "同事", "技能", "职业", "行业", "单位",
 };
 // Remarks on the text, its key or the set of texts, and disclaimers of the text itself.
 constexpr std::string_view kDesignRemark[] = {
@@ -120,15 +120,16 @@ constexpr std::string_view kEarly[] = {"早发"};
 constexpr std::string_view kLate[] = {"晚成"};
 // The family one is born into, which the bone-weight verses tell (祖业 and 根基).
 constexpr std::string_view kModestFamily[] = {"祖业微薄", "祖上难有", "祖上难以倚靠", "门庭清苦", "身世清寒",
-                                              "家境平常", "并不宽裕", "未必宽裕", "家底未必", "清苦"};
-constexpr std::string_view kWellOffFamily[] = {"殷实", "家底厚", "家道殷", "正当兴盛", "正当兴旺", "家境宽裕",
-                                               "家计丰厚", "显赫", "家资丰厚"};
+                                              "家境平常", "并不宽裕", "未必宽裕",     "家底未必", "清苦"};
+constexpr std::string_view kWellOffFamily[] = {"殷实",     "家底厚",   "家道殷", "正当兴盛", "正当兴旺",
+                                               "家境宽裕", "家计丰厚", "显赫",   "家资丰厚"};
 
 const std::vector<DescriptorScale> kScales = {
-    {kOutgoing, kReserved, false}, {kHasty, kSteady, false},    {kHard, kPliant, false},
-    {kDecided, kHesitant, false},  {kCheerful, kGloomy, false}, {kSettled, kTroubled, true},
-    {kSmooth, kRough, true},       {kEven, kUneven, true},      {kEarly, kLate, true},
-    {kModestFamily, kWellOffFamily, true},
+    {kOutgoing, kReserved, false}, {kHasty, kSteady, false},
+    {kHard, kPliant, false},       {kDecided, kHesitant, false},
+    {kCheerful, kGloomy, false},   {kSettled, kTroubled, true},
+    {kSmooth, kRough, true},       {kEven, kUneven, true},
+    {kEarly, kLate, true},         {kModestFamily, kWellOffFamily, true},
 };
 
 }  // namespace
