@@ -40,7 +40,7 @@ constexpr std::array<NayinEntry, 30> kNayin = {{
     {"涧下水", Element::Water}, {"城头土", Element::Earth}, {"白蜡金", Element::Metal},  // 丙子 … 辛巳
     {"杨柳木", Element::Wood},  {"泉中水", Element::Water}, {"屋上土", Element::Earth},  // 壬午 … 丁亥
     {"霹雳火", Element::Fire},  {"松柏木", Element::Wood},  {"长流水", Element::Water},  // 戊子 … 癸巳
-    {"砂中金", Element::Metal}, {"山下火", Element::Fire},  {"平地木", Element::Wood},   // 甲午 … 己亥
+    {"沙中金", Element::Metal}, {"山下火", Element::Fire},  {"平地木", Element::Wood},   // 甲午 … 己亥
     {"壁上土", Element::Earth}, {"金箔金", Element::Metal}, {"覆灯火", Element::Fire},   // 庚子 … 乙巳
     {"天河水", Element::Water}, {"大驿土", Element::Earth}, {"钗钏金", Element::Metal},  // 丙午 … 辛亥
     {"桑柘木", Element::Wood},  {"大溪水", Element::Water}, {"沙中土", Element::Earth},  // 壬子 … 丁巳
