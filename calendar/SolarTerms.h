@@ -14,9 +14,8 @@
 #include <optional>
 #include <string_view>
 
-#include "CivilTime.h"
 
-namespace chart {
+namespace calendar {
 
 inline constexpr int kFirstTermYear = 1900;
 inline constexpr int kLastTermYear = 2100;
@@ -42,6 +41,10 @@ constexpr int TermLongitude(int term) {
 // for a year outside 1900-2100 or a term outside 0-23.
 std::optional<std::int64_t> TermMoment(int year, int term);
 
+// The moment of the 节 of Gregorian month 1-12 of a year 1900-2100 (小寒 for
+// January, 立春 for February, …): unchecked, for the engine's inner loops.
+std::int64_t SectionMoment(int year, int month) noexcept;
+
 // A term located in time.
 struct TermAt {
     int year = 0;
@@ -53,4 +56,4 @@ struct TermAt {
 std::optional<TermAt> SectionTermAtOrBefore(std::int64_t moment);
 std::optional<TermAt> SectionTermAfter(std::int64_t moment);
 
-}  // namespace chart
+}  // namespace calendar
