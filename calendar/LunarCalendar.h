@@ -40,7 +40,7 @@ public:
     // counts on into the next month, a month past 12 into the next year.
     int DaysBetween(const SYSTEMTIME& from, const SYSTEMTIME& to) const;
 
-    // The moment of the month's first solar term (节) for years 1900-2100:
+    // The moment of the month's first solar term (节) for years 1900-2101:
     // term = {year, month, 0, day, hour, minute, second, 0}, China Standard
     // Time. Fails, term untouched, for other years and months outside 1-12.
     bool GetMonthTermDate(const SYSTEMTIME& date, SYSTEMTIME& term) const;

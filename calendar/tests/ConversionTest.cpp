@@ -276,7 +276,7 @@ TEST(DaysBetween, CountsCalendarDays) {
     }
 }
 
-// The 节 of a month at its moment, for 1900-2100 only.
+// The 节 of a month at its moment, for the table's years 1900-2101 only.
 TEST(GetMonthTermDate, GivesTheMomentOfTheMonthsSectionTerm) {
     const CLunarCalendar cal;
     SYSTEMTIME term = kSentinel;
@@ -290,7 +290,7 @@ TEST(GetMonthTermDate, GivesTheMomentOfTheMonthsSectionTerm) {
     EXPECT_EQ(term.wDay, 7);
 
     for (const SYSTEMTIME& outside :
-         {Date(1899, 12, 1), Date(2101, 1, 1), Date(2000, 0, 1), Date(2000, 13, 1)}) {
+         {Date(1899, 12, 1), Date(2102, 1, 1), Date(2000, 0, 1), Date(2000, 13, 1)}) {
         term = kSentinel;
         EXPECT_FALSE(cal.GetMonthTermDate(outside, term));
         EXPECT_EQ(term, kSentinel);

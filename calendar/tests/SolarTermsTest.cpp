@@ -31,11 +31,11 @@ TEST(SolarTerms, EveryTermFallsInItsMonthAndTheGapsAreThoseOfTheSun) {
 
 TEST(SolarTerms, OutsideTheTableThereIsNoMoment) {
     EXPECT_FALSE(TermMoment(1899, 23));
-    EXPECT_FALSE(TermMoment(2101, 0));
+    EXPECT_FALSE(TermMoment(2102, 0));
     EXPECT_FALSE(TermMoment(2000, -1));
     EXPECT_FALSE(TermMoment(2000, 24));
     EXPECT_TRUE(TermMoment(1900, 0));
-    EXPECT_TRUE(TermMoment(2100, 23));
+    EXPECT_TRUE(TermMoment(2101, 23));
     EXPECT_EQ(TermName(2), "立春");
     EXPECT_EQ(TermName(24), "");
     EXPECT_EQ(TermLongitude(0), 285);
@@ -68,8 +68,8 @@ TEST(SolarTerms, SectionTermsAroundAMoment) {
     }
     EXPECT_FALSE(SectionTermAtOrBefore(*TermMoment(1900, 0) - 1));
     EXPECT_TRUE(SectionTermAtOrBefore(*TermMoment(1900, 0)));
-    EXPECT_FALSE(SectionTermAfter(*TermMoment(2100, 22)));
-    EXPECT_TRUE(SectionTermAfter(*TermMoment(2100, 22) - 1));
+    EXPECT_FALSE(SectionTermAfter(*TermMoment(2101, 22)));
+    EXPECT_TRUE(SectionTermAfter(*TermMoment(2101, 22) - 1));
     EXPECT_EQ(SectionMoment(2024, 2), lichun2024);
     EXPECT_EQ(SectionMoment(1900, 1), *TermMoment(1900, 0));
 }

@@ -13,6 +13,8 @@ using namespace chart;
 TEST(Conventions, ZiHourKeysRoundTrip) {
     for (ZiHour zi : {ZiHour::SameDay, ZiHour::Late, ZiHour::NextDay})
         EXPECT_EQ(ParseZiHour(ZiHourKey(zi)), zi);
+    EXPECT_EQ(Conventions{}.zi, ZiHour::Late);
+    EXPECT_TRUE(Conventions{}.dstCorrect);
     EXPECT_FALSE(ParseZiHour("early"));
     EXPECT_FALSE(ParseZiHour(""));
     Conventions c;
@@ -99,8 +101,9 @@ TEST(CivilTime, CountsDatesAndAddsCalendarSpans) {
     }
     EXPECT_EQ(ToSeconds({1970, 1, 1, 0, 0, 0}), 0);
     EXPECT_EQ(ToSeconds({1969, 12, 31, 23, 59, 59}), -1);
-    EXPECT_EQ(FormatDate(AddCalendar({1975, 1, 1}, 8, 4, 10)), "1983-05-11");
+    EXPECT_EQ(FormatDate(AddCalendar({1975, 1, 1}, 8, 4, 10 * kSecondsPerDay)), "1983-05-11");
     EXPECT_EQ(FormatDate(AddCalendar({2024, 1, 31}, 0, 1, 0)), "2024-02-29");  // cut to the month's end
-    EXPECT_EQ(FormatDate(AddCalendar({2023, 11, 30}, 1, 2, 29)), "2025-02-28");
-    EXPECT_EQ(FormatDate(AddCalendar({2024, 12, 25}, 0, 0, 10)), "2025-01-04");
+    EXPECT_EQ(FormatDate(AddCalendar({2023, 11, 30}, 1, 2, 29 * kSecondsPerDay)), "2025-02-28");
+    EXPECT_EQ(FormatMinutes(AddCalendar({2024, 12, 25, 22, 30}, 0, 0, 10 * kSecondsPerDay + 2 * kSecondsPerHour)),
+              "2025-01-05 00:30");
 }

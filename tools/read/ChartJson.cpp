@@ -121,7 +121,7 @@ ordered_json ChartToJson(const chart::Chart& c) {
           {"months", luck.start.months},
           {"days", luck.start.days},
           {"hours", luck.start.hours}}},
-        {"startDate", chart::FormatDate(luck.startDate)},
+        {"startDate", chart::FormatDate(luck.startMoment)},
         {"pillars", std::move(luckPillars)},
     };
     json["notes"] = c.notes;
