@@ -11,6 +11,7 @@
 #include "ComposeDate.h"
 #include "ComposeFormat.h"
 #include "ComposeLookup.h"
+#include "ComposeTime.h"
 #include "GbkCodec.h"
 #include "LunarCalendar.h"
 
@@ -38,6 +39,7 @@ struct ReportTexts {
     std::string sexFemale = platform::Gbk("\n    您的性别: 女 ");
     std::string birthLabel = platform::Gbk("\n出生年月日时:");
     std::string lunarLabel = platform::Gbk("(阴历) ");
+    std::string noteLabel = platform::Gbk("\n          注: ");
     std::string ageLabel = platform::Gbk("\n    您的年龄: ");
     std::string ageUnit = platform::Gbk("岁");
     std::string unborn = platform::Gbk("尚未出生");
@@ -81,6 +83,7 @@ std::string ComposeHeader(const CLunarCalendar& calendar, const BirthRecord& bir
                         g.wHour);
     header += FormatGbk("\n    您的八字: %s%s  %s%s  %s%s  %s%s", pc[0].data(), pc[1].data(), pc[2].data(),
                         pc[3].data(), pc[4].data(), pc[5].data(), pc[6].data(), pc[7].data());
+    for (const std::string& note : report.notes) header += t.noteLabel + note;
     // The nominal age: 1 in the year of birth, one more at every Gregorian
     // new year of the user's own clock; a birth after that clock's date has
     // none yet.
@@ -143,12 +146,17 @@ std::string ComposeBody(const CLunarCalendar& calendar, Connection* connection, 
 }  // namespace
 
 std::optional<ComposedReport> ComposeReport(const BirthRecord& birth, Connection* connection,
-                                            const SYSTEMTIME& now) {
+                                            const SYSTEMTIME& now, const ReadingOptions& options) {
     const CLunarCalendar calendar;
-    const std::optional<BirthDates> dates = ConvertBirthDate(calendar, birth);
+    std::optional<BirthDates> dates = ConvertBirthDate(calendar, birth);
     if (!dates) return std::nullopt;
 
     ComposedReport report;
+    report.clockSolar = dates->solar;
+    std::vector<std::string> notes = ApplySummerTime(calendar, *dates, options.dstCorrect);
+    for (const std::string& note : {TermInHourNote(calendar, dates->solar), LateZiNote(dates->solar)})
+        if (!note.empty()) notes.push_back(note);
+    for (const std::string& note : notes) report.notes.push_back(platform::Gbk(note));
     report.solar = dates->solar;
     report.lunar = dates->lunar;
     report.leap = dates->leap;

@@ -115,7 +115,7 @@ private slots:
         QTest::newRow("sex") << int(IDC_SEX) << 2 << U("男") << 0 << U("女") << 1 << U("男");
         QTest::newRow("kind") << int(IDC_CALENDAR_KIND) << 2 << U("按阳历日期") << 0 << U("按阴历日期") << 1
                               << U("按阳历日期");
-        QTest::newRow("year") << int(IDC_YEAR) << 125 << U("1925") << 1925 << U("2049") << 2049 << U("1975");
+        QTest::newRow("year") << int(IDC_YEAR) << 201 << U("1900") << 1900 << U("2100") << 2100 << U("1975");
         QTest::newRow("month") << int(IDC_MONTH) << 12 << U("01") << 1 << U("12") << 12 << U("01");
         QTest::newRow("day") << int(IDC_DAY) << 31 << U("01") << 1 << U("31") << 31 << U("01");
         QTest::newRow("hour") << int(IDC_HOUR) << 24 << U("00") << 0 << U("23") << 23 << U("00");
