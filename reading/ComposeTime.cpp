@@ -2,7 +2,7 @@
 #include "ComposeTime.h"
 
 #include "Conventions.h"
-#include "GbkCodec.h"
+#include "Sexagenary.h"
 #include "SolarTerms.h"
 
 namespace {
