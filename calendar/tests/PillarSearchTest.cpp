@@ -30,7 +30,7 @@ TEST(ParsePillars, RefusesWhatIsNoChart) {
          "branch"},
         {"甲子戊寅戊辰壬子", "the month pillar 戊寅 breaks 五虎遁: in a 甲 year that month is 丙寅"},
         {"乙丑乙丑戊辰壬子", "the month pillar 乙丑 breaks 五虎遁: in a 乙 year that month is 己丑"},
-        {"甲子丙寅戊辰乙卯", "the hour pillar 乙卯 breaks 五鼠遁: on a 戊 day that hour is 乙卯"},
+        {"甲子丙寅戊辰丁卯", "the hour pillar 丁卯 breaks 五鼠遁: on a 戊 day that hour is 乙卯"},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.text);
