@@ -186,7 +186,7 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
     }
     if (const auto zi = given.find("--zi"); zi != given.end()) {
         const std::optional<chart::ZiHour> school = chart::ParseZiHour(zi->second);
-        if (!school) return Fail("--zi must be same-day, late or next-day");
+        if (!school) return Fail("--zi must be late, next-day or same-day");
         parsed.conventions.zi = *school;
     }
     if (const auto longitude = given.find("--longitude"); longitude != given.end()) {
