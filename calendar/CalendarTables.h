@@ -85,7 +85,8 @@ static_assert(detail::CodesAreWellFormed(), "leap years use 0x10000 and up, the 
 static_assert(kFirstLunarNewYearDay == DaysFromCivil(1900, 1, 31), "lunar year 1900 begins on 1900-01-31");
 static_assert(LunarDayNumber(1900, 1, 31) == 1);
 // The span ends inside lunar year 2100, which the table holds in full.
-static_assert(kLunarYearStart[kLunarYearCount - 1] <= kLastDayNumber && kLastDayNumber < kLunarYearStart.back());
+static_assert(kLunarYearStart[kLunarYearCount - 1] <= kLastDayNumber &&
+              kLastDayNumber < kLunarYearStart.back());
 // Lunar year 1921 begins on 1921-02-08 and 2021 on 2021-02-12, as the published codes have it.
 static_assert(kLunarYearStart[1921 - 1900] == LunarDayNumber(1921, 2, 8));
 static_assert(kLunarYearStart[2021 - 1900] == LunarDayNumber(2021, 2, 12));

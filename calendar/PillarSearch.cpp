@@ -15,10 +15,6 @@ constexpr int kZiBranch = 0;
 constexpr int kLateZiHour = 23;
 constexpr std::int64_t kTwoHours = 2 * kSecondsPerHour;
 
-std::string PillarText(int index) {
-    return std::string(kStemNamesUtf8[index % kStemCount]) + std::string(kBranchNamesUtf8[index % kBranchCount]);
-}
-
 // Appends the parts of [start, end) whose year and month pillars are the
 // wanted ones; a 节 inside the window cuts it.
 void AddWindow(std::vector<BirthWindow>& out, std::int64_t start, std::int64_t end, const PillarIndices& want,
@@ -31,7 +27,8 @@ void AddWindow(std::vector<BirthWindow>& out, std::int64_t start, std::int64_t e
     for (std::int64_t from = start; from < end;) {
         const std::int64_t to = from == start ? cut : end;
         const PillarIndices at = FourPillarsAt(from, FromSeconds(from), ZiHour::Late);
-        if (at[0] == want[0] && at[1] == want[1]) out.push_back({FromSeconds(from), FromSeconds(to - 1), school});
+        if (at[0] == want[0] && at[1] == want[1])
+            out.push_back({FromSeconds(from), FromSeconds(to - 1), school});
         from = to;
     }
 }
@@ -75,18 +72,19 @@ ParsedPillars ParsePillars(std::string_view text) {
     const int yearStem = p[0] % kStemCount, monthBranch = p[1] % kBranchCount;
     if (p[1] % kStemCount != MonthStemOf(yearStem, monthBranch)) {
         const int due = PillarOf(MonthStemOf(yearStem, monthBranch), monthBranch);
-        return {std::nullopt, "the month pillar " + PillarText(p[1]) + " breaks 五虎遁: in a " +
-                                  std::string(kStemNamesUtf8[yearStem]) + " year that month is " + PillarText(due)};
+        return {std::nullopt, "the month pillar " + PillarNameUtf8(p[1]) + " breaks 五虎遁: in a " +
+                                  std::string(kStemNamesUtf8[yearStem]) + " year that month is " +
+                                  PillarNameUtf8(due)};
     }
     const int dayStem = p[2] % kStemCount, hourBranch = p[3] % kBranchCount;
     const bool ownStem = p[3] % kStemCount == HourStemOf(dayStem, hourBranch);
     const bool lateZi = hourBranch == kZiBranch && p[3] % kStemCount == HourStemOf(dayStem + 1, hourBranch);
     if (!ownStem && !lateZi) {
         const int due = PillarOf(HourStemOf(dayStem, hourBranch), hourBranch);
-        std::string error = "the hour pillar " + PillarText(p[3]) + " breaks 五鼠遁: on a " +
-                            std::string(kStemNamesUtf8[dayStem]) + " day that hour is " + PillarText(due);
+        std::string error = "the hour pillar " + PillarNameUtf8(p[3]) + " breaks 五鼠遁: on a " +
+                            std::string(kStemNamesUtf8[dayStem]) + " day that hour is " + PillarNameUtf8(due);
         if (hourBranch == kZiBranch)
-            error += " (or " + PillarText(PillarOf(HourStemOf(dayStem + 1, kZiBranch), kZiBranch)) +
+            error += " (or " + PillarNameUtf8(PillarOf(HourStemOf(dayStem + 1, kZiBranch), kZiBranch)) +
                      " in the 晚子时 at 23:00)";
         return {std::nullopt, error};
     }
@@ -95,12 +93,12 @@ ParsedPillars ParsePillars(std::string_view text) {
 
 std::vector<BirthWindow> FindBirthWindows(const PillarIndices& want, int fromYear, int toYear) {
     std::vector<BirthWindow> out;
-    const int first = std::max(DaysFromCivil(fromYear, 1, 1), DaysFromCivil(kFirstPillarMoment.year,
-                                                                            kFirstPillarMoment.month,
-                                                                            kFirstPillarMoment.day));
-    const int last = std::min(DaysFromCivil(toYear, 12, 31), DaysFromCivil(kLastPillarMoment.year,
-                                                                           kLastPillarMoment.month,
-                                                                           kLastPillarMoment.day));
+    const int first =
+        std::max(DaysFromCivil(fromYear, 1, 1),
+                 DaysFromCivil(kFirstPillarMoment.year, kFirstPillarMoment.month, kFirstPillarMoment.day));
+    const int last =
+        std::min(DaysFromCivil(toYear, 12, 31),
+                 DaysFromCivil(kLastPillarMoment.year, kLastPillarMoment.month, kLastPillarMoment.day));
     if (first > last) return out;
     const int dayStem = want[2] % kStemCount, branch = want[3] % kBranchCount;
     const bool ownStem = want[3] % kStemCount == HourStemOf(dayStem, branch);
@@ -127,7 +125,8 @@ std::vector<BirthWindow> FindBirthWindows(const PillarIndices& want, int fromYea
                 AddWindow(out, evening, evening + kSecondsPerHour, want, ZiSchoolNeeded::SameDay);
             }
         }
-        if (lateZi && day <= last) AddWindow(out, evening, evening + kSecondsPerHour, want, ZiSchoolNeeded::Late);
+        if (lateZi && day <= last)
+            AddWindow(out, evening, evening + kSecondsPerHour, want, ZiSchoolNeeded::Late);
     }
     return out;
 }

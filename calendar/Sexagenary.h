@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace calendar {
@@ -41,6 +42,12 @@ constexpr int BranchIndex(std::string_view utf8) noexcept {
     for (int i = 0; i < kBranchCount; ++i)
         if (kBranchNamesUtf8[i] == utf8) return i;
     return -1;
+}
+
+// The UTF-8 name of a sexagenary index 0-59: "甲子" … "癸亥".
+inline std::string PillarNameUtf8(int index) {
+    return std::string(kStemNamesUtf8[index % kStemCount]) +
+           std::string(kBranchNamesUtf8[index % kBranchCount]);
 }
 
 // The double-hour branch of a clock hour 0-23: 23 and 0 are 子, 1-2 丑, … 21-22 亥.

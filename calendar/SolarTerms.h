@@ -15,7 +15,6 @@
 #include <optional>
 #include <string_view>
 
-
 namespace calendar {
 
 inline constexpr int kFirstTermYear = 1900;

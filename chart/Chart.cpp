@@ -16,8 +16,8 @@ constexpr int kLastHour = 23;
 constexpr int kLastMinute = 59;
 constexpr double kMaxLongitude = 180.0;
 
-const std::string kSpanText = FormatDate(calendar::kFirstPillarMoment) + " … " +
-                              FormatDate(calendar::kLastPillarMoment);
+const std::string kSpanText =
+    FormatDate(calendar::kFirstPillarMoment) + " … " + FormatDate(calendar::kLastPillarMoment);
 
 TermTime TermTimeOf(const TermAt& t) {
     return {t.year, t.term, FromSeconds(t.moment)};
@@ -82,8 +82,8 @@ std::int64_t StandardSeconds(std::int64_t clock, const SummerTimeInfo& summer, c
 }
 
 std::string SummerNote(const SummerTimeInfo& summer, const Conventions& c, const DateTime& standard) {
-    const std::string period =
-        "夏令时（" + FormatMinutes(FromSeconds(summer.start)) + " 至 " + FormatMinutes(FromSeconds(summer.end)) + "）";
+    const std::string period = "夏令时（" + FormatMinutes(FromSeconds(summer.start)) + " 至 " +
+                               FormatMinutes(FromSeconds(summer.end)) + "）";
     switch (summer.clock) {
         case SummerClock::Standard:
             return "";
@@ -118,8 +118,8 @@ std::string ZiNote(ZiHour zi) {
 std::string CheckBirth(const BirthMoment& b, const Conventions& c) {
     if (b.month < 1 || b.month > 12) return "the month must be 1-12";
     if (b.day < 1 || b.day > calendar::DaysInGregorianMonth(b.year, b.month))
-        return "the day must be 1-" + std::to_string(calendar::DaysInGregorianMonth(b.year, b.month)) + " in " +
-               std::to_string(b.year) + "-" + std::to_string(b.month);
+        return "the day must be 1-" + std::to_string(calendar::DaysInGregorianMonth(b.year, b.month)) +
+               " in " + std::to_string(b.year) + "-" + std::to_string(b.month);
     if (b.hour < 0 || b.hour > kLastHour) return "the hour must be 0-23";
     if (b.minute < 0 || b.minute > kLastMinute) return "the minute must be 0-59";
     const std::int64_t clock = ToSeconds({b.year, b.month, b.day, b.hour, b.minute, 0});
@@ -177,9 +177,11 @@ Chart ComputeChart(const BirthMoment& birth, const Conventions& conventions) {
         in.term = TermTimeOf(t);
         in.birthAfterTerm = standard >= t.moment;
         const std::int64_t other = in.birthAfterTerm ? t.moment - 1 : t.moment;
-        in.otherPillars = calendar::FourPillarsAt(other, FromSeconds(dial + (other - standard)), conventions.zi);
-        c.notes.push_back("本时辰内交节（" + std::string(TermName(t.term)) + " " + FormatSeconds(in.term.time) +
-                          "）：出生在交节" + (in.birthAfterTerm ? "之后" : "之前") + "，若在交节" +
+        in.otherPillars =
+            calendar::FourPillarsAt(other, FromSeconds(dial + (other - standard)), conventions.zi);
+        c.notes.push_back("本时辰内交节（" + std::string(TermName(t.term)) + " " +
+                          FormatSeconds(in.term.time) + "）：出生在交节" +
+                          (in.birthAfterTerm ? "之后" : "之前") + "，若在交节" +
                           (in.birthAfterTerm ? "之前" : "之后") + "则四柱为 " + PillarsText(in.otherPillars));
         c.termInHour = in;
     }

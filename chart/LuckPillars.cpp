@@ -57,7 +57,8 @@ Luck ComputeLuck(const LuckInput& in) {
     // steps once a year until the first luck pillar.
     for (int year = in.birth.year; year < firstYear; ++year) {
         const int n = year - in.birth.year + 1;
-        luck.xiaoyun.push_back({year, NominalAge(year, in.birth.year), calendar::Reduce60(in.hourPillar + step * n)});
+        luck.xiaoyun.push_back(
+            {year, NominalAge(year, in.birth.year), calendar::Reduce60(in.hourPillar + step * n)});
     }
     return luck;
 }

@@ -64,7 +64,7 @@ struct Luck {
 // What the luck of a chart is computed from.
 struct LuckInput {
     Sex sex = Sex::Male;
-    int yearPillar = 0;   // sexagenary indices of the chart's pillars
+    int yearPillar = 0;  // sexagenary indices of the chart's pillars
     int monthPillar = 0;
     int hourPillar = 0;
     int dayStem = 0;
@@ -78,9 +78,9 @@ int YearPillarOfYear(int year);
 
 // One month of a year by the 节: its pillar and the 节 that begins it.
 struct MonthStart {
-    int pillar = 0;      // sexagenary index
-    int term = 0;        // the 节 that begins it, 0 小寒 … 22 大雪
-    DateTime begins;     // that 节's moment, China Standard Time
+    int pillar = 0;   // sexagenary index
+    int term = 0;     // the 节 that begins it, 0 小寒 … 22 大雪
+    DateTime begins;  // that 节's moment, China Standard Time
 };
 // 流月: the twelve months of the year that begins at 立春 of Gregorian year
 // `year` (寅 first, 丑 last, which begins at 小寒 of the next year); nullopt

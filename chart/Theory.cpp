@@ -120,7 +120,7 @@ std::string_view BranchName(int branch) {
     return kBranches[branch];
 }
 std::string PillarName(int sexagenary) {
-    return std::string(kStems[sexagenary % 10]) + std::string(kBranches[sexagenary % 12]);
+    return calendar::PillarNameUtf8(sexagenary);
 }
 int PillarIndex(int stem, int branch) {
     return calendar::PillarOf(stem, branch);

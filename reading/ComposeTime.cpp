@@ -21,7 +21,7 @@ std::string PillarsText(const std::array<int, 4>& p) {
     std::string text;
     for (const int index : p) {
         if (!text.empty()) text += ' ';
-        text += std::string(calendar::kStemNamesUtf8[index % 10]) + std::string(calendar::kBranchNamesUtf8[index % 12]);
+        text += calendar::PillarNameUtf8(index);
     }
     return text;
 }
@@ -32,8 +32,8 @@ std::vector<std::string> ApplySummerTime(const CLunarCalendar& calendar, BirthDa
     std::vector<std::string> notes;
     const std::int64_t clock = SecondsOf(dates.solar);
     const chart::SummerTimeInfo summer = chart::ChinaSummerTime(clock);
-    const std::string period = "夏令时（" + calendar::FormatMinutes(calendar::FromSeconds(summer.start)) + " 至 " +
-                               calendar::FormatMinutes(calendar::FromSeconds(summer.end)) + "）";
+    const std::string period = "夏令时（" + calendar::FormatMinutes(calendar::FromSeconds(summer.start)) +
+                               " 至 " + calendar::FormatMinutes(calendar::FromSeconds(summer.end)) + "）";
     switch (summer.clock) {
         case chart::SummerClock::Standard:
             return notes;
@@ -45,7 +45,8 @@ std::vector<std::string> ApplySummerTime(const CLunarCalendar& calendar, BirthDa
             break;
     }
     if (summer.clock == chart::SummerClock::Repeated)
-        notes.push_back("此钟点在夏令时结束拨回时出现两次，有歧义：按夏令时读，若为拨回后的标准时间则晚一小时");
+        notes.push_back(
+            "此钟点在夏令时结束拨回时出现两次，有歧义：按夏令时读，若为拨回后的标准时间则晚一小时");
     if (!dstCorrect) {
         notes.push_back("出生于" + period + "；按钟表时间排八字，未拨回标准时间");
         return notes;
@@ -54,8 +55,9 @@ std::vector<std::string> ApplySummerTime(const CLunarCalendar& calendar, BirthDa
     BirthDates moved = dates;
     moved.solar = MakeSystemTime(standard.year, standard.month, standard.day, standard.hour);
     if (!calendar.SolarToLunar(moved.solar, moved.lunar, moved.leap)) return notes;
-    notes.push_back("出生于" + period + "；钟表 " + HourText(dates.solar.wHour) + " 已拨回一小时，按标准时间 " +
-                    calendar::FormatDate(standard) + " " + HourText(standard.hour) + " 排");
+    notes.push_back("出生于" + period + "；钟表 " + HourText(dates.solar.wHour) +
+                    " 已拨回一小时，按标准时间 " + calendar::FormatDate(standard) + " " +
+                    HourText(standard.hour) + " 排");
     dates = moved;
     return notes;
 }
@@ -68,9 +70,9 @@ std::string TermInHourNote(const CLunarCalendar& calendar, const SYSTEMTIME& sol
     const calendar::DateTime at = calendar::FromSeconds(term->moment);
     after.wMinute = static_cast<std::uint16_t>(at.minute);
     after.wSecond = static_cast<std::uint16_t>(at.second);
-    return "本时辰内交节（" + std::string(calendar::TermName(term->term)) + " " + calendar::FormatSeconds(at) +
-           "）：按整点 " + HourText(solar.wHour) + " 排在交节之前；若生于交节之后，八字为 " +
-           PillarsText(calendar.GetFourPillarIndices(after));
+    return "本时辰内交节（" + std::string(calendar::TermName(term->term)) + " " +
+           calendar::FormatSeconds(at) + "）：按整点 " + HourText(solar.wHour) +
+           " 排在交节之前；若生于交节之后，八字为 " + PillarsText(calendar.GetFourPillarIndices(after));
 }
 
 std::string LateZiNote(const SYSTEMTIME& solar) {

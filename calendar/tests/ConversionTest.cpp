@@ -284,7 +284,7 @@ TEST(GetMonthTermDate, GivesTheMomentOfTheMonthsSectionTerm) {
     EXPECT_EQ(term, (SYSTEMTIME{1900, 1, 0, 6, 2, 3, 57, 0}));  // 小寒 1900-01-06 02:03:57
     ASSERT_TRUE(cal.GetMonthTermDate(Date(2024, 2, 1), term));
     EXPECT_EQ(term, (SYSTEMTIME{2024, 2, 0, 4, 16, 27, 8, 0}));  // 立春 2024-02-04 16:27:08
-    ASSERT_TRUE(cal.GetMonthTermDate(Date(1991, 5, 1), term));  // 立夏 1991 on the 6th, not the 7th
+    ASSERT_TRUE(cal.GetMonthTermDate(Date(1991, 5, 1), term));   // 立夏 1991 on the 6th, not the 7th
     EXPECT_EQ(term.wDay, 6);
     ASSERT_TRUE(cal.GetMonthTermDate(Date(2100, 12, 1), term));
     EXPECT_EQ(term.wDay, 7);

@@ -106,9 +106,12 @@ TEST(GetFourPillars, MonthAndYearTurnAtTheMomentOfEverySectionTerm) {
     for (int year = kFirstTermYear; year <= kLastTermYear; ++year)
         for (int month = 1; month <= 12; ++month) {
             const std::int64_t moment = SectionMoment(year, month);
-            if (!InPillarSpan(moment - kSecondsPerMinute) || !InPillarSpan(moment + kSecondsPerMinute)) continue;
-            const auto before = cal.GetFourPillarIndices(ToSystemTime(FromSeconds(moment - kSecondsPerMinute)));
-            const auto after = cal.GetFourPillarIndices(ToSystemTime(FromSeconds(moment + kSecondsPerMinute)));
+            if (!InPillarSpan(moment - kSecondsPerMinute) || !InPillarSpan(moment + kSecondsPerMinute))
+                continue;
+            const auto before =
+                cal.GetFourPillarIndices(ToSystemTime(FromSeconds(moment - kSecondsPerMinute)));
+            const auto after =
+                cal.GetFourPillarIndices(ToSystemTime(FromSeconds(moment + kSecondsPerMinute)));
             const auto at = cal.GetFourPillarIndices(ToSystemTime(FromSeconds(moment)));
             SCOPED_TRACE(std::to_string(year) + "-" + std::to_string(month));
             ASSERT_EQ(after[1], MonthPillarOf(year, month));

@@ -14,7 +14,8 @@ inline bool SolarToLunar(const SYSTEMTIME& solar, SYSTEMTIME& lunar, int& leap) 
     const int y = solar.wYear, m = solar.wMonth, d = solar.wDay;
     if (m < 1 || m > 12) return false;
     int c = calendar::DaysFromCivil(y, m, 1) + d - calendar::DaysFromCivil(1900, 1, 31);
-    if (c < 1 || c > calendar::DaysFromCivil(2100, 12, 31) - calendar::DaysFromCivil(1900, 1, 30)) return false;
+    if (c < 1 || c > calendar::DaysFromCivil(2100, 12, 31) - calendar::DaysFromCivil(1900, 1, 30))
+        return false;
     for (int i = 0; i < calendar::kLunarYearCount; ++i) {
         const std::uint32_t code = calendar::kLunarYearTable[i];
         const int n = code > 4094 ? 12 : 11;

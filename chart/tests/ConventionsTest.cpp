@@ -104,6 +104,7 @@ TEST(CivilTime, CountsDatesAndAddsCalendarSpans) {
     EXPECT_EQ(FormatDate(AddCalendar({1975, 1, 1}, 8, 4, 10 * kSecondsPerDay)), "1983-05-11");
     EXPECT_EQ(FormatDate(AddCalendar({2024, 1, 31}, 0, 1, 0)), "2024-02-29");  // cut to the month's end
     EXPECT_EQ(FormatDate(AddCalendar({2023, 11, 30}, 1, 2, 29 * kSecondsPerDay)), "2025-02-28");
-    EXPECT_EQ(FormatMinutes(AddCalendar({2024, 12, 25, 22, 30}, 0, 0, 10 * kSecondsPerDay + 2 * kSecondsPerHour)),
-              "2025-01-05 00:30");
+    EXPECT_EQ(
+        FormatMinutes(AddCalendar({2024, 12, 25, 22, 30}, 0, 0, 10 * kSecondsPerDay + 2 * kSecondsPerHour)),
+        "2025-01-05 00:30");
 }

@@ -119,7 +119,8 @@ TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
               "出生年月日时:(阴历) 马(庚午)年 闰五月初十 子时\n"
               "             (阳历) 1990年       07月02日 23时\n"
               "    您的八字: 庚午  壬午  戊辰  甲子\n"
-              "          注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；按钟表时间排八字，未拨回标准时间\n"
+              "          注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 "
+              "01:00）；按钟表时间排八字，未拨回标准时间\n"
               "          注: 23时按晚子时：日柱不换，时柱取次日子时\n"
               "    您的年龄: 37岁\n"
               "\n"
@@ -169,8 +170,10 @@ TEST_F(ComposerReading, YearNameAndYearPillarDifferBeforeLunarNewYear) {
     EXPECT_EQ(r.weights[0], 19);
     EXPECT_EQ(platform::Utf8(r.sections[3]), "庚辰年生。");
     const ComposedReport before = Compose(Birth("王五", 0, kGregorianCalendar, 2000, 2, 4, 20));
-    EXPECT_EQ(platform::Utf8(std::string(before.pillarChars[0].data()) + before.pillarChars[1].data()), "己卯");
-    EXPECT_NE(platform::Utf8(before.header).find("注: 本时辰内交节（立春 2000-02-04 20:40:23）"), std::string::npos);
+    EXPECT_EQ(platform::Utf8(std::string(before.pillarChars[0].data()) + before.pillarChars[1].data()),
+              "己卯");
+    EXPECT_NE(platform::Utf8(before.header).find("注: 本时辰内交节（立春 2000-02-04 20:40:23）"),
+              std::string::npos);
 }
 
 TEST_F(ComposerReading, AgeAndTimeLineFollowTheGivenLocalTime) {

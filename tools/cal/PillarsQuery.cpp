@@ -18,7 +18,8 @@ constexpr std::string_view kNone = "NONE";
 std::optional<int> ParseYear(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || text.size() > 4 || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (text.empty() || text.size() > 4 || ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
@@ -50,7 +51,8 @@ QueryResult RunPillarsQuery(const std::vector<std::string_view>& words) {
             text += w;
         }
     }
-    if (from > to) return Refuse(query, "--from " + std::to_string(from) + " lies after --to " + std::to_string(to));
+    if (from > to)
+        return Refuse(query, "--from " + std::to_string(from) + " lies after --to " + std::to_string(to));
     const calendar::ParsedPillars parsed = calendar::ParsePillars(text);
     if (!parsed.pillars) return Refuse(query, parsed.error);
 
@@ -58,8 +60,9 @@ QueryResult RunPillarsQuery(const std::vector<std::string_view>& words) {
     result.status = QueryStatus::kOk;
     for (const calendar::BirthWindow& w : calendar::FindBirthWindows(*parsed.pillars, from, to)) {
         if (!result.line.empty()) result.line += '\n';
-        result.line += calendar::FormatDate(w.start) + '\t' + calendar::FormatSeconds(w.start).substr(11) + '-' +
-                       calendar::FormatSeconds(w.end).substr(11) + '\t' + std::string(calendar::ZiSchoolKey(w.school));
+        result.line += calendar::FormatDate(w.start) + '\t' + calendar::FormatSeconds(w.start).substr(11) +
+                       '-' + calendar::FormatSeconds(w.end).substr(11) + '\t' +
+                       std::string(calendar::ZiSchoolKey(w.school));
     }
     if (result.line.empty()) result.line = text + '\t' + std::string(kNone);
     return result;

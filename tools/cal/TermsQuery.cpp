@@ -30,8 +30,8 @@ QueryResult RunTermsQuery(const std::vector<std::string_view>& words) {
     }
     if (year < calendar::kFirstTermYear || year > calendar::kLastTermYear) {
         result.message = "year " + std::to_string(year) + " is outside the solar-term table (" +
-                         std::to_string(calendar::kFirstTermYear) + "-" + std::to_string(calendar::kLastTermYear) +
-                         ")";
+                         std::to_string(calendar::kFirstTermYear) + "-" +
+                         std::to_string(calendar::kLastTermYear) + ")";
         return result;
     }
     result.line.clear();

@@ -16,12 +16,23 @@ constexpr int kLastOfferedDay = 31;  // the form offers 31 days for every month
 
 // The options that take a value, and the flags.
 const std::map<std::string, bool, std::less<>> kOptionTakesValue = {
-    {"--name", true},      {"--sex", true},          {"--solar", true},
-    {"--lunar", true},     {"--hour", true},         {"--db", true},
-    {"--leap", false},     {"--json", false},        {"--help", false},
-    {"-h", false},         {"--minute", true},       {"--zi", true},
-    {"--longitude", true}, {"--dst-correct", false}, {"--chart", false},
-    {"--export", true},    {"--no-dst-correct", false},
+    {"--name", true},
+    {"--sex", true},
+    {"--solar", true},
+    {"--lunar", true},
+    {"--hour", true},
+    {"--db", true},
+    {"--leap", false},
+    {"--json", false},
+    {"--help", false},
+    {"-h", false},
+    {"--minute", true},
+    {"--zi", true},
+    {"--longitude", true},
+    {"--dst-correct", false},
+    {"--chart", false},
+    {"--export", true},
+    {"--no-dst-correct", false},
 };
 
 // The calendar's span: Gregorian 1900-01-31 … 2100-12-31, lunar years 1900-2100.

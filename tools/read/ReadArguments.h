@@ -43,8 +43,8 @@ struct ParseResult {
 // composer answers it with the invalid-date message. Also refuses a minute
 // outside 0-59, an unknown --zi school, a longitude that is neither a number
 // of degrees in -180…180 nor the name of a provincial capital, --zi or
-// --longitude without --chart or --export, --dst-correct with --no-dst-correct, an --export file whose name does
-// not end in .pdf or .png (any case), and --export with --json.
+// --longitude without --chart or --export, --dst-correct with --no-dst-correct, an --export file whose name
+// does not end in .pdf or .png (any case), and --export with --json.
 ParseResult ParseReadArguments(const std::vector<std::string>& args);
 
 // The usage text (UTF-8), ending in a line feed.

@@ -116,7 +116,8 @@ double DeltaTSeconds(double y) {
     }
     if (y < 1920) {
         const double t = y - 1900;
-        return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * std::pow(t, 3) - 0.000197 * std::pow(t, 4);
+        return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * std::pow(t, 3) -
+               0.000197 * std::pow(t, 4);
     }
     if (y < 1941) {
         const double t = y - 1920;
@@ -153,7 +154,8 @@ std::int64_t MeridianOffsetSeconds(std::int64_t utcSeconds) {
 std::vector<NewMoon> ComputeNewMoons(std::int64_t fromUtc, std::int64_t toUtc) {
     std::vector<NewMoon> moons;
     const double firstK =
-        std::floor((JdOfUtcSeconds(static_cast<double>(fromUtc)) - kMeanNewMoonEpochJd) / kSynodicMonthDays) - 1;
+        std::floor((JdOfUtcSeconds(static_cast<double>(fromUtc)) - kMeanNewMoonEpochJd) / kSynodicMonthDays) -
+        1;
     for (double k = firstK;; ++k) {
         const double jdTt = NewMoonTt(kMeanNewMoonEpochJd + k * kSynodicMonthDays);
         const std::int64_t utc = std::llround(UtcSecondsOfTt(jdTt));
@@ -225,7 +227,8 @@ std::vector<std::uint32_t> ComputeLunarYearCodes(int firstYear, int lastYear, in
         std::uint32_t code = 0;
         for (std::size_t k = first; k < end; ++k) {
             const int length = months[k + 1].firstDay - months[k].firstDay;
-            if (length != kShortMonth && length != kLongMonth) throw std::runtime_error("a month of odd length");
+            if (length != kShortMonth && length != kLongMonth)
+                throw std::runtime_error("a month of odd length");
             if (length == kLongMonth) code |= 1u << (count - 1 - static_cast<int>(k - first));
             if (months[k].leap) code |= static_cast<std::uint32_t>(months[k].number) << kLeapShift;
         }

@@ -83,7 +83,8 @@ std::string SolarTermTableText() {
             text += "     ";
             for (int k = term; k < term + 4; ++k) text += " " + std::to_string(moments[k]) + "LL,";
             const calendar::DateTime first = calendar::FromSeconds(moments[term]);
-            text += "  // " + std::string(calendar::TermName(term)) + " " + calendar::FormatSeconds(first) + "\n";
+            text +=
+                "  // " + std::string(calendar::TermName(term)) + " " + calendar::FormatSeconds(first) + "\n";
         }
         text += "    },\n";
     }
@@ -108,8 +109,10 @@ std::vector<std::pair<std::int64_t, std::int64_t>> ChinaSummerTimePeriods() {
     const bool zoneRead = probe.tm_gmtoff == kChinaOffset;
 
     std::vector<std::pair<std::int64_t, std::int64_t>> periods;
-    const std::int64_t first = std::int64_t{calendar::DaysFromCivil(kFirstSummerScanYear, 1, 1)} * calendar::kSecondsPerDay;
-    const std::int64_t last = std::int64_t{calendar::DaysFromCivil(kLastSummerScanYear + 1, 1, 1)} * calendar::kSecondsPerDay;
+    const std::int64_t first =
+        std::int64_t{calendar::DaysFromCivil(kFirstSummerScanYear, 1, 1)} * calendar::kSecondsPerDay;
+    const std::int64_t last =
+        std::int64_t{calendar::DaysFromCivil(kLastSummerScanYear + 1, 1, 1)} * calendar::kSecondsPerDay;
     bool summer = isSummer(first);
     for (std::int64_t t = first; t < last; t += calendar::kSecondsPerHour) {
         if (isSummer(t + calendar::kSecondsPerHour) == summer) continue;

@@ -26,10 +26,11 @@ bool WriteFile(const std::filesystem::path& file, const std::string& text) {
 
 int main(int argc, char** argv) {
     if (argc != 2 || std::string_view(argv[1]).starts_with("-")) {
-        std::cerr << "usage: karvuto-termgen SOURCE_DIR\n"
-                     "Writes SOURCE_DIR/calendar/SolarTermTable.inc (the 24 solar terms of 1900-2100),\n"
-                     "SOURCE_DIR/calendar/LunarYearTable.inc (the lunar years 1900-2100) and\n"
-                     "SOURCE_DIR/chart/SummerTimeTable.inc (China's summer time from the time-zone database).\n";
+        std::cerr
+            << "usage: karvuto-termgen SOURCE_DIR\n"
+               "Writes SOURCE_DIR/calendar/SolarTermTable.inc (the 24 solar terms of 1900-2100),\n"
+               "SOURCE_DIR/calendar/LunarYearTable.inc (the lunar years 1900-2100) and\n"
+               "SOURCE_DIR/chart/SummerTimeTable.inc (China's summer time from the time-zone database).\n";
         return 2;
     }
     const std::filesystem::path dir = argv[1];

@@ -29,7 +29,8 @@ TEST(PillarsQuery, RefusesMalformedAndInvalidPillars) {
         {"pillars 甲子丙寅", "pillars must be four stem-branch pairs, such as 甲子丙寅戊辰壬子"},
         {"pillars 甲子戊寅戊辰壬子", "the month pillar 戊寅 breaks 五虎遁: in a 甲 year that month is 丙寅"},
         {"pillars 甲子丙寅戊辰丙子",
-         "the hour pillar 丙子 breaks 五鼠遁: on a 戊 day that hour is 壬子 (or 甲子 in the 晚子时 at 23:00)"},
+         "the hour pillar 丙子 breaks 五鼠遁: on a 戊 day that hour is 壬子 (or 甲子 in the 晚子时 at "
+         "23:00)"},
         {"pillars 甲子丙寅戊辰壬子 --from 1899", "--from needs a year from 1900 to 2100, not \"1899\""},
         {"pillars 甲子丙寅戊辰壬子 --to", "--to needs a year"},
         {"pillars 甲子丙寅戊辰壬子 --from 2000 --from 2001", "--from given twice"},

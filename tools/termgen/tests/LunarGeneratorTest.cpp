@@ -39,7 +39,8 @@ TEST(LunarGenerator, NewMoonsNearMidnightAreTheKnownOnes) {
     for (const termgen::NewMoon& m : termgen::ComputeNewMoons(UtcOfDay(1900, 1, 1), UtcOfDay(2101, 1, 1))) {
         const std::int64_t local = LocalSeconds(m);
         const std::int64_t ofDay = (local % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
-        if (ofDay <= kWindow || ofDay >= kSecondsPerDay - kWindow) found.push_back(FormatSeconds(FromSeconds(local)));
+        if (ofDay <= kWindow || ofDay >= kSecondsPerDay - kWindow)
+            found.push_back(FormatSeconds(FromSeconds(local)));
         // The day of a new moon is the local day that holds its moment.
         EXPECT_EQ(std::int64_t{m.day} * kSecondsPerDay, local - ofDay);
     }
@@ -54,7 +55,8 @@ TEST(LunarGenerator, MonthsOfTheHardYears) {
     const std::vector<termgen::LunarMonth> months = termgen::ComputeLunarMonths(2033, 2034);
     auto startOf = [&months](int number, bool leap, int gregorianYear) {
         for (const termgen::LunarMonth& m : months)
-            if (m.number == number && m.leap == leap && calendar::CivilFromDays(m.firstDay).year == gregorianYear)
+            if (m.number == number && m.leap == leap &&
+                calendar::CivilFromDays(m.firstDay).year == gregorianYear)
                 return calendar::FormatDate(FromSeconds(std::int64_t{m.firstDay} * kSecondsPerDay));
         return std::string("none");
     };
