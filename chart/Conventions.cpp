@@ -95,6 +95,13 @@ std::optional<Place> FindCapital(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<SummerPeriod> ChinaSummerPeriods() {
+    std::vector<SummerPeriod> periods;
+    for (const auto& period : kChinaSummerTime)
+        periods.push_back({period[0] + kChinaOffset, period[1] + kChinaOffset});
+    return periods;
+}
+
 SummerTimeInfo ChinaSummerTime(std::int64_t clockSeconds) {
     for (const auto& period : kChinaSummerTime) {
         // The table holds UTC; clocks read standard time + 8 h, summer time + 9 h.

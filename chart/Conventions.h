@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "CalendarTime.h"
 
@@ -66,5 +67,13 @@ struct SummerTimeInfo {
 // The summer-time standing of a clock-time seconds count, from the system's
 // time-zone database at generation (SummerTimeTable.inc).
 SummerTimeInfo ChinaSummerTime(std::int64_t clockSeconds);
+
+// Every period of China's summer time: the clock changes as seconds counts
+// of China Standard Time (forward: the standard clock's reading when it was
+// put forward; back: the standard clock's reading after it was put back).
+struct SummerPeriod {
+    std::int64_t forward, back;
+};
+std::vector<SummerPeriod> ChinaSummerPeriods();
 
 }  // namespace chart

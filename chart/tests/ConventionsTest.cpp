@@ -93,6 +93,37 @@ TEST(Conventions, SummerTimeAroundTheClockChanges) {
     }
 }
 
+// Both sides of every clock change the time-zone database knows (1919, the
+// 1940s, 1986-1991): the skipped hour, the summer, the repeated hour.
+TEST(Conventions, SummerTimeEdgesOfEveryPeriod) {
+    const std::vector<SummerPeriod> periods = ChinaSummerPeriods();
+    ASSERT_EQ(periods.size(), 14u);
+    for (const SummerPeriod& p : periods) {
+        SCOPED_TRACE(FormatSeconds(FromSeconds(p.forward)));
+        const struct {
+            std::int64_t clock;
+            SummerClock expected;
+        } kEdges[] = {
+            {p.forward - 1, SummerClock::Standard},
+            {p.forward, SummerClock::Skipped},
+            {p.forward + kSecondsPerHour - 1, SummerClock::Skipped},
+            {p.forward + kSecondsPerHour, SummerClock::Summer},
+            {p.back - 1, SummerClock::Summer},
+            {p.back, SummerClock::Repeated},
+            {p.back + kSecondsPerHour - 1, SummerClock::Repeated},
+            {p.back + kSecondsPerHour, SummerClock::Standard},
+        };
+        for (const auto& e : kEdges) {
+            const SummerTimeInfo info = ChinaSummerTime(e.clock);
+            EXPECT_EQ(info.clock, e.expected) << FormatSeconds(FromSeconds(e.clock));
+            if (e.expected != SummerClock::Standard) {
+                EXPECT_EQ(info.start, p.forward);
+                EXPECT_EQ(info.end, p.back);
+            }
+        }
+    }
+}
+
 TEST(CivilTime, CountsDatesAndAddsCalendarSpans) {
     for (const DateTime t : {DateTime{1900, 1, 1, 0, 0, 0}, DateTime{1969, 12, 31, 23, 59, 59},
                              DateTime{2000, 2, 29, 12, 30, 1}, DateTime{2100, 12, 31, 23, 59, 59}}) {
