@@ -1,7 +1,7 @@
 // The time of a reading's birth: the clock hour taken back to standard time
 // in China's summer time, and a 节 that falls inside the birth hour. A birth
 // given by the hour alone is taken at H:00 China Standard Time; each finding
-// is a sentence (UTF-8) that the report states under the pillars.
+// is a sentence (UTF-8) that the report states under its title.
 #pragma once
 
 #include <string>

@@ -39,7 +39,7 @@ struct ReportTexts {
     std::string sexFemale = platform::Gbk("\n    您的性别: 女 ");
     std::string birthLabel = platform::Gbk("\n出生年月日时:");
     std::string lunarLabel = platform::Gbk("(阴历) ");
-    std::string noteLabel = platform::Gbk("\n          注: ");
+    std::string noteLabel = platform::Gbk("注: ");
     std::string ageLabel = platform::Gbk("\n    您的年龄: ");
     std::string ageUnit = platform::Gbk("岁");
     std::string unborn = platform::Gbk("尚未出生");
@@ -83,7 +83,6 @@ std::string ComposeHeader(const CLunarCalendar& calendar, const BirthRecord& bir
                         g.wHour);
     header += FormatGbk("\n    您的八字: %s%s  %s%s  %s%s  %s%s", pc[0].data(), pc[1].data(), pc[2].data(),
                         pc[3].data(), pc[4].data(), pc[5].data(), pc[6].data(), pc[7].data());
-    for (const std::string& note : report.notes) header += t.noteLabel + note;
     // The nominal age: 1 in the year of birth, one more at every Gregorian
     // new year of the user's own clock; a birth after that clock's date has
     // none yet.
@@ -113,7 +112,12 @@ std::string ComposeBody(const CLunarCalendar& calendar, Connection* connection, 
         static_cast<std::int32_t>(static_cast<std::uint32_t>(w[0]) + static_cast<std::uint32_t>(w[1]) +
                                   static_cast<std::uint32_t>(w[2]) + static_cast<std::uint32_t>(w[3]));
 
-    std::string body = t.bodyTitle + t.boneHeading;
+    // What the reading's time rests on, under the title: the header keeps its
+    // eight lines, and the body has room for these.
+    std::string body = t.bodyTitle;
+    for (const std::string& note : report.notes) body += t.noteLabel + note + "\n";
+    if (!report.notes.empty()) body += "\n";
+    body += t.boneHeading;
     body += FormatGbk("    骨重：总命重%d钱 [ 年命重%d钱 月命重%d钱 日命重%d钱 时命重%d钱 ]\n    ",
                       report.totalWeight, w[0], w[1], w[2], w[3]);
 

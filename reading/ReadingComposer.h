@@ -36,9 +36,9 @@ struct ComposedReport {
     std::array<std::int32_t, 4> weights{};  // year, month, day, hour, in 钱
     std::int32_t totalWeight = 0;
     std::array<std::string, 7> sections;  // the seven decoded texts, GBK
-    // What the header states under the pillars (GBK sentences): summer time
-    // taken back, an hour the clocks skipped or repeated, a 节 inside the
-    // birth hour, the 晚子时 at 23:00.
+    // What the body states under its title, each on a "注: " line (GBK
+    // sentences): summer time taken back, an hour the clocks skipped or
+    // repeated, a 节 inside the birth hour, the 晚子时 at 23:00.
     std::vector<std::string> notes;
 };
 

@@ -456,7 +456,7 @@ private slots:
         // 23:00 on the clock was summer time: the reading is cast for 22:00 standard time.
         QVERIFY2(header.contains(U("07月02日 22时")), qPrintable(header));
         QVERIFY2(header.contains(U("庚午  壬午  戊辰  癸亥")), qPrintable(header));
-        QVERIFY2(header.contains(U("注: 出生于夏令时")), qPrintable(header));
+        QVERIFY(QString::fromStdString(platform::Utf8(shown.body)).contains(U("注: 出生于夏令时")));
         QVERIFY2(header.contains(U("2024年06月01日")), qPrintable(header));  // the reading's time
         QVERIFY(!shown.body.empty());
         QVERIFY(!shown.starSign.empty());

@@ -119,14 +119,14 @@ TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
               "出生年月日时:(阴历) 马(庚午)年 闰五月初十 子时\n"
               "             (阳历) 1990年       07月02日 23时\n"
               "    您的八字: 庚午  壬午  戊辰  甲子\n"
-              "          注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 "
-              "01:00）；按钟表时间排八字，未拨回标准时间\n"
-              "          注: 23时按晚子时：日柱不换，时柱取次日子时\n"
               "    您的年龄: 37岁\n"
               "\n"
               "    测算时间: 2026年12月08日 09时05分03秒");
     EXPECT_EQ(platform::Utf8(r.body),
               "                                 ☆☆☆ 八字命理分析 ☆☆☆\n\n"
+              "注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；按钟表时间排八字，未拨回标准时间\n"
+              "注: 23时按晚子时：日柱不换，时柱取次日子时\n"
+              "\n"
               "◆称骨论命\n"
               "    骨重：总命重46钱 [ 年命重9钱 月命重5钱 日命重16钱 时命重16钱 ]\n"
               "    \n\n"
@@ -153,11 +153,13 @@ TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
     const ComposedReport standard = Compose(kLeapMonthBirth);
     EXPECT_NE(platform::Utf8(standard.header)
                   .find("(阳历) 1990年       07月02日 22时\n"
-                        "    您的八字: 庚午  壬午  戊辰  癸亥\n"
-                        "          注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；钟表 23时 "
-                        "已拨回一小时，按标准时间 1990-07-02 22时 排\n"),
+                        "    您的八字: 庚午  壬午  戊辰  癸亥\n"),
               std::string::npos)
         << platform::Utf8(standard.header);
+    EXPECT_NE(platform::Utf8(standard.body)
+                  .find("注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；钟表 23时 "
+                        "已拨回一小时，按标准时间 1990-07-02 22时 排\n"),
+              std::string::npos);
     EXPECT_EQ(standard.clockSolar, MakeSystemTime(1990, 7, 2, 23));
     EXPECT_EQ(standard.solar, MakeSystemTime(1990, 7, 2, 22));
 }
@@ -172,7 +174,7 @@ TEST_F(ComposerReading, YearNameAndYearPillarDifferBeforeLunarNewYear) {
     const ComposedReport before = Compose(Birth("王五", 0, kGregorianCalendar, 2000, 2, 4, 20));
     EXPECT_EQ(platform::Utf8(std::string(before.pillarChars[0].data()) + before.pillarChars[1].data()),
               "己卯");
-    EXPECT_NE(platform::Utf8(before.header).find("注: 本时辰内交节（立春 2000-02-04 20:40:23）"),
+    EXPECT_NE(platform::Utf8(before.body).find("注: 本时辰内交节（立春 2000-02-04 20:40:23）"),
               std::string::npos);
 }
 
