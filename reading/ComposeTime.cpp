@@ -57,7 +57,7 @@ std::vector<std::string> ApplySummerTime(const CLunarCalendar& calendar, BirthDa
     if (!calendar.SolarToLunar(moved.solar, moved.lunar, moved.leap)) return notes;
     notes.push_back("出生于" + period + "；钟表 " + HourText(dates.solar.wHour) +
                     " 已拨回一小时，按标准时间 " + calendar::FormatDate(standard) + " " +
-                    HourText(standard.hour) + " 排");
+                    HourText(standard.hour) + " 排八字");
     dates = moved;
     return notes;
 }

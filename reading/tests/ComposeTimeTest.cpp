@@ -29,7 +29,7 @@ TEST(ComposeTime, SummerTimeIsTakenBackToStandardTime) {
          true,
          MakeSystemTime(1988, 7, 1, 12),
          {"出生于夏令时（1988-04-17 02:00 至 1988-09-11 01:00）；钟表 13时 已拨回一小时，按标准时间 "
-          "1988-07-01 12时 排"}},
+          "1988-07-01 12时 排八字"}},
         {"1988 summer, kept",
          Solar(1988, 7, 1, 13),
          false,
@@ -40,7 +40,7 @@ TEST(ComposeTime, SummerTimeIsTakenBackToStandardTime) {
          true,
          MakeSystemTime(1943, 5, 31, 23),
          {"出生于夏令时（1942-01-31 00:00 至 1945-09-01 23:00）；钟表 0时 已拨回一小时，按标准时间 "
-          "1943-05-31 23时 排"}},
+          "1943-05-31 23时 排八字"}},
         {"the skipped hour of 1986",
          Solar(1986, 5, 4, 2),
          true,
@@ -53,7 +53,7 @@ TEST(ComposeTime, SummerTimeIsTakenBackToStandardTime) {
          MakeSystemTime(1991, 9, 15, 0),
          {"此钟点在夏令时结束拨回时出现两次，有歧义：按夏令时读，若为拨回后的标准时间则晚一小时",
           "出生于夏令时（1991-04-14 02:00 至 1991-09-15 01:00）；钟表 1时 已拨回一小时，按标准时间 "
-          "1991-09-15 0时 排"}},
+          "1991-09-15 0时 排八字"}},
         {"winter", Solar(1988, 12, 1, 13), true, MakeSystemTime(1988, 12, 1, 13), {}},
     };
     for (const auto& c : kCases) {

@@ -158,7 +158,7 @@ TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
         << platform::Utf8(standard.header);
     EXPECT_NE(platform::Utf8(standard.body)
                   .find("注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；钟表 23时 "
-                        "已拨回一小时，按标准时间 1990-07-02 22时 排\n"),
+                        "已拨回一小时，按标准时间 1990-07-02 22时 排八字\n"),
               std::string::npos);
     EXPECT_EQ(standard.clockSolar, MakeSystemTime(1990, 7, 2, 23));
     EXPECT_EQ(standard.solar, MakeSystemTime(1990, 7, 2, 22));
