@@ -14,6 +14,7 @@ constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
 constexpr std::size_t kEchoLimit = 40;
 constexpr std::string_view kNone = "NONE";
+constexpr std::size_t kTimeOffset = 11;  // "YYYY-MM-DD " before the time of FormatSeconds
 
 std::optional<int> ParseYear(std::string_view text) {
     int value = 0;
@@ -31,7 +32,10 @@ QueryResult Refuse(const std::string& query, std::string message) {
 
 QueryResult RunPillarsQuery(const std::vector<std::string_view>& words) {
     std::string query;
-    for (std::string_view w : words) query += (query.empty() ? "" : " ") + std::string(w);
+    for (std::string_view w : words) {
+        if (!query.empty()) query += ' ';
+        query += w;
+    }
     std::string text;
     int from = kFirstYear, to = kLastYear;
     bool haveFrom = false, haveTo = false;
@@ -58,13 +62,16 @@ QueryResult RunPillarsQuery(const std::vector<std::string_view>& words) {
 
     QueryResult result;
     result.status = QueryStatus::kOk;
+    // Appended piece by piece: one string, no temporaries per window.
+    std::string& line = result.line;
     for (const calendar::BirthWindow& w : calendar::FindBirthWindows(*parsed.pillars, from, to)) {
-        if (!result.line.empty()) result.line += '\n';
-        result.line += calendar::FormatDate(w.start) + '\t' + calendar::FormatSeconds(w.start).substr(11) +
-                       '-' + calendar::FormatSeconds(w.end).substr(11) + '\t' +
-                       std::string(calendar::ZiSchoolKey(w.school));
+        if (!line.empty()) line += '\n';
+        line.append(calendar::FormatDate(w.start)).append(1, '\t');
+        line.append(calendar::FormatSeconds(w.start), kTimeOffset).append(1, '-');
+        line.append(calendar::FormatSeconds(w.end), kTimeOffset).append(1, '\t');
+        line.append(calendar::ZiSchoolKey(w.school));
     }
-    if (result.line.empty()) result.line = text + '\t' + std::string(kNone);
+    if (line.empty()) line.append(text).append(1, '\t').append(kNone);
     return result;
 }
 
