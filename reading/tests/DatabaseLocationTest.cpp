@@ -1,6 +1,7 @@
 // The database is found beside the executable first, then in the installed
 // tree's share/karvuto folder.
 #include <gtest/gtest.h>
+
 #include <unistd.h>
 
 #include <fstream>
