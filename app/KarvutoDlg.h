@@ -26,8 +26,8 @@ class QStyle;
 
 inline constexpr int kFormWidth = 800;
 inline constexpr int kFormHeight = 580;
-inline constexpr int kFirstYear = 1925;  // the year list; the calendar engine reaches 2049
-inline constexpr int kLastYear = 2049;
+inline constexpr int kFirstYear = 1900;  // the year list: the calendar's span, 1900-01-31 … 2100-12-31
+inline constexpr int kLastYear = 2100;
 inline constexpr int kDefaultYear = 1975;
 inline constexpr int kTitleBandHeight = 20;  // the band whose context menu holds the About item
 inline constexpr char kFormTitle[] = "弈澜坊-星衡命鉴";

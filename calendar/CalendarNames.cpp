@@ -5,17 +5,13 @@
 #include <string_view>
 
 #include "GbkCodec.h"
+#include "Sexagenary.h"
 
 namespace calendar {
 namespace {
 
 using Utf8 = std::string_view;
 
-// Heavenly stems, index 0-9.
-constexpr std::array<Utf8, 10> kStems = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-// Earthly branches, index 0-11.
-constexpr std::array<Utf8, 12> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                            "午", "未", "申", "酉", "戌", "亥"};
 // Zodiac animals (生肖), by branch.
 constexpr std::array<Utf8, 12> kAnimals = {"鼠", "牛", "虎", "兔", "龙", "蛇",
                                            "马", "羊", "猴", "鸡", "狗", "猪"};
@@ -78,8 +74,8 @@ std::array<std::string, N> ToGbk(const std::array<Utf8, N>& utf8) {
 
 CalendarNames BuildNames() {
     CalendarNames n;
-    n.stems = ToGbk(kStems);
-    n.branches = ToGbk(kBranches);
+    n.stems = ToGbk(kStemNamesUtf8);
+    n.branches = ToGbk(kBranchNamesUtf8);
     n.animals = ToGbk(kAnimals);
     for (int cls = 0; cls < 5; ++cls)
         for (int branch = 0; branch < 12; ++branch)

@@ -1,28 +1,52 @@
-// The sexagenary cycle and the four pillars of a Gregorian birth date.
+// The sexagenary cycle and the four pillars of a moment.
+#include "FourPillars.h"
+
 #include "CalendarNames.h"
-#include "CalendarTables.h"
 #include "LunarCalendar.h"
+#include "Sexagenary.h"
+#include "SolarTerms.h"
 
 using namespace calendar;
 
 namespace {
 
-// Sexagenary index offsets. 1864 is a 甲子 year: the year index is Y - 1864
-// from 立春 on, Y - 1865 before it.
-constexpr int kJiaziYear = 1864;
-// Month index 12 * Y + M - 22788 is the month that starts at month M's 节; its
-// branch is M mod 12 (February after 立春 is 寅) and its stem advances by two
-// a year (a 甲 or 己 year starts with 丙寅).
-constexpr int kMonthIndexOffset = 22788;
-// 1949-10-01 is a 甲子 day, so 1970-01-01 (7397 days later) is index 17 (辛巳).
-constexpr int kDayIndexOf1970 = 17;
-static_assert((DaysFromCivil(1970, 1, 1) - DaysFromCivil(1949, 10, 1)) % 60 == kDayIndexOf1970);
+constexpr int kLastHour = 23;
+constexpr int kLichunMonth = 2;  // 立春, the 节 of February, begins the year
+constexpr int kMaxMinute = 59;
 
-constexpr int Reduce60(int index) noexcept {
-    return (index % 60 + 60) % 60;
+static_assert(DayPillarOf(DaysFromCivil(1949, 10, 1)) == 0, "1949-10-01 is a 甲子 day");
+static_assert(DayPillarOf(DaysFromCivil(2000, 1, 1)) == 54, "2000-01-01 is 戊午");
+
+// The seconds count of a record's date and time; a day past the end of its
+// month counts on into the next month.
+std::int64_t SecondsOf(const SYSTEMTIME& t, int hour) noexcept {
+    return std::int64_t{DaysFromCivil(t.wYear, t.wMonth, 1) + t.wDay - 1} * kSecondsPerDay +
+           hour * kSecondsPerHour + t.wMinute * kSecondsPerMinute + t.wSecond;
 }
 
 }  // namespace
+
+namespace calendar {
+
+std::array<int, 4> FourPillarsAt(std::int64_t standardSeconds, const DateTime& dial, ZiHour zi) noexcept {
+    // Every 节 falls in its own Gregorian month (小寒 on January 4-7, … 大雪 on
+    // December 6-8), so the month's 节 and 立春 decide by one comparison each.
+    const DateTime standard = FromSeconds(standardSeconds);
+    const bool afterSection = standardSeconds >= SectionMoment(standard.year, standard.month);
+    const bool afterLichun = standardSeconds >= SectionMoment(standard.year, kLichunMonth);
+    const int year = YearPillarOf(afterLichun ? standard.year : standard.year - 1);
+    const int month = MonthPillarOf(standard.year, afterSection ? standard.month : standard.month - 1);
+
+    const bool ziAtNight = dial.hour == kLastHour;
+    const int days = DaysFromCivil(dial.year, dial.month, dial.day) + (ziAtNight && zi == ZiHour::NextDay);
+    const int day = DayPillarOf(days);
+    const int branch = HourBranchOf(dial.hour);
+    const int hourDayStem = (day + (ziAtNight && zi == ZiHour::Late)) % kStemCount;
+    const int hour = PillarOf(HourStemOf(hourDayStem, branch), branch);
+    return {year, month, day, hour};
+}
+
+}  // namespace calendar
 
 std::string CLunarCalendar::StemBranchName(int index) const {
     const int i = Reduce60(index);
@@ -30,46 +54,25 @@ std::string CLunarCalendar::StemBranchName(int index) const {
     return names.stems[i % 10] + names.branches[i % 12];
 }
 
-// The year changes on the day of 立春 and each month on the day of its 节, at
-// any hour of that day. The day does not change at 23:00: hour 23 is the 子
-// hour of the same calendar day (the other school moves it to the next day).
-std::array<int, 4> CLunarCalendar::GetFourPillarIndices(const SYSTEMTIME& birth) const {
-    const int year = birth.wYear;
+std::array<int, 4> CLunarCalendar::GetFourPillarIndices(const SYSTEMTIME& birth, ZiHour zi) const {
+    constexpr std::array<int, 4> kNone = {-1, -1, -1, -1};
     const int month = birth.wMonth;
-    const int hour = birth.wHour;
-
-    int yearIndex = month >= 3 ? year - kJiaziYear : year - kJiaziYear - 1;
-    int monthIndex = 12 * year + month - kMonthIndexOffset - 1;
-
-    const SYSTEMTIME epoch{1970, 1, 0, 1, 0, 0, 0, 0};
-    const int dayIndex = Reduce60(DaysBetween(epoch, birth) + kDayIndexOf1970);
-
-    SYSTEMTIME term = epoch;
-    GetMonthTermDate(birth, term);
-    const bool onOrAfterTerm = birth.wYear != term.wYear     ? birth.wYear > term.wYear
-                               : birth.wMonth != term.wMonth ? birth.wMonth > term.wMonth
-                                                             : birth.wDay >= term.wDay;
-    if (onOrAfterTerm) {
-        if (month == 2) yearIndex = year - kJiaziYear;
-        monthIndex = 12 * year + month - kMonthIndexOffset;
-    }
-
-    int hourIndex = -1;
-    if (hour >= 0 && hour <= 23) {
-        // A 甲 or 己 day starts with 甲子, every later day class two stems on.
-        const int branch = (hour + 1) / 2 % 12;
-        const int stem = (dayIndex % 10 % 5 * 2 + branch) % 10;
-        hourIndex = Reduce60(6 * stem - 5 * branch);  // i % 10 == stem, i % 12 == branch
-    }
-    return {Reduce60(yearIndex), Reduce60(monthIndex), dayIndex, hourIndex};
+    if (month < 1 || month > 12 || birth.wMinute > kMaxMinute || birth.wSecond > kMaxMinute) return kNone;
+    const bool hourInDay = birth.wHour <= kLastHour;
+    const std::int64_t seconds = SecondsOf(birth, hourInDay ? birth.wHour : 0);
+    if (!InPillarSpan(seconds)) return kNone;
+    const DateTime dial = FromSeconds(seconds);
+    std::array<int, 4> pillars = FourPillarsAt(seconds, dial, zi);
+    if (!hourInDay) pillars[3] = -1;
+    return pillars;
 }
 
 // Built in one string of the final size: no temporaries per pillar.
-std::string CLunarCalendar::GetFourPillars(const SYSTEMTIME& birth) const {
+std::string CLunarCalendar::GetFourPillars(const SYSTEMTIME& birth, ZiHour zi) const {
     const CalendarNames& names = Names();
     std::string pillars;
     pillars.reserve(4 * (names.stems[0].size() + names.branches[0].size()));
-    for (const int index : GetFourPillarIndices(birth)) {
+    for (const int index : GetFourPillarIndices(birth, zi)) {
         if (index < 0) continue;
         pillars += names.stems[index % 10];
         pillars += names.branches[index % 12];

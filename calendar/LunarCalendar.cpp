@@ -1,12 +1,12 @@
-// Gregorian <-> lunar conversion, the day count and the solar-term lookup.
-// Lunar years 1921-2049 (Gregorian 1921-02-08 .. 2050-01-22); solar terms
-// 1901-2050. All arithmetic is on plain ints.
+// Gregorian <-> lunar conversion, the day count and the solar-term lookup
+// over 1900-01-31 .. 2100-12-31. All arithmetic is on plain ints.
 #include "LunarCalendar.h"
 
 #include <algorithm>
 
 #include "CalendarTables.h"
 #include "GregorianCalendar.h"
+#include "SolarTerms.h"
 
 using namespace calendar;
 
@@ -86,7 +86,7 @@ bool CLunarCalendar::SolarToLunar(const SYSTEMTIME& solar, SYSTEMTIME& lunar, in
 
 // The result is that of a forward search through the Gregorian days from the
 // date with the lunar numbers (or the last day of that month when the day
-// does not exist; or 1921-02-08 when that date is earlier) over 100 days,
+// does not exist; or 1900-01-31 when that date is earlier) over 100 days,
 // testing each with SolarToLunar. Instead of walking, the lunar date's day
 // number is computed directly and accepted only if it lies in that window.
 bool CLunarCalendar::LunarToSolar(const SYSTEMTIME& lunar, int leap, SYSTEMTIME& solar) const {
@@ -109,7 +109,7 @@ bool CLunarCalendar::LunarToSolar(const SYSTEMTIME& lunar, int leap, SYSTEMTIME&
 
     const int startDay = std::min(day, calendar::DaysInGregorianMonth(year, month));
     const int start = std::max(LunarDayNumber(year, month, startDay), 1);
-    if (target < start || target >= start + kSearchWindowDays) return false;
+    if (target < start || target >= start + kSearchWindowDays || target > kLastDayNumber) return false;
 
     const CivilDate date = CivilFromDayNumber(target);
     solar = SYSTEMTIME{static_cast<std::uint16_t>(date.year),
@@ -132,8 +132,14 @@ bool CLunarCalendar::GetMonthTermDate(const SYSTEMTIME& date, SYSTEMTIME& term) 
     const int year = date.wYear;
     const int month = date.wMonth;
     if (year < kFirstTermYear || year > kLastTermYear || month < 1 || month > 12) return false;
-    const std::uint8_t cell = kSolarTermTable[(year - kFirstTermYear) * 12 + month - 1];
-    term = SYSTEMTIME{date.wYear, date.wMonth, 0, static_cast<std::uint16_t>(kTermDayBase - (cell >> 4)),
-                      0,          0,           0, 0};
+    const DateTime t = FromSeconds(SectionMoment(year, month));
+    term = SYSTEMTIME{date.wYear,
+                      date.wMonth,
+                      0,
+                      static_cast<std::uint16_t>(t.day),
+                      static_cast<std::uint16_t>(t.hour),
+                      static_cast<std::uint16_t>(t.minute),
+                      static_cast<std::uint16_t>(t.second),
+                      0};
     return true;
 }

@@ -1,67 +1,26 @@
-// Casting a chart: the conventions turn the clock time into the time the
-// pillars are cast for; the calendar gives the pillars; the theory fills in
-// the rest.
+// Casting a chart: the conventions turn the clock time into standard time
+// and the time the day and hour are reckoned in; the calendar gives the
+// pillars; the theory fills in the rest.
 #include "Chart.h"
 
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
-#include "GbkCodec.h"
-#include "LunarCalendar.h"
-#include "SolarTerms.h"
+#include "Sexagenary.h"
 
 namespace chart {
 namespace {
 
-constexpr int kMonthIndexOffset = 22788;  // month index 12 * Y + M - 22788 begins at month M's 节
-constexpr int kLichun = 2;                // term index of 立春
+constexpr int kLastHour = 23;
+constexpr int kLastMinute = 59;
+constexpr double kMaxLongitude = 180.0;
 
-int Reduce60(int i) {
-    return (i % 60 + 60) % 60;
-}
+const std::string kSpanText =
+    FormatDate(calendar::kFirstPillarMoment) + " … " + FormatDate(calendar::kLastPillarMoment);
 
-int NamedIndex(std::string_view text, std::string_view (*name)(int), int count) {
-    for (int i = 0; i < count; ++i)
-        if (name(i) == text) return i;
-    return -1;
-}
-
-// The four pillars of GetFourPillars for a date and clock hour, as indices.
-std::array<int, 4> CalendarPillars(const DateTime& d, int hour) {
-    const CLunarCalendar calendar;
-    const std::string utf8 =
-        platform::Utf8(calendar.GetFourPillars(MakeSystemTime(d.year, d.month, d.day, hour)));
-    constexpr std::size_t kCharBytes = 3;  // every stem and branch takes three UTF-8 bytes
-    std::array<int, 4> pillars{};
-    for (std::size_t p = 0; p < 4; ++p) {
-        const int stem =
-            NamedIndex(std::string_view(utf8).substr(2 * p * kCharBytes, kCharBytes), StemName, 10);
-        const int branch =
-            NamedIndex(std::string_view(utf8).substr((2 * p + 1) * kCharBytes, kCharBytes), BranchName, 12);
-        if (stem < 0 || branch < 0) throw std::logic_error("the calendar gave no four pillars");
-        pillars[p] = PillarIndex(stem, branch);
-    }
-    return pillars;
-}
-
-// The Gregorian month (year, month) whose 节 begins the calendar's month
-// of a date: the date's own month from the table's 节 day on, else the one before.
-std::pair<int, int> ChartMonthStart(const DateTime& d) {
-    const CLunarCalendar calendar;
-    SYSTEMTIME term{};
-    calendar.GetMonthTermDate(MakeSystemTime(d.year, d.month, d.day), term);
-    if (d.day >= term.wDay) return {d.year, d.month};
-    return d.month == 1 ? std::pair{d.year - 1, 12} : std::pair{d.year, d.month - 1};
-}
-
-TermTime TermOf(int year, int month) {
-    if (month > 12) {
-        ++year;
-        month = 1;
-    }
-    const int term = 2 * (month - 1);
-    return {year, term, FromSeconds(*TermMoment(year, term))};
+TermTime TermTimeOf(const TermAt& t) {
+    return {t.year, t.term, FromSeconds(t.moment)};
 }
 
 Pillar MakePillar(int index, int dayStem, bool dayMaster) {
@@ -111,28 +70,69 @@ std::string LongitudeText(double longitude) {
     return text;
 }
 
+// The moment (seconds count) the day and hour are reckoned in: true solar
+// time from standard time when a longitude is given.
+std::int64_t DialSeconds(std::int64_t standard, const Conventions& c) {
+    return c.longitude ? TrueSolarSeconds(standard, *c.longitude) : standard;
+}
+
+std::int64_t StandardSeconds(std::int64_t clock, const SummerTimeInfo& summer, const Conventions& c) {
+    const bool inSummer = summer.clock == SummerClock::Summer || summer.clock == SummerClock::Repeated;
+    return clock - (inSummer && c.dstCorrect ? kSecondsPerHour : 0);
+}
+
+std::string SummerNote(const SummerTimeInfo& summer, const Conventions& c, const DateTime& standard) {
+    const std::string period = "夏令时（" + FormatMinutes(FromSeconds(summer.start)) + " 至 " +
+                               FormatMinutes(FromSeconds(summer.end)) + "）";
+    switch (summer.clock) {
+        case SummerClock::Standard:
+            return "";
+        case SummerClock::Skipped:
+            return "此钟点在" + period + "开始拨快时被跳过，实际不存在；按标准时间读";
+        case SummerClock::Summer:
+        case SummerClock::Repeated:
+            break;
+    }
+    std::string note = "出生于" + period;
+    if (summer.clock == SummerClock::Repeated)
+        note += "；此钟点在夏令时结束拨回时出现两次，有歧义：此处按夏令时读，若为拨回后的标准时间则晚一小时";
+    note += c.dstCorrect ? "；钟表时间已拨回一小时，按标准时间 " + FormatMinutes(standard) + " 排盘"
+                         : "；按钟表时间排盘，未拨回标准时间";
+    return note;
+}
+
+std::string ZiNote(ZiHour zi) {
+    switch (zi) {
+        case ZiHour::Late:
+            return "23时按晚子时：日柱不换，时柱取次日子时";
+        case ZiHour::NextDay:
+            return "23时按子初换日：日柱取次日";
+        case ZiHour::SameDay:
+            return "23时按当日子时：日柱不换，时柱取当日子时之干";
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string CheckBirth(const BirthMoment& b, const Conventions& c) {
-    if (b.year < kFirstChartYear || b.year > kLastChartYear)
-        return "the year must be " + std::to_string(kFirstChartYear) + "-" + std::to_string(kLastChartYear) +
-               " for a chart";
     if (b.month < 1 || b.month > 12) return "the month must be 1-12";
-    if (b.day < 1 || b.day > DaysInMonth(b.year, b.month))
-        return "the day must be 1-" + std::to_string(DaysInMonth(b.year, b.month)) + " in " +
-               std::to_string(b.year) + "-" + std::to_string(b.month);
-    if (b.hour < 0 || b.hour > 23) return "the hour must be 0-23";
-    if (b.minute < 0 || b.minute > 59) return "the minute must be 0-59";
-    if (c.longitude && !(std::isfinite(*c.longitude) && *c.longitude >= -180 && *c.longitude <= 180))
+    if (b.day < 1 || b.day > calendar::DaysInGregorianMonth(b.year, b.month))
+        return "the day must be 1-" + std::to_string(calendar::DaysInGregorianMonth(b.year, b.month)) +
+               " in " + std::to_string(b.year) + "-" + std::to_string(b.month);
+    if (b.hour < 0 || b.hour > kLastHour) return "the hour must be 0-23";
+    if (b.minute < 0 || b.minute > kLastMinute) return "the minute must be 0-59";
+    const std::int64_t clock = ToSeconds({b.year, b.month, b.day, b.hour, b.minute, 0});
+    if (!calendar::InPillarSpan(clock)) return "the date must lie in " + kSpanText + " for a chart";
+    if (c.longitude && !(std::isfinite(*c.longitude) && std::abs(*c.longitude) <= kMaxLongitude))
         return "the longitude must be -180 to 180 degrees (east positive)";
-    // True solar time, and 子初换日 at 23:00, can move the date across the ends of the calendar's span.
-    std::int64_t cast = ToSeconds({b.year, b.month, b.day, b.hour, b.minute, 0});
-    if (c.longitude) cast = TrueSolarSeconds(cast, *c.longitude);
-    DateTime t = FromSeconds(cast);
-    if (t.hour == 23 && c.zi == ZiHour::NextDay) t = FromSeconds(cast + kSecondsPerHour);
-    if (t.year < kFirstChartYear || t.year > kLastChartYear)
-        return "this birth is charted on a day outside " + std::to_string(kFirstChartYear) + "-" +
-               std::to_string(kLastChartYear) + " (by true solar time or 子初换日)";
+    // Summer time, true solar time and 子初换日 at 23:00 can move the day
+    // across the ends of the calendar's span.
+    const std::int64_t standard = StandardSeconds(clock, ChinaSummerTime(clock), c);
+    std::int64_t dial = DialSeconds(standard, c);
+    if (FromSeconds(dial).hour == kLastHour && c.zi == ZiHour::NextDay) dial += kSecondsPerHour;
+    if (!calendar::InPillarSpan(standard) || !calendar::InPillarSpan(dial))
+        return "this birth is charted on a day outside " + kSpanText + " (by true solar time or 子初换日)";
     return "";
 }
 
@@ -144,28 +144,16 @@ Chart ComputeChart(const BirthMoment& birth, const Conventions& conventions) {
     c.conventions = conventions;
     c.clockTime = {birth.year, birth.month, birth.day, birth.hour, birth.minute, 0};
 
-    // Clock time -> standard time -> the time the pillars are cast for.
+    // Clock time -> standard time -> the time the day and hour are reckoned in.
     const std::int64_t clock = ToSeconds(c.clockTime);
     const SummerTimeInfo summer = ChinaSummerTime(clock);
     c.summerClock = summer.clock;
-    const bool inSummer = summer.clock == SummerClock::Summer || summer.clock == SummerClock::Repeated;
-    const std::int64_t standard = clock - (inSummer && conventions.dstCorrect ? kSecondsPerHour : 0);
+    const std::int64_t standard = StandardSeconds(clock, summer, conventions);
     c.standardTime = FromSeconds(standard);
-    const std::int64_t cast =
-        conventions.longitude ? TrueSolarSeconds(standard, *conventions.longitude) : standard;
-    c.chartTime = FromSeconds(cast);
+    const std::int64_t dial = DialSeconds(standard, conventions);
+    c.chartTime = FromSeconds(dial);
 
-    // The pillars of the calendar, with the 子 hour school applied at 23:00.
-    DateTime day = c.chartTime;
-    int hour = day.hour;
-    const bool lateZi = hour == 23;
-    if (lateZi && conventions.zi == ZiHour::NextDay) {
-        day = FromSeconds(ToSeconds({day.year, day.month, day.day}) + kSecondsPerDay);
-        hour = 0;
-    }
-    std::array<int, 4> p = CalendarPillars(day, hour);
-    if (lateZi && conventions.zi == ZiHour::Late) p[3] = HourPillar((p[2] + 1) % 10, 0);
-
+    const std::array<int, 4> p = calendar::FourPillarsAt(standard, c.chartTime, conventions.zi);
     const int dayStem = p[2] % 10;
     for (int i = 0; i < 4; ++i) c.pillars[i] = MakePillar(p[i], dayStem, i == 2);
     c.elements = CountElements(c.pillars);
@@ -174,74 +162,53 @@ Chart ComputeChart(const BirthMoment& birth, const Conventions& conventions) {
     c.taiyuan = TaiYuan(p[1]);
     c.minggong = MingGong(p[0] % 10, p[1] % 12, p[3] % 12);
 
-    // The 节 that bound the chart's month, and the pillars by their exact moments.
-    const auto [monthYear, month] = ChartMonthStart(day);
-    c.previousTerm = TermOf(monthYear, month);
-    c.nextTerm = TermOf(monthYear, month + 1);
-    const std::optional<TermAt> section = SectionTermAtOrBefore(standard);
-    const int standardYear = c.standardTime.year;
-    const int exactYear = Reduce60(
-        YearPillarOfYear(standard >= *TermMoment(standardYear, kLichun) ? standardYear : standardYear - 1));
-    const int exactMonth = Reduce60(12 * section->year + section->term / 2 + 1 - kMonthIndexOffset);
-    if (exactYear != p[0] || exactMonth != p[1]) {
-        c.exactPillars = std::array<int, 4>{exactYear, exactMonth, p[2], p[3]};
-        const std::optional<TermAt> next = SectionTermAfter(standard);
-        c.notes.push_back(
-            "年柱、月柱按万年历的交节日取；按交节时刻（" + std::string(TermName(section->term)) + " " +
-            FormatSeconds(FromSeconds(section->moment)) + "，下一节" + std::string(TermName(next->term)) +
-            " " + FormatSeconds(FromSeconds(next->moment)) + "）则为 " + PillarsText(*c.exactPillars));
+    // The 节 that bound the birth's month (the table runs from 1900 to 2101,
+    // past both ends of the span).
+    const TermAt previous = *SectionTermAtOrBefore(standard);
+    const TermAt next = *SectionTermAfter(standard);
+    c.previousTerm = TermTimeOf(previous);
+    c.nextTerm = TermTimeOf(next);
+
+    // A 节 inside the clock hour of the birth: the other side's pillars.
+    const std::int64_t hourStart = standard - birth.minute * kSecondsPerMinute;
+    for (const TermAt& t : {previous, next}) {
+        if (t.moment <= hourStart || t.moment >= hourStart + kSecondsPerHour) continue;
+        TermInHour in;
+        in.term = TermTimeOf(t);
+        in.birthAfterTerm = standard >= t.moment;
+        const std::int64_t other = in.birthAfterTerm ? t.moment - 1 : t.moment;
+        in.otherPillars =
+            calendar::FourPillarsAt(other, FromSeconds(dial + (other - standard)), conventions.zi);
+        c.notes.push_back("本时辰内交节（" + std::string(TermName(t.term)) + " " +
+                          FormatSeconds(in.term.time) + "）：出生在交节" +
+                          (in.birthAfterTerm ? "之后" : "之前") + "，若在交节" +
+                          (in.birthAfterTerm ? "之前" : "之后") + "则四柱为 " + PillarsText(in.otherPillars));
+        c.termInHour = in;
     }
 
-    // The luck pillars, counted to the bounding 节 at the minute.
-    const int pillarYear = YearPillarOfYear(day.year) == p[0] ? day.year : day.year - 1;
+    // The luck pillars, counted to the bounding 节 in whole minutes.
     const bool forward = LuckRunsForward(birth.sex, p[0] % 10);
-    std::int64_t toTerm =
-        forward ? ToSeconds(c.nextTerm.time) - standard : standard - ToSeconds(c.previousTerm.time);
-    if (toTerm < 0) {
-        c.notes.push_back("出生时刻在本月节的交节时刻之外，起运按零计");
-        toTerm = 0;
-    }
-    c.luck =
-        ComputeLuck(birth.sex, p[0], p[1], dayStem, pillarYear, c.standardTime, toTerm / kSecondsPerMinute);
+    const std::int64_t toTerm = forward ? next.moment - standard : standard - previous.moment;
+    c.luck = ComputeLuck({.sex = birth.sex,
+                          .yearPillar = p[0],
+                          .monthPillar = p[1],
+                          .hourPillar = p[3],
+                          .dayStem = dayStem,
+                          .birth = c.standardTime,
+                          .minutesToTerm = toTerm / kSecondsPerMinute});
 
     // What the conventions did.
-    switch (summer.clock) {
-        case SummerClock::Standard:
-            break;
-        case SummerClock::Summer:
-        case SummerClock::Repeated:
-            c.notes.push_back(
-                std::string("出生于夏令时（") + FormatMinutes(FromSeconds(summer.start)) + " 至 " +
-                FormatMinutes(FromSeconds(summer.end)) + "）" +
-                (summer.clock == SummerClock::Repeated ? "，此钟点在回拨时出现两次，按夏令时读" : "") +
-                (conventions.dstCorrect
-                     ? "；钟表时间已拨回一小时，按标准时间 " + FormatMinutes(c.standardTime) + " 排盘"
-                     : "；按钟表时间排盘，未拨回标准时间"));
-            break;
-        case SummerClock::Skipped:
-            c.notes.push_back("此钟点在夏令时开始时被跳过，实际不存在；按标准时间读");
-            break;
-    }
+    if (std::string note = SummerNote(summer, conventions, c.standardTime); !note.empty())
+        c.notes.push_back(std::move(note));
     if (conventions.longitude) {
         const double lon = *conventions.longitude;
-        c.notes.push_back("真太阳时：" + LongitudeText(lon) + "，经度时差 " +
+        c.notes.push_back("真太阳时：" + LongitudeText(lon) + "，由标准时间起算，经度时差 " +
                           SignedMinutesText(LongitudeCorrectionMinutes(lon)) + "，均时差 " +
                           SignedMinutesText(EquationOfTimeMinutes(standard)) + "，按 " +
                           FormatMinutes(c.chartTime) + " 排盘");
     }
-    if (lateZi) {
-        switch (conventions.zi) {
-            case ZiHour::SameDay:
-                c.notes.push_back("23时按子时属当日：日柱不换，时柱取当日子时");
-                break;
-            case ZiHour::Late:
-                c.notes.push_back("23时按晚子时：日柱不换，时柱取次日子时");
-                break;
-            case ZiHour::NextDay:
-                c.notes.push_back("23时按子初换日：日柱取次日");
-                break;
-        }
-    }
+    if (c.chartTime.hour == kLastHour) c.notes.push_back(ZiNote(conventions.zi));
+    c.notes.emplace_back(kAgeRuleNote);
     return c;
 }
 

@@ -5,7 +5,7 @@
 // a convention or the exact moment of a term matters.
 //
 //   chart::BirthMoment birth{1975, 1, 1, 0, 0, chart::Sex::Male};
-//   chart::Conventions conventions;  // 子时属当日, clock time, no summer-time correction
+//   chart::Conventions conventions;  // 晚子时, standard time, summer time taken back
 //   if (std::string error = chart::CheckBirth(birth, conventions); !error.empty()) …
 //   const chart::Chart c = chart::ComputeChart(birth, conventions);
 //
@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "CivilTime.h"
+#include "CalendarTime.h"
 #include "Conventions.h"
 #include "LuckPillars.h"
 #include "Relations.h"
@@ -27,10 +27,11 @@
 
 namespace chart {
 
-// The first and last Gregorian years a chart can be cast for: the span of
-// the calendar's term-day table that governs the pillars.
-inline constexpr int kFirstChartYear = 1901;
-inline constexpr int kLastChartYear = 2050;
+// The first and last Gregorian years a chart can be cast for: the calendar's
+// span, 1900-01-31 00:00 to 2100-12-31 23:59 (calendar::kFirstPillarMoment,
+// kLastPillarMoment).
+inline constexpr int kFirstChartYear = 1900;
+inline constexpr int kLastChartYear = 2100;
 
 // A birth as the clock at the birthplace showed it (Chinese civil time).
 struct BirthMoment {
@@ -72,6 +73,14 @@ struct TermTime {
     DateTime time;
 };
 
+// A 节 inside the clock hour of the birth: a birth given by the hour alone
+// could lie on either side of it.
+struct TermInHour {
+    TermTime term;
+    bool birthAfterTerm = false;        // the chart's own pillars are those after the 节
+    std::array<int, 4> otherPillars{};  // the pillars on the other side of the 节
+};
+
 struct Chart {
     BirthMoment birth;
     Conventions conventions;
@@ -80,10 +89,11 @@ struct Chart {
     DateTime chartTime;     // the time the pillars are cast for: standard or true solar time
     SummerClock summerClock = SummerClock::Standard;  // how the clock time stood to summer time
 
-    std::array<Pillar, 4> pillars{};  // year, month, day, hour: those of the calendar's GetFourPillars
-    // The pillars by the exact moment of the terms, when the year or month
-    // pillar differs from the calendar's (which changes them on the 节's day).
-    std::optional<std::array<int, 4>> exactPillars;
+    // Year, month, day, hour: the calendar's pillars at the standard-time
+    // moment (year and month by the exact moment of 立春 and the 节), with the
+    // day and hour reckoned in chartTime under the 子 school of the conventions.
+    std::array<Pillar, 4> pillars{};
+    std::optional<TermInHour> termInHour;  // a 节 inside the birth's clock hour
 
     ElementCounts elements;
     std::vector<ChartRelation> relations;
@@ -94,14 +104,17 @@ struct Chart {
     TermTime nextTerm;      // the 节 that begins the month after
     Luck luck;
 
+    // UTF-8 sentences on what the conventions did (summer time, an ambiguous
+    // clock reading, true solar time, the 子 hour), a 节 inside the birth hour,
+    // and the age rule.
     std::vector<std::string> notes;
 };
 
-// What is wrong with the birth or the conventions (a date outside
-// 1901-2050 or not in the calendar, an hour outside 0-23, a minute outside
-// 0-59, a longitude outside -180…180, a birth that true solar time or
-// 子初换日 moves out of 1901-2050), as one English sentence; "" when a chart
-// can be cast.
+// What is wrong with the birth or the conventions (a date not in the
+// calendar or outside 1900-01-31 … 2100-12-31, an hour outside 0-23, a
+// minute outside 0-59, a longitude outside -180…180, a birth that true solar
+// time or 子初换日 moves out of the span), as one English sentence; "" when a
+// chart can be cast.
 std::string CheckBirth(const BirthMoment& birth, const Conventions& conventions);
 
 // The chart. Throws std::invalid_argument with CheckBirth's message when the

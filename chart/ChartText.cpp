@@ -116,7 +116,7 @@ std::string FormatChartText(const Chart& c) {
     const Luck& luck = c.luck;
     out += "\n大运    " + std::string(luck.forward ? "顺行" : "逆行") + "，出生后 " +
            std::to_string(luck.start.years) + " 年 " + std::to_string(luck.start.months) + " 月 " +
-           std::to_string(luck.start.days) + " 天起运，" + FormatDate(luck.startDate) + " 交运\n";
+           std::to_string(luck.start.days) + " 天起运，" + FormatDate(luck.startMoment) + " 交运\n";
     for (const LuckPillar& p : luck.pillars) {
         out += "        " + Pad(std::to_string(p.startAge) + "岁", 7) + Pad(std::to_string(p.startYear), 6) +
                Pad(PillarName(p.pillar), 6) + Pad(std::string(TenGodName(p.tenGod)), 6) + "流年";

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "CivilTime.h"
-
 namespace chart {
 namespace {
 
@@ -31,30 +29,30 @@ constexpr std::array<Place, 34> kCapitals = {{
 
 std::string_view ZiHourKey(ZiHour zi) {
     switch (zi) {
-        case ZiHour::SameDay:
-            return "same-day";
         case ZiHour::Late:
             return "late";
         case ZiHour::NextDay:
             return "next-day";
+        case ZiHour::SameDay:
+            return "same-day";
     }
     return "";
 }
 
 std::string_view ZiHourName(ZiHour zi) {
     switch (zi) {
-        case ZiHour::SameDay:
-            return "子时属当日";
         case ZiHour::Late:
             return "晚子时";
         case ZiHour::NextDay:
             return "子初换日";
+        case ZiHour::SameDay:
+            return "子时取当日干";
     }
     return "";
 }
 
 std::optional<ZiHour> ParseZiHour(std::string_view key) {
-    for (ZiHour zi : {ZiHour::SameDay, ZiHour::Late, ZiHour::NextDay})
+    for (ZiHour zi : {ZiHour::Late, ZiHour::NextDay, ZiHour::SameDay})
         if (ZiHourKey(zi) == key) return zi;
     return std::nullopt;
 }
@@ -97,11 +95,18 @@ std::optional<Place> FindCapital(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<SummerPeriod> ChinaSummerPeriods() {
+    std::vector<SummerPeriod> periods;
+    for (const auto& period : kChinaSummerTime)
+        periods.push_back({period[0] + kChinaOffset, period[1] + kChinaOffset});
+    return periods;
+}
+
 SummerTimeInfo ChinaSummerTime(std::int64_t clockSeconds) {
     for (const auto& period : kChinaSummerTime) {
         // The table holds UTC; clocks read standard time + 8 h, summer time + 9 h.
-        const std::int64_t forward = period[0] + kChinaOffset;  // 02:00 standard became 03:00
-        const std::int64_t back = period[1] + kChinaOffset;     // 02:00 summer became 01:00
+        const std::int64_t forward = period[0] + kChinaOffset;  // e.g. 02:00 standard became 03:00
+        const std::int64_t back = period[1] + kChinaOffset;     // e.g. 02:00 summer became 01:00
         SummerTimeInfo info{SummerClock::Standard, forward, back};
         if (clockSeconds >= forward && clockSeconds < forward + kSecondsPerHour) {
             info.clock = SummerClock::Skipped;

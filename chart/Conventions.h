@@ -1,33 +1,33 @@
 // The conventions a chart is cast under, and the clock arithmetic behind them:
-// which day the hour 23:00-24:00 belongs to, clock time or true solar time for
-// a birthplace, and China's summer time of 1986-1991.
+// which day and hour pillar 23:00-24:00 takes, clock time or true solar time
+// for a birthplace, and China's summer time (1919, 1940-1949, 1986-1991).
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
+
+#include "CalendarTime.h"
 
 namespace chart {
 
-// The three schools of the 子 hour that starts at 23:00.
-enum class ZiHour {
-    SameDay,  // 23:00 belongs to the same day, hour pillar that day's 子 hour (the report's)
-    Late,     // 晚子时: the same day's pillar, the next day's 子 hour pillar
-    NextDay,  // 子初换日: the day (and its pillars) changes at 23:00
-};
-std::string_view ZiHourKey(ZiHour zi);   // "same-day", "late", "next-day"
-std::string_view ZiHourName(ZiHour zi);  // "子时属当日", "晚子时", "子初换日"
+// The three schools of the 子 hour that starts at 23:00 (calendar::ZiHour):
+// 晚子时 (the default), 子初换日, and the same day's 子 stem.
+std::string_view ZiHourKey(ZiHour zi);   // "late", "next-day", "same-day"
+std::string_view ZiHourName(ZiHour zi);  // "晚子时", "子初换日", "子时取当日干"
 std::optional<ZiHour> ParseZiHour(std::string_view key);
 
 struct Conventions {
-    ZiHour zi = ZiHour::SameDay;
+    ZiHour zi = ZiHour::Late;
     // Set: true solar time for a birthplace at this longitude (east positive,
-    // -180 … 180); unset: the clock time as given.
+    // -180 … 180), reckoned from standard time; unset: standard time.
     std::optional<double> longitude;
     // A birth in China's summer time is cast for the standard time an hour
-    // earlier; otherwise the clock time stands and the chart says so.
-    bool dstCorrect = false;
+    // earlier (the default); otherwise the clock time stands and the chart
+    // says so.
+    bool dstCorrect = true;
 };
 std::string_view TimeBasisKey(const Conventions& c);  // "clock" or "true-solar"
 
@@ -53,7 +53,7 @@ const std::array<Place, 34>& ProvincialCapitals();
 // The capital of this name ("北京", "广州", …), if any.
 std::optional<Place> FindCapital(std::string_view name);
 
-// How a clock time in China stands to the summer time of 1986-1991.
+// How a clock time in China stands to its summer time.
 enum class SummerClock {
     Standard,  // standard time
     Summer,    // summer time (standard time is an hour earlier)
@@ -67,5 +67,13 @@ struct SummerTimeInfo {
 // The summer-time standing of a clock-time seconds count, from the system's
 // time-zone database at generation (SummerTimeTable.inc).
 SummerTimeInfo ChinaSummerTime(std::int64_t clockSeconds);
+
+// Every period of China's summer time: the clock changes as seconds counts
+// of China Standard Time (forward: the standard clock's reading when it was
+// put forward; back: the standard clock's reading after it was put back).
+struct SummerPeriod {
+    std::int64_t forward, back;
+};
+std::vector<SummerPeriod> ChinaSummerPeriods();
 
 }  // namespace chart

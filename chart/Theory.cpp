@@ -5,14 +5,14 @@
 #include <array>
 #include <cstdlib>
 
+#include "Sexagenary.h"
+
 namespace chart {
 namespace {
 
-// Stems 甲 … 癸 and branches 子 … 亥, in cycle order.
-constexpr std::array<std::string_view, 10> kStems = {"甲", "乙", "丙", "丁", "戊",
-                                                     "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<std::string_view, 12> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                        "午", "未", "申", "酉", "戌", "亥"};
+// Stems 甲 … 癸 and branches 子 … 亥, in cycle order: the calendar's names.
+constexpr const auto& kStems = calendar::kStemNamesUtf8;
+constexpr const auto& kBranches = calendar::kBranchNamesUtf8;
 constexpr std::array<std::string_view, 12> kAnimals = {"鼠", "牛", "虎", "兔", "龙", "蛇",
                                                        "马", "羊", "猴", "鸡", "狗", "猪"};
 // Element of each branch 子 … 亥.
@@ -120,14 +120,10 @@ std::string_view BranchName(int branch) {
     return kBranches[branch];
 }
 std::string PillarName(int sexagenary) {
-    return std::string(kStems[sexagenary % 10]) + std::string(kBranches[sexagenary % 12]);
+    return calendar::PillarNameUtf8(sexagenary);
 }
 int PillarIndex(int stem, int branch) {
-    if ((stem - branch) % 2 != 0) return -1;
-    // The index i with i mod 10 = stem and i mod 12 = branch.
-    for (int i = stem; i < 60; i += 10)
-        if (i % 12 == branch) return i;
-    return -1;
+    return calendar::PillarOf(stem, branch);
 }
 Element StemElement(int stem) {
     return static_cast<Element>(stem / 2);
@@ -229,8 +225,7 @@ Element NayinElement(int sexagenary) {
 }
 
 int HourPillar(int dayStem, int hourBranch) {
-    const int hourStem = ((dayStem % 5) * 2 + hourBranch) % 10;
-    return PillarIndex(hourStem, hourBranch);
+    return calendar::PillarOf(calendar::HourStemOf(dayStem, hourBranch), hourBranch);
 }
 
 HiddenStems HiddenStemsOf(int branch) {
@@ -251,7 +246,7 @@ std::array<int, 2> XunKong(int sexagenary) {
 }
 
 int HourBranch(int hour) {
-    return (hour + 1) / 2 % 12;
+    return calendar::HourBranchOf(hour);
 }
 
 bool StemsCombine(int a, int b) {

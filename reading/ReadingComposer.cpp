@@ -11,6 +11,7 @@
 #include "ComposeDate.h"
 #include "ComposeFormat.h"
 #include "ComposeLookup.h"
+#include "ComposeTime.h"
 #include "GbkCodec.h"
 #include "LunarCalendar.h"
 
@@ -38,6 +39,7 @@ struct ReportTexts {
     std::string sexFemale = platform::Gbk("\n    您的性别: 女 ");
     std::string birthLabel = platform::Gbk("\n出生年月日时:");
     std::string lunarLabel = platform::Gbk("(阴历) ");
+    std::string noteLabel = platform::Gbk("注: ");
     std::string ageLabel = platform::Gbk("\n    您的年龄: ");
     std::string ageUnit = platform::Gbk("岁");
     std::string unborn = platform::Gbk("尚未出生");
@@ -110,7 +112,12 @@ std::string ComposeBody(const CLunarCalendar& calendar, Connection* connection, 
         static_cast<std::int32_t>(static_cast<std::uint32_t>(w[0]) + static_cast<std::uint32_t>(w[1]) +
                                   static_cast<std::uint32_t>(w[2]) + static_cast<std::uint32_t>(w[3]));
 
-    std::string body = t.bodyTitle + t.boneHeading;
+    // What the reading's time rests on, under the title: the header keeps its
+    // eight lines, and the body has room for these.
+    std::string body = t.bodyTitle;
+    for (const std::string& note : report.notes) body += t.noteLabel + note + "\n";
+    if (!report.notes.empty()) body += "\n";
+    body += t.boneHeading;
     body += FormatGbk("    骨重：总命重%d钱 [ 年命重%d钱 月命重%d钱 日命重%d钱 时命重%d钱 ]\n    ",
                       report.totalWeight, w[0], w[1], w[2], w[3]);
 
@@ -143,12 +150,17 @@ std::string ComposeBody(const CLunarCalendar& calendar, Connection* connection, 
 }  // namespace
 
 std::optional<ComposedReport> ComposeReport(const BirthRecord& birth, Connection* connection,
-                                            const SYSTEMTIME& now) {
+                                            const SYSTEMTIME& now, const ReadingOptions& options) {
     const CLunarCalendar calendar;
-    const std::optional<BirthDates> dates = ConvertBirthDate(calendar, birth);
+    std::optional<BirthDates> dates = ConvertBirthDate(calendar, birth);
     if (!dates) return std::nullopt;
 
     ComposedReport report;
+    report.clockSolar = dates->solar;
+    std::vector<std::string> notes = ApplySummerTime(calendar, *dates, options.dstCorrect);
+    for (const std::string& note : {TermInHourNote(calendar, dates->solar), LateZiNote(dates->solar)})
+        if (!note.empty()) notes.push_back(note);
+    for (const std::string& note : notes) report.notes.push_back(platform::Gbk(note));
     report.solar = dates->solar;
     report.lunar = dates->lunar;
     report.leap = dates->leap;

@@ -134,7 +134,7 @@ ChartPageText MakeChartPageText(const chart::Chart& c, const PageInput& input) {
     const chart::Luck& luck = c.luck;
     page.luckLine = QString::asprintf("%s  出生后 %d 年 %d 月 %d 天起运  %s 交运",
                                       luck.forward ? "顺行" : "逆行", luck.start.years, luck.start.months,
-                                      luck.start.days, chart::FormatDate(luck.startDate).c_str());
+                                      luck.start.days, chart::FormatDate(luck.startMoment).c_str());
     for (std::size_t i = 0; i < luck.pillars.size() && i < page.luck.size(); ++i) {
         const chart::LuckPillar& p = luck.pillars[i];
         LuckCell& cell = page.luck[i];

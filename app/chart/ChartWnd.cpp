@@ -86,7 +86,7 @@ void CChartWnd::BuildControls() {
     };
     label("子时", 16, row1, 30);
     m_pZiCombo = new QComboBox(this);
-    for (chart::ZiHour zi : {chart::ZiHour::SameDay, chart::ZiHour::Late, chart::ZiHour::NextDay})
+    for (chart::ZiHour zi : {chart::ZiHour::Late, chart::ZiHour::NextDay, chart::ZiHour::SameDay})
         m_pZiCombo->addItem(QString::fromUtf8(chart::ZiHourName(zi).data()), static_cast<int>(zi));
     m_pZiCombo->setGeometry(48, row1, 104, h);
 
@@ -114,6 +114,7 @@ void CChartWnd::BuildControls() {
 
     m_pSummerBox = new QCheckBox(QStringLiteral("夏令时拨回"), this);
     m_pSummerBox->setGeometry(560, row1, 100, h);
+    m_pSummerBox->setChecked(chart::Conventions{}.dstCorrect);
 
     label("出生分钟", 672, row1, 58);
     m_pMinuteSpin = new QSpinBox(this);

@@ -1,7 +1,8 @@
-// Timings of the conversions and the four pillars.
+// Timings of the conversions, the four pillars and 八字反推.
 #include <benchmark/benchmark.h>
 
 #include "LunarCalendar.h"
+#include "PillarSearch.h"
 #include "tests/ReferenceCalendar.h"
 
 namespace {
@@ -13,7 +14,7 @@ void BM_SolarToLunar(benchmark::State& state) {
     const CLunarCalendar cal;
     int i = 0;
     for (auto _ : state) {
-        const SYSTEMTIME solar = Date(1922 + i % 127, 1 + i % 12, 1 + i % 28);
+        const SYSTEMTIME solar = Date(1901 + i % 199, 1 + i % 12, 1 + i % 28);
         SYSTEMTIME lunar;
         int leap = 0;
         benchmark::DoNotOptimize(cal.SolarToLunar(solar, lunar, leap));
@@ -26,7 +27,7 @@ BENCHMARK(BM_SolarToLunar);
 // The last day of the span: the longest walk of the table.
 void BM_SolarToLunarLastDay(benchmark::State& state) {
     const CLunarCalendar cal;
-    const SYSTEMTIME solar = Date(2050, 1, 22);
+    const SYSTEMTIME solar = Date(2100, 12, 31);
     for (auto _ : state) {
         SYSTEMTIME lunar;
         int leap = 0;
@@ -61,7 +62,7 @@ BENCHMARK(BM_LunarToSolarMissing);
 
 // The literal algorithms the engine is tested against, for comparison.
 void BM_ReferenceSolarToLunarLastDay(benchmark::State& state) {
-    const SYSTEMTIME solar = Date(2050, 1, 22);
+    const SYSTEMTIME solar = Date(2100, 12, 31);
     for (auto _ : state) {
         SYSTEMTIME lunar;
         int leap = 0;
@@ -85,10 +86,17 @@ void BM_GetFourPillars(benchmark::State& state) {
     const CLunarCalendar cal;
     int i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cal.GetFourPillars(Date(1925 + i % 96, 1 + i % 12, 1 + i % 28, i % 24)));
+        benchmark::DoNotOptimize(cal.GetFourPillars(Date(1901 + i % 199, 1 + i % 12, 1 + i % 28, i % 24)));
         ++i;
     }
 }
 BENCHMARK(BM_GetFourPillars);
+
+// 八字反推 over the whole span, for a 子 hour (the most windows to look at).
+void BM_FindBirthWindowsWholeSpan(benchmark::State& state) {
+    const calendar::PillarIndices pillars = *calendar::ParsePillars("甲子丙寅戊辰壬子").pillars;
+    for (auto _ : state) benchmark::DoNotOptimize(calendar::FindBirthWindows(pillars, 1900, 2100));
+}
+BENCHMARK(BM_FindBirthWindowsWholeSpan)->Unit(benchmark::kMillisecond);
 
 }  // namespace

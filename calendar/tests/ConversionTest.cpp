@@ -26,14 +26,19 @@ struct SolarCase {
 };
 
 const SolarCase kSolarCases[] = {
-    {"first supported day", Date(1921, 2, 8), true, Date(1921, 1, 1), 0},
-    {"day before the span", Date(1921, 2, 7), false, {}, 0},
-    {"long before the span", Date(1900, 6, 1), false, {}, 0},
+    {"first supported day", Date(1900, 1, 31), true, Date(1900, 1, 1), 0},
+    {"day before the span", Date(1900, 1, 30), false, {}, 0},
+    {"long before the span", Date(1899, 6, 1), false, {}, 0},
+    {"lunar new year 1921", Date(1921, 2, 8), true, Date(1921, 1, 1), 0},
     {"last day of the first century of lunar years", Date(2021, 2, 11), true, Date(2020, 12, 30), 0},
     {"first day after the first century of lunar years", Date(2021, 2, 12), true, Date(2021, 1, 1), 0},
-    {"last supported day", Date(2050, 1, 22), true, Date(2049, 12, 29), 0},
-    {"day after the span", Date(2050, 1, 23), false, {}, 0},
-    {"far after the span", Date(2100, 1, 1), false, {}, 0},
+    {"2050-01-22", Date(2050, 1, 22), true, Date(2049, 12, 29), 0},
+    {"lunar new year 2050", Date(2050, 1, 23), true, Date(2050, 1, 1), 0},
+    {"闰十一月 of 2033", Date(2033, 12, 22), true, Date(2033, 11, 1), 1},
+    {"a month whose new moon is 3 s after midnight", Date(2057, 9, 29), true, Date(2057, 9, 1), 0},
+    {"a month whose new moon is 18 s before midnight", Date(2097, 8, 7), true, Date(2097, 7, 1), 0},
+    {"last supported day", Date(2100, 12, 31), true, Date(2100, 12, 1), 0},
+    {"day after the span", Date(2101, 1, 1), false, {}, 0},
     {"2000-01-01", Date(2000, 1, 1, 12), true, Date(1999, 11, 25, 12), 0},
     {"the main form's default date", Date(1975, 1, 1), true, Date(1974, 11, 19), 0},
     {"1925-01-01", Date(1925, 1, 1, 23), true, Date(1924, 12, 7, 23), 0},
@@ -82,13 +87,16 @@ const LunarCase kLunarCases[] = {
     {"leap flag -1", Date(2020, 4, 1), -1, false, {}},
     {"last day of lunar 2020", Date(2020, 12, 30), 0, true, Date(2021, 2, 11)},
     {"lunar new year 1925", Date(1925, 1, 1), 0, true, Date(1925, 1, 24)},
-    {"first day of the table (search starts before it)", Date(1921, 1, 1), 0, true, Date(1921, 2, 8)},
+    {"first day of the table (search starts before it)", Date(1900, 1, 1), 0, true, Date(1900, 1, 31)},
+    {"lunar new year 1921", Date(1921, 1, 1), 0, true, Date(1921, 2, 8)},
     {"lunar 1921 month 1 day 30", Date(1921, 1, 30), 0, true, Date(1921, 3, 9)},
     {"lunar 1921 month 2 day 7", Date(1921, 2, 7), 0, true, Date(1921, 3, 16)},
     {"lunar new year 2021", Date(2021, 1, 1), 0, true, Date(2021, 2, 12)},
-    {"last day of the table", Date(2049, 12, 29), 0, true, Date(2050, 1, 22)},
-    {"lunar 2050 does not exist", Date(2050, 1, 1), 0, false, {}},
-    {"lunar 1920 does not exist", Date(1920, 12, 1), 0, false, {}},
+    {"leap 11th month of 2033", Date(2033, 11, 1), 1, true, Date(2033, 12, 22)},
+    {"last day of the span", Date(2100, 12, 1), 0, true, Date(2100, 12, 31)},
+    {"lunar 2100/12/2 lies in 2101", Date(2100, 12, 2), 0, false, {}},
+    {"lunar 2101 does not exist", Date(2101, 1, 1), 0, false, {}},
+    {"lunar 1899 does not exist", Date(1899, 12, 1), 0, false, {}},
     {"month 0", Date(2000, 0, 1), 0, false, {}},
     {"month 13", Date(2000, 13, 1), 0, false, {}},
     {"day 0", Date(2000, 1, 0), 0, false, {}},
@@ -112,7 +120,7 @@ TEST(Conversion, EveryDayOfTheSpanRoundTrips) {
     SYSTEMTIME previous{};
     int previousLeap = 0;
     int count = 0;
-    for (int z = DaysFromCivil(1921, 2, 8); z <= DaysFromCivil(2050, 1, 22); ++z, ++count) {
+    for (int z = DaysFromCivil(1900, 1, 31); z <= DaysFromCivil(2100, 12, 31); ++z, ++count) {
         const CivilDate d = CivilFromDays(z);
         const SYSTEMTIME solar = Date(d.year, d.month, d.day, z % 24);
         SYSTEMTIME lunar;
@@ -142,7 +150,7 @@ TEST(Conversion, EveryDayOfTheSpanRoundTrips) {
 }
 
 // Every lunar date that exists converts to Gregorian and back; the ones
-// that do not exist fail.
+// that do not exist, or lie after 2100-12-31, fail.
 TEST(Conversion, EveryLunarDateThatExistsRoundTrips) {
     const CLunarCalendar cal;
     int existing = 0;
@@ -156,7 +164,9 @@ TEST(Conversion, EveryLunarDateThatExistsRoundTrips) {
                 for (int day = 1; day <= 30; ++day) {
                     SYSTEMTIME solar = kSentinel;
                     const bool ok = cal.LunarToSolar(Date(year, month, day, 5), leap, solar);
-                    ASSERT_EQ(ok, day <= length) << year << '/' << month << '/' << day << " leap " << leap;
+                    const bool inSpan = year < kLastLunarYear || month < 12 || day == 1;  // 2100/12/1 = 12-31
+                    ASSERT_EQ(ok, day <= length && inSpan)
+                        << year << '/' << month << '/' << day << " leap " << leap;
                     if (!ok) continue;
                     ++existing;
                     SYSTEMTIME lunar;
@@ -171,7 +181,7 @@ TEST(Conversion, EveryLunarDateThatExistsRoundTrips) {
 }
 
 // The engine gives the literal walk's answer for every Gregorian date of
-// 1919-2052, including days 0 and 32-33, and a sample of far-off inputs.
+// 1898-2102, including days 0 and 32-33, and a sample of far-off inputs.
 TEST(Conversion, SolarToLunarMatchesTheLiteralWalk) {
     const CLunarCalendar cal;
     auto check = [&](const SYSTEMTIME& solar) {
@@ -183,16 +193,16 @@ TEST(Conversion, SolarToLunarMatchesTheLiteralWalk) {
         ASSERT_EQ(fast, slow);
         ASSERT_EQ(fastLeap, slowLeap);
     };
-    for (int y = 1919; y <= 2052; ++y)
+    for (int y = 1898; y <= 2102; ++y)
         for (int m = 0; m <= 13; ++m)
             for (int d = 0; d <= 33; ++d) check(Date(y, m, d, d % 24));
-    for (int y : {0, 1, 1000, 1920, 2049, 2050, 9999, 65535})
+    for (int y : {0, 1, 1000, 1899, 2100, 2101, 9999, 65535})
         for (int m = 1; m <= 12; ++m)
             for (int d : {100, 365, 400, 1000, 65535}) check(Date(y, m, d));
 }
 
 // The engine gives the literal 100-day search's answer for every lunar
-// input of 1919-2051 (months 0-13, days 0-32, leap flags 0-2).
+// input of 1898-2102 (months 0-13, days 0-32, leap flags 0-2).
 TEST(Conversion, LunarToSolarMatchesTheLiteralSearch) {
     const CLunarCalendar cal;
     // The engine's Gregorian -> lunar answers (proven equal to the literal walk
@@ -214,7 +224,7 @@ TEST(Conversion, LunarToSolarMatchesTheLiteralSearch) {
         leap = answers[c].leap;
         return true;
     };
-    for (int y = 1919; y <= 2051; ++y)
+    for (int y = 1898; y <= 2102; ++y)
         for (int m = 0; m <= 13; ++m)
             for (int d = 0; d <= 32; ++d)
                 for (int leap = 0; leap <= 2; ++leap) {
@@ -232,7 +242,7 @@ TEST(Conversion, LunarToSolarMatchesTheLiteralSearch) {
 TEST(Conversion, EveryLunarDateLiesWellInsideTheSearchWindow) {
     const CLunarCalendar cal;
     int least = 1000, most = -1000;
-    for (int z = DaysFromCivil(1921, 4, 1); z <= DaysFromCivil(2050, 1, 22); ++z) {
+    for (int z = DaysFromCivil(1900, 4, 1); z <= DaysFromCivil(2100, 12, 31); ++z) {
         const CivilDate d = CivilFromDays(z);
         SYSTEMTIME lunar;
         int leap = 0;
@@ -260,26 +270,27 @@ TEST(DaysBetween, CountsCalendarDays) {
     // Months outside 1-12 carry into the year instead of reading past a table.
     EXPECT_EQ(cal.DaysBetween(Date(2000, 13, 1), Date(2001, 1, 1)), 0);
     EXPECT_EQ(cal.DaysBetween(Date(2000, 0, 1), Date(1999, 12, 1)), 0);
-    for (int z = DaysFromCivil(1901, 1, 1); z <= DaysFromCivil(2050, 12, 31); ++z) {
+    for (int z = DaysFromCivil(1900, 1, 1); z <= DaysFromCivil(2100, 12, 31); ++z) {
         const CivilDate d = CivilFromDays(z);
         ASSERT_EQ(cal.DaysBetween(epoch, Date(d.year, d.month, d.day)), z);
     }
 }
 
-TEST(GetMonthTermDate, ReadsTheTableInsideItsYears) {
+// The 节 of a month at its moment, for the table's years 1900-2101 only.
+TEST(GetMonthTermDate, GivesTheMomentOfTheMonthsSectionTerm) {
     const CLunarCalendar cal;
     SYSTEMTIME term = kSentinel;
-    ASSERT_TRUE(cal.GetMonthTermDate(Date(1901, 1, 20, 13), term));
-    EXPECT_EQ(term, Date(1901, 1, 6));
-    ASSERT_TRUE(cal.GetMonthTermDate(Date(2000, 2, 1), term));
-    EXPECT_EQ(term, Date(2000, 2, 4));
-    ASSERT_TRUE(cal.GetMonthTermDate(Date(1991, 5, 1), term));  // a day later than astronomy
-    EXPECT_EQ(term, Date(1991, 5, 7));
-    ASSERT_TRUE(cal.GetMonthTermDate(Date(2050, 12, 1), term));
-    EXPECT_EQ(term, Date(2050, 12, 7));
+    ASSERT_TRUE(cal.GetMonthTermDate(Date(1900, 1, 20, 13), term));
+    EXPECT_EQ(term, (SYSTEMTIME{1900, 1, 0, 6, 2, 3, 57, 0}));  // 小寒 1900-01-06 02:03:57
+    ASSERT_TRUE(cal.GetMonthTermDate(Date(2024, 2, 1), term));
+    EXPECT_EQ(term, (SYSTEMTIME{2024, 2, 0, 4, 16, 27, 8, 0}));  // 立春 2024-02-04 16:27:08
+    ASSERT_TRUE(cal.GetMonthTermDate(Date(1991, 5, 1), term));   // 立夏 1991 on the 6th, not the 7th
+    EXPECT_EQ(term.wDay, 6);
+    ASSERT_TRUE(cal.GetMonthTermDate(Date(2100, 12, 1), term));
+    EXPECT_EQ(term.wDay, 7);
 
     for (const SYSTEMTIME& outside :
-         {Date(1900, 12, 1), Date(2051, 1, 1), Date(2000, 0, 1), Date(2000, 13, 1)}) {
+         {Date(1899, 12, 1), Date(2102, 1, 1), Date(2000, 0, 1), Date(2000, 13, 1)}) {
         term = kSentinel;
         EXPECT_FALSE(cal.GetMonthTermDate(outside, term));
         EXPECT_EQ(term, kSentinel);

@@ -8,13 +8,14 @@
 
 namespace reference {
 
-// Gregorian -> lunar by walking the table month by month from 1921.
+// Gregorian -> lunar by walking the table month by month from 1900-01-31,
+// refusing days after 2100-12-31.
 inline bool SolarToLunar(const SYSTEMTIME& solar, SYSTEMTIME& lunar, int& leap) {
     const int y = solar.wYear, m = solar.wMonth, d = solar.wDay;
     if (m < 1 || m > 12) return false;
-    int c = 365 * y + (y - 1921) / 4 + calendar::kMonthStart[m - 1] + d - 701203;
-    if (y % 4 == 0 && m > 2) c += 1;
-    if (c < 1) return false;
+    int c = calendar::DaysFromCivil(y, m, 1) + d - calendar::DaysFromCivil(1900, 1, 31);
+    if (c < 1 || c > calendar::DaysFromCivil(2100, 12, 31) - calendar::DaysFromCivil(1900, 1, 30))
+        return false;
     for (int i = 0; i < calendar::kLunarYearCount; ++i) {
         const std::uint32_t code = calendar::kLunarYearTable[i];
         const int n = code > 4094 ? 12 : 11;
@@ -32,7 +33,7 @@ inline bool SolarToLunar(const SYSTEMTIME& solar, SYSTEMTIME& lunar, int& leap) 
                         month = p - 1;
                     }
                 }
-                lunar = SYSTEMTIME{static_cast<std::uint16_t>(1921 + i),
+                lunar = SYSTEMTIME{static_cast<std::uint16_t>(1900 + i),
                                    static_cast<std::uint16_t>(month),
                                    0,
                                    static_cast<std::uint16_t>(c),
@@ -56,7 +57,7 @@ inline int GregorianMonthDays(int y, int m) {
 }
 
 // Lunar -> Gregorian by searching 100 Gregorian days forward with the given
-// Gregorian -> lunar test, starting at 1921-02-08 when the start is earlier.
+// Gregorian -> lunar test, starting at 1900-01-31 when the start is earlier.
 template <typename SolarToLunarFn>
 bool LunarToSolar(const SYSTEMTIME& lunar, int leap, SYSTEMTIME& solar, SolarToLunarFn toLunar) {
     const int m = lunar.wMonth;

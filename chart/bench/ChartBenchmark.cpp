@@ -9,7 +9,7 @@ namespace {
 
 // Births spread over the calendar's span and the hours of the day.
 chart::BirthMoment BirthAt(int i) {
-    return {1901 + i * 37 % 150,
+    return {1901 + i * 37 % 199,
             1 + i % 12,
             1 + i * 7 % 28,
             i % 24,
@@ -17,18 +17,18 @@ chart::BirthMoment BirthAt(int i) {
             i % 2 ? chart::Sex::Female : chart::Sex::Male};
 }
 
+// A full chart: pillars, theory, the luck pillars with their 流年 and 小运.
 void BM_ComputeChart(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(chart::ComputeChart(BirthAt(i++)));
 }
 BENCHMARK(BM_ComputeChart);
 
-// With every convention at work: true solar time, summer time, 晚子时.
+// With every convention at work: true solar time, summer time, 子初换日.
 void BM_ComputeChartAllConventions(benchmark::State& state) {
     chart::Conventions conventions;
-    conventions.zi = chart::ZiHour::Late;
+    conventions.zi = chart::ZiHour::NextDay;
     conventions.longitude = 87.63;
-    conventions.dstCorrect = true;
     int i = 0;
     for (auto _ : state) {
         chart::BirthMoment b = BirthAt(i++);
@@ -64,5 +64,15 @@ void BM_SectionTermsAroundAMoment(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SectionTermsAroundAMoment);
+
+// 流月 of a year.
+void BM_MonthsOfYear(benchmark::State& state) {
+    int year = 1900;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(chart::MonthsOfYear(year));
+        year = year == 2100 ? 1900 : year + 1;
+    }
+}
+BENCHMARK(BM_MonthsOfYear);
 
 }  // namespace

@@ -30,16 +30,21 @@ bool HasNote(const Chart& c, std::string_view part) {
 }  // namespace
 
 TEST(Chart, RefusesBadInputBeforeComputing) {
+    const std::string outside =
+        "this birth is charted on a day outside 1900-01-31 … 2100-12-31 (by true solar time or 子初换日)";
     struct Case {
         BirthMoment birth;
         std::optional<double> longitude;
-        const char* error;
+        std::string error;
     } const cases[] = {
-        {{1900, 12, 31, 12, 0}, {}, "the year must be 1901-2050 for a chart"},
-        {{2051, 1, 1, 12, 0}, {}, "the year must be 1901-2050 for a chart"},
+        {{1900, 1, 30, 23, 59}, {}, "the date must lie in 1900-01-31 … 2100-12-31 for a chart"},
+        {{2101, 1, 1, 0, 0}, {}, "the date must lie in 1900-01-31 … 2100-12-31 for a chart"},
+        {{1900, 1, 31, 0, 0}, {}, ""},
+        {{2100, 12, 31, 23, 59}, {}, ""},
         {{2000, 13, 1, 0, 0}, {}, "the month must be 1-12"},
         {{2000, 4, 31, 0, 0}, {}, "the day must be 1-30 in 2000-4"},
         {{1999, 2, 29, 0, 0}, {}, "the day must be 1-28 in 1999-2"},
+        {{2100, 2, 29, 0, 0}, {}, "the day must be 1-28 in 2100-2"},
         {{2000, 1, 0, 0, 0}, {}, "the day must be 1-31 in 2000-1"},
         {{2000, 1, 1, 24, 0}, {}, "the hour must be 0-23"},
         {{2000, 1, 1, 0, 60}, {}, "the minute must be 0-59"},
@@ -48,26 +53,20 @@ TEST(Chart, RefusesBadInputBeforeComputing) {
         {{2000, 1, 1, 0, 0},
          std::numeric_limits<double>::quiet_NaN(),
          "the longitude must be -180 to 180 degrees (east positive)"},
-        {{1901, 1, 1, 0, 30},
-         87.6,
-         "this birth is charted on a day outside 1901-2050 (by true solar time or 子初换日)"},
+        {{1900, 1, 31, 0, 30}, 87.6, outside},
         {{2000, 2, 29, 23, 59}, -180.0, ""},
-        {{2050, 12, 31, 23, 59},
-         180.0,
-         "this birth is charted on a day outside 1901-2050 (by true solar time or 子初换日)"},
-        {{2050, 12, 31, 23, 59}, {}, ""},
+        {{2100, 12, 31, 23, 59}, 180.0, outside},
     };
     Conventions nextDay;
     nextDay.zi = ZiHour::NextDay;
-    EXPECT_EQ(CheckBirth({2050, 12, 31, 23, 0}, nextDay),
-              "this birth is charted on a day outside 1901-2050 (by true solar time or 子初换日)");
-    EXPECT_EQ(CheckBirth({2050, 12, 31, 22, 59}, nextDay), "");
+    EXPECT_EQ(CheckBirth({2100, 12, 31, 23, 0}, nextDay), outside);
+    EXPECT_EQ(CheckBirth({2100, 12, 31, 22, 59}, nextDay), "");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.error);
         Conventions conventions;
         conventions.longitude = c.longitude;
         EXPECT_EQ(CheckBirth(c.birth, conventions), c.error);
-        if (*c.error) {
+        if (!c.error.empty()) {
             EXPECT_THROW(ComputeChart(c.birth, conventions), std::invalid_argument);
         }
     }
@@ -105,154 +104,191 @@ TEST(Chart, OneChartFieldByField) {
     EXPECT_EQ(TermName(c.previousTerm.term), "大雪");
     EXPECT_EQ(FormatSeconds(c.previousTerm.time), "1974-12-07 20:04:36");
     EXPECT_EQ(FormatSeconds(c.nextTerm.time), "1975-01-06 07:17:30");
-    EXPECT_FALSE(c.exactPillars);
-    EXPECT_TRUE(c.notes.empty());
+    EXPECT_FALSE(c.termInHour);
+    EXPECT_EQ(c.notes, std::vector<std::string>{std::string(kAgeRuleNote)});
     EXPECT_EQ(c.chartTime, c.clockTime);
 
     ASSERT_EQ(c.luck.pillars.size(), 10u);
     EXPECT_EQ(PillarName(c.luck.pillars[9].pillar), "丙戌");
     EXPECT_EQ(TenGodName(c.luck.pillars[0].tenGod), "比肩");
     EXPECT_EQ(c.luck.pillars[1].startYear, 1986);
-    EXPECT_EQ(c.luck.pillars[1].startAge, 13);
+    EXPECT_EQ(c.luck.pillars[1].startAge, 12);                  // 1986 - 1975 + 1
     EXPECT_EQ(PillarName(c.luck.pillars[0].years[0]), "丙辰");  // 1976
     EXPECT_EQ(PillarName(c.luck.pillars[0].years[8]), "甲子");  // 1984
 }
 
-// Hand-worked luck: the minutes from the birth to the 节 by the table's
-// moments, at 12 minutes a day of life, 30 days a month and 360 a year.
+// Hand-worked luck: the whole minutes from the birth to the 节 by the
+// table's moments, at 3 days a year, a day four months, an hour five days and
+// a minute two hours, added to the birth moment; 小运 from the hour pillar's
+// neighbour for each year before the first luck pillar.
 TEST(Chart, LuckPillarsOfHandWorkedBirths) {
     struct Case {
         const char* name;
         BirthMoment birth;
+        ZiHour zi;
         const char* pillars;
         bool forward;
         LuckStart start;
-        const char* startDate;
+        const char* startMoment;
         const char* first;
         int startAge;
-        bool exactDiffers;
-        ZiHour zi;
+        std::size_t xiaoyunYears;
+        const char* firstXiaoyun;
     } const cases[] = {
+        {"立春 day before its moment, female, 阴 year: forward to it",
+         {1966, 2, 4, 10, 0, Sex::Female},
+         ZiHour::Late,
+         "乙巳己丑甲午己巳",
+         true,
+         {0, 0, 23, 2},
+         "1966-02-27 12:00",
+         "庚寅",
+         1,
+         0,
+         ""},
         {"male, 阳 year: forward to 小寒",
          {1975, 1, 1, 0, 0, Sex::Male},
+         ZiHour::Late,
          "甲寅丙子丁未庚子",
          true,
          {1, 9, 6, 10},
-         "1976-10-07",
+         "1976-10-07 10:00",
          "丁丑",
-         3,
-         false,
-         ZiHour::SameDay},
+         2,
+         1,
+         "辛丑"},
         {"female, 阳 year: back to 大雪",
          {1975, 1, 1, 0, 0, Sex::Female},
+         ZiHour::Late,
          "甲寅丙子丁未庚子",
          false,
          {8, 0, 19, 14},
-         "1983-01-20",
+         "1983-01-20 14:00",
          "乙亥",
-         10,
-         false,
-         ZiHour::SameDay},
-        {"2 h 27 min before 立春 on its day: the calendar's new year, forward to 惊蛰",
+         9,
+         8,
+         "己亥"},
+        {"2 h 27 min before 立春: still 癸卯, a 阴 year, male back to 小寒",
          {2024, 2, 4, 14, 0, Sex::Male},
-         "甲辰丙寅戊戌己未",
-         true,
-         {9, 11, 11, 20},
-         "2034-01-15",
-         "丁卯",
-         11,
-         true,
-         ZiHour::SameDay},
+         ZiHour::Late,
+         "癸卯乙丑戊戌己未",
+         false,
+         {9, 9, 15, 20},
+         "2033-11-20 10:00",
+         "甲子",
+         10,
+         9,
+         "戊午"},
         {"2 h 33 min after 立春, female: back to it",
          {2024, 2, 4, 19, 0, Sex::Female},
+         ZiHour::Late,
          "甲辰丙寅戊戌壬戌",
          false,
          {0, 0, 12, 16},
-         "2024-02-16",
+         "2024-02-17 11:00",
          "乙丑",
          1,
-         false,
-         ZiHour::SameDay},
+         0,
+         ""},
         {"2 h 33 min after 立春, male: forward",
          {2024, 2, 4, 19, 0, Sex::Male},
+         ZiHour::Late,
          "甲辰丙寅戊戌壬戌",
          true,
          {9, 10, 16, 20},
-         "2033-12-20",
+         "2033-12-21 15:00",
          "丁卯",
          10,
-         false,
-         ZiHour::SameDay},
+         9,
+         "癸亥"},
         {"leap fourth month, male, 阳 year: forward to 芒种",
          {2020, 5, 23, 10, 30, Sex::Male},
+         ZiHour::Late,
          "庚子辛巳丙寅癸巳",
          true,
          {4, 4, 12, 8},
-         "2024-10-05",
+         "2024-10-05 18:30",
          "壬午",
          5,
-         false,
-         ZiHour::SameDay},
+         4,
+         "甲午"},
         {"leap fourth month, female: back to 立夏",
          {2020, 5, 23, 10, 30, Sex::Female},
+         ZiHour::Late,
          "庚子辛巳丙寅癸巳",
          false,
          {6, 0, 8, 4},
-         "2026-05-31",
+         "2026-05-31 14:30",
          "庚辰",
          7,
-         false,
-         ZiHour::SameDay},
-        {"the table's 立夏 a day late, male, 阴 year: back to 清明",
-         {1977, 5, 5, 23, 30, Sex::Male},
-         "丁巳甲辰壬戌庚子",
-         false,
-         {10, 2, 28, 16},
-         "1987-08-02",
-         "癸卯",
-         11,
-         true,
-         ZiHour::SameDay},
-        {"the same birth, female: forward to a 节 already past, so from birth",
+         6,
+         "壬辰"},
+        {"15 minutes after 立夏 1977, female: forward to 芒种",
          {1977, 5, 5, 23, 30, Sex::Female},
-         "丁巳甲辰壬戌庚子",
+         ZiHour::Late,
+         "丁巳乙巳壬戌壬子",
          true,
-         {0, 0, 0, 0},
-         "1977-05-05",
-         "乙巳",
-         1,
-         true,
-         ZiHour::SameDay},
-        {"23:30 on the eve of 立春, 子时属当日: 阴 year, back to 小寒",
-         {2024, 2, 3, 23, 30, Sex::Male},
-         "癸卯乙丑丁酉庚子",
-         false,
-         {9, 7, 3, 8},
-         "2033-09-06",
-         "甲子",
+         {10, 4, 20, 4},
+         "1987-09-26 03:30",
+         "丙午",
          11,
+         10,
+         "癸丑"},
+        {"the same birth, male: back to 立夏 14 minutes before",
+         {1977, 5, 5, 23, 30, Sex::Male},
+         ZiHour::Late,
+         "丁巳乙巳壬戌壬子",
          false,
-         ZiHour::SameDay},
-        {"the same under 晚子时: only the hour pillar differs",
+         {0, 0, 1, 4},
+         "1977-05-07 03:30",
+         "甲辰",
+         1,
+         0,
+         ""},
+        {"23:30 on the eve of 立春, 晚子时",
          {2024, 2, 3, 23, 30, Sex::Male},
+         ZiHour::Late,
          "癸卯乙丑丁酉壬子",
          false,
          {9, 7, 3, 8},
-         "2033-09-06",
+         "2033-09-07 07:30",
          "甲子",
-         11,
-         false,
-         ZiHour::Late},
-        {"the same under 子初换日: the 节's day, a 阳 year, forward to 惊蛰",
+         10,
+         9,
+         "辛亥"},
+        {"the same under 子初换日: only the day changes, not the year",
          {2024, 2, 3, 23, 30, Sex::Male},
-         "甲辰丙寅戊戌壬子",
-         true,
-         {10, 1, 24, 8},
-         "2034-03-27",
-         "丁卯",
-         11,
-         true,
-         ZiHour::NextDay},
+         ZiHour::NextDay,
+         "癸卯乙丑戊戌壬子",
+         false,
+         {9, 7, 3, 8},
+         "2033-09-07 07:30",
+         "甲子",
+         10,
+         9,
+         "辛亥"},
+        {"the same with the same day's 子 stem",
+         {2024, 2, 3, 23, 30, Sex::Male},
+         ZiHour::SameDay,
+         "癸卯乙丑丁酉庚子",
+         false,
+         {9, 7, 3, 8},
+         "2033-09-07 07:30",
+         "甲子",
+         10,
+         9,
+         "己亥"},
+        {"2000-01-01 23:00",
+         {2000, 1, 1, 23, 0, Sex::Male},
+         ZiHour::Late,
+         "己卯丙子戊午甲子",
+         false,
+         {8, 4, 6, 0},
+         "2008-05-07 23:00",
+         "乙亥",
+         9,
+         8,
+         "癸亥"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -265,23 +301,44 @@ TEST(Chart, LuckPillarsOfHandWorkedBirths) {
         EXPECT_EQ(chart.luck.start.months, c.start.months);
         EXPECT_EQ(chart.luck.start.days, c.start.days);
         EXPECT_EQ(chart.luck.start.hours, c.start.hours);
-        EXPECT_EQ(FormatDate(chart.luck.startDate), c.startDate);
+        EXPECT_EQ(FormatMinutes(chart.luck.startMoment), c.startMoment);
         EXPECT_EQ(PillarName(chart.luck.pillars[0].pillar), c.first);
         EXPECT_EQ(chart.luck.pillars[0].startAge, c.startAge);
-        EXPECT_EQ(chart.luck.pillars[0].startYear, std::stoi(std::string(c.startDate).substr(0, 4)));
-        EXPECT_EQ(chart.exactPillars.has_value(), c.exactDiffers);
+        EXPECT_EQ(chart.luck.pillars[0].startYear, chart.luck.startMoment.year);
+        ASSERT_EQ(chart.luck.xiaoyun.size(), c.xiaoyunYears);
+        for (std::size_t i = 0; i < chart.luck.xiaoyun.size(); ++i) {
+            const XiaoYun& x = chart.luck.xiaoyun[i];
+            EXPECT_EQ(x.year, c.birth.year + static_cast<int>(i));
+            EXPECT_EQ(x.age, static_cast<int>(i) + 1);
+            const int step = c.forward ? 1 : -1;
+            EXPECT_EQ(x.pillar, (chart.pillars[3].pillar + step * static_cast<int>(i + 1) + 600) % 60);
+        }
+        if (c.xiaoyunYears > 0) {
+            EXPECT_EQ(PillarName(chart.luck.xiaoyun[0].pillar), c.firstXiaoyun);
+        }
     }
 }
 
-TEST(Chart, ExactMomentNotesGiveThePillarsByTheTerm) {
-    const Chart before = ComputeChart({2024, 2, 4, 14, 0});
-    ASSERT_TRUE(before.exactPillars);
-    EXPECT_EQ(PillarName((*before.exactPillars)[0]) + PillarName((*before.exactPillars)[1]), "癸卯乙丑");
-    EXPECT_TRUE(HasNote(before, "立春 2024-02-04 16:27:08")) << before.notes[0];
-    EXPECT_TRUE(HasNote(before, "癸卯 乙丑 戊戌 己未"));
-    const Chart table = ComputeChart({1977, 5, 5, 23, 30, Sex::Female});
-    EXPECT_EQ(PillarName((*table.exactPillars)[1]), "乙巳");
-    EXPECT_TRUE(HasNote(table, "起运按零计"));
+// A 节 inside the clock hour of the birth: the chart says so and gives the
+// pillars on the other side.
+TEST(Chart, ASectionTermInsideTheBirthHourIsNoted) {
+    // 立春 2024 at 16:27:08.
+    const Chart before = ComputeChart({2024, 2, 4, 16, 0});
+    ASSERT_TRUE(before.termInHour);
+    EXPECT_FALSE(before.termInHour->birthAfterTerm);
+    EXPECT_EQ(Names(before), "癸卯乙丑戊戌庚申");
+    EXPECT_EQ(PillarName(before.termInHour->otherPillars[0]) + PillarName(before.termInHour->otherPillars[1]),
+              "甲辰丙寅");
+    EXPECT_TRUE(HasNote(before,
+                        "本时辰内交节（立春 2024-02-04 16:27:08）：出生在交节之前，若在交节之后则四柱为 "
+                        "甲辰 丙寅 戊戌 庚申"));
+    const Chart after = ComputeChart({2024, 2, 4, 16, 30});
+    ASSERT_TRUE(after.termInHour);
+    EXPECT_TRUE(after.termInHour->birthAfterTerm);
+    EXPECT_EQ(Names(after), "甲辰丙寅戊戌庚申");
+    EXPECT_TRUE(HasNote(after, "若在交节之前则四柱为 癸卯 乙丑 戊戌 庚申"));
+    EXPECT_FALSE(ComputeChart({2024, 2, 4, 15, 59}).termInHour);
+    EXPECT_FALSE(ComputeChart({2024, 2, 4, 17, 0}).termInHour);
 }
 
 TEST(Chart, TheThreeSchoolsOfTheZiHour) {
@@ -291,14 +348,14 @@ TEST(Chart, TheThreeSchoolsOfTheZiHour) {
         const char* pillars;
         const char* note;
     } const cases[] = {
-        {ZiHour::SameDay, {2000, 1, 1, 23, 30}, "己卯丙子戊午壬子", "子时属当日"},
+        {ZiHour::SameDay, {2000, 1, 1, 23, 30}, "己卯丙子戊午壬子", "23时按当日子时"},
         {ZiHour::Late, {2000, 1, 1, 23, 30}, "己卯丙子戊午甲子", "晚子时"},
         {ZiHour::NextDay, {2000, 1, 1, 23, 30}, "己卯丙子己未甲子", "子初换日"},
         {ZiHour::NextDay, {2000, 1, 1, 22, 59}, "己卯丙子戊午癸亥", ""},
         {ZiHour::Late, {2000, 1, 1, 0, 30}, "己卯丙子戊午壬子", ""},
-        // On the eve of 立春 the next day is the 节's day: the year and month change too.
-        {ZiHour::SameDay, {2024, 2, 3, 23, 30}, "癸卯乙丑丁酉庚子", "子时属当日"},
-        {ZiHour::NextDay, {2024, 2, 3, 23, 30}, "甲辰丙寅戊戌壬子", "子初换日"},
+        // On the eve of 立春 the day changes at 23:00 under 子初换日, the year and month at 立春.
+        {ZiHour::SameDay, {2024, 2, 3, 23, 30}, "癸卯乙丑丁酉庚子", "23时按当日子时"},
+        {ZiHour::NextDay, {2024, 2, 3, 23, 30}, "癸卯乙丑戊戌壬子", "子初换日"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(ZiHourKey(c.zi)) + " " + std::to_string(c.birth.day) + " " +
@@ -310,30 +367,61 @@ TEST(Chart, TheThreeSchoolsOfTheZiHour) {
         if (*c.note)
             EXPECT_TRUE(HasNote(chart, c.note));
         else
-            EXPECT_TRUE(chart.notes.empty());
+            EXPECT_EQ(chart.notes.size(), 1u);  // the age rule only
     }
 }
 
-TEST(Chart, SummerTimeIsNotedAndCorrectedOnlyWhenAsked) {
+// Summer time is taken back to standard time unless asked not to, in every
+// period the time-zone database knows; the hour skipped and the hour repeated
+// are named.
+TEST(Chart, SummerTimeIsCorrectedByDefaultAndNoted) {
     const BirthMoment birth{1988, 7, 1, 13, 10};
-    const Chart clock = ComputeChart(birth);
-    EXPECT_EQ(clock.summerClock, SummerClock::Summer);
-    EXPECT_EQ(BranchName(clock.pillars[3].branch), "未");
-    EXPECT_EQ(clock.standardTime, clock.clockTime);
-    EXPECT_TRUE(HasNote(clock, "出生于夏令时（1988-04-17 02:00 至 1988-09-11 01:00）；按钟表时间排盘"));
-
-    Conventions corrected;
-    corrected.dstCorrect = true;
-    const Chart standard = ComputeChart(birth, corrected);
+    const Chart standard = ComputeChart(birth);
+    EXPECT_EQ(standard.summerClock, SummerClock::Summer);
     EXPECT_EQ(FormatMinutes(standard.standardTime), "1988-07-01 12:10");
     EXPECT_EQ(BranchName(standard.pillars[3].branch), "午");
+    EXPECT_TRUE(HasNote(standard, "出生于夏令时（1988-04-17 02:00 至 1988-09-11 01:00）"));
     EXPECT_TRUE(HasNote(standard, "按标准时间 1988-07-01 12:10 排盘"));
 
-    // Outside the summers the option changes nothing and nothing is noted.
-    const Chart winter = ComputeChart({1988, 12, 1, 13, 10}, corrected);
-    EXPECT_EQ(winter.standardTime, winter.clockTime);
-    EXPECT_TRUE(winter.notes.empty());
+    Conventions clockOnly;
+    clockOnly.dstCorrect = false;
+    const Chart clock = ComputeChart(birth, clockOnly);
+    EXPECT_EQ(BranchName(clock.pillars[3].branch), "未");
+    EXPECT_EQ(clock.standardTime, clock.clockTime);
+    EXPECT_TRUE(HasNote(clock, "按钟表时间排盘，未拨回标准时间"));
+
+    struct Edge {
+        BirthMoment birth;
+        SummerClock clock;
+        const char* standard;
+    } const kEdges[] = {
+        {{1919, 4, 12, 23, 59}, SummerClock::Standard, "1919-04-12 23:59"},
+        {{1919, 4, 13, 0, 30}, SummerClock::Skipped, "1919-04-13 00:30"},
+        {{1919, 4, 13, 1, 0}, SummerClock::Summer, "1919-04-13 00:00"},
+        {{1919, 9, 30, 22, 59}, SummerClock::Summer, "1919-09-30 21:59"},
+        {{1919, 9, 30, 23, 30}, SummerClock::Repeated, "1919-09-30 22:30"},
+        {{1919, 10, 1, 0, 0}, SummerClock::Standard, "1919-10-01 00:00"},
+        {{1943, 6, 1, 12, 0}, SummerClock::Summer, "1943-06-01 11:00"},
+        {{1945, 9, 1, 23, 30}, SummerClock::Repeated, "1945-09-01 22:30"},
+        {{1949, 5, 27, 22, 0}, SummerClock::Summer, "1949-05-27 21:00"},
+        {{1986, 5, 4, 2, 30}, SummerClock::Skipped, "1986-05-04 02:30"},
+        {{1986, 5, 4, 3, 0}, SummerClock::Summer, "1986-05-04 02:00"},
+        {{1991, 9, 15, 0, 59}, SummerClock::Summer, "1991-09-14 23:59"},
+        {{1991, 9, 15, 1, 30}, SummerClock::Repeated, "1991-09-15 00:30"},
+        {{1991, 9, 15, 2, 0}, SummerClock::Standard, "1991-09-15 02:00"},
+    };
+    for (const Edge& e : kEdges) {
+        SCOPED_TRACE(FormatMinutes({e.birth.year, e.birth.month, e.birth.day, e.birth.hour, e.birth.minute}));
+        const Chart c = ComputeChart(e.birth);
+        EXPECT_EQ(c.summerClock, e.clock);
+        EXPECT_EQ(FormatMinutes(c.standardTime), e.standard);
+    }
     EXPECT_TRUE(HasNote(ComputeChart({1986, 5, 4, 2, 30}), "被跳过"));
+    EXPECT_TRUE(HasNote(ComputeChart({1991, 9, 15, 1, 30}), "出现两次，有歧义"));
+    // Outside the summers nothing changes and nothing is noted but the age rule.
+    const Chart winter = ComputeChart({1988, 12, 1, 13, 10});
+    EXPECT_EQ(winter.standardTime, winter.clockTime);
+    EXPECT_EQ(winter.notes.size(), 1u);
 }
 
 TEST(Chart, TrueSolarTimeCanMoveTheHourAndTheDate) {
@@ -347,19 +435,42 @@ TEST(Chart, TrueSolarTimeCanMoveTheHourAndTheDate) {
     EXPECT_NEAR(c.chartTime.minute, 50, 2);
     const Chart clock = ComputeChart({2000, 6, 12, 22, 50});
     EXPECT_EQ(Names(c), Names(clock));
-    EXPECT_TRUE(HasNote(c, "真太阳时：东经87.63°，经度时差 -129分29秒"));
+    EXPECT_TRUE(HasNote(c, "真太阳时：东经87.63°，由标准时间起算，经度时差 -129分29秒"));
     // Luck and terms still count from the birth's true moment, not the sundial's.
     EXPECT_EQ(FormatMinutes(c.standardTime), "2000-06-13 01:00");
 }
 
-// The chart's pillars are the calendar's GetFourPillars at every hour of a
-// spread of days (the chart reads them back from its GBK text).
+// The chart's pillars are the calendar's GetFourPillars at the birth's
+// minute over a spread of births of the whole span (summer time aside).
 TEST(Chart, PillarsAreThoseOfTheCalendar) {
     const CLunarCalendar calendar;
+    Conventions clockOnly;
+    clockOnly.dstCorrect = false;
     for (int i = 0; i < 400; ++i) {
-        const BirthMoment b{1901 + i * 37 % 150, 1 + i % 12, 1 + i * 7 % 28, i % 24, i % 60};
+        const BirthMoment b{1901 + i * 37 % 199, 1 + i % 12, 1 + i * 7 % 28, i % 24, i % 60};
         SCOPED_TRACE(std::to_string(b.year) + "-" + std::to_string(b.month) + "-" + std::to_string(b.day));
-        EXPECT_EQ(Names(ComputeChart(b)),
-                  platform::Utf8(calendar.GetFourPillars(MakeSystemTime(b.year, b.month, b.day, b.hour))));
+        SYSTEMTIME t = MakeSystemTime(b.year, b.month, b.day, b.hour);
+        t.wMinute = static_cast<std::uint16_t>(b.minute);
+        EXPECT_EQ(Names(ComputeChart(b, clockOnly)), platform::Utf8(calendar.GetFourPillars(t)));
     }
+}
+
+// 流月: the twelve months of a 立春 year, 寅 first, each at its 节.
+TEST(Chart, MonthsOfAYear) {
+    const auto months = MonthsOfYear(2024);
+    ASSERT_TRUE(months);
+    EXPECT_EQ(PillarName((*months)[0].pillar), "丙寅");
+    EXPECT_EQ(TermName((*months)[0].term), "立春");
+    EXPECT_EQ(FormatSeconds((*months)[0].begins), "2024-02-04 16:27:08");
+    EXPECT_EQ(PillarName((*months)[11].pillar), "丁丑");
+    EXPECT_EQ(TermName((*months)[11].term), "小寒");
+    EXPECT_EQ((*months)[11].begins.year, 2025);
+    for (int i = 1; i < 12; ++i) {
+        EXPECT_EQ((*months)[i].pillar, ((*months)[i - 1].pillar + 1) % 60);
+        EXPECT_LT(ToSeconds((*months)[i - 1].begins), ToSeconds((*months)[i].begins));
+    }
+    EXPECT_TRUE(MonthsOfYear(1900));
+    EXPECT_TRUE(MonthsOfYear(2100));
+    EXPECT_FALSE(MonthsOfYear(1899));
+    EXPECT_FALSE(MonthsOfYear(2101));
 }

@@ -13,6 +13,8 @@ using namespace chart;
 TEST(Conventions, ZiHourKeysRoundTrip) {
     for (ZiHour zi : {ZiHour::SameDay, ZiHour::Late, ZiHour::NextDay})
         EXPECT_EQ(ParseZiHour(ZiHourKey(zi)), zi);
+    EXPECT_EQ(Conventions{}.zi, ZiHour::Late);
+    EXPECT_TRUE(Conventions{}.dstCorrect);
     EXPECT_FALSE(ParseZiHour("early"));
     EXPECT_FALSE(ParseZiHour(""));
     Conventions c;
@@ -91,6 +93,37 @@ TEST(Conventions, SummerTimeAroundTheClockChanges) {
     }
 }
 
+// Both sides of every clock change the time-zone database knows (1919, the
+// 1940s, 1986-1991): the skipped hour, the summer, the repeated hour.
+TEST(Conventions, SummerTimeEdgesOfEveryPeriod) {
+    const std::vector<SummerPeriod> periods = ChinaSummerPeriods();
+    ASSERT_EQ(periods.size(), 14u);
+    for (const SummerPeriod& p : periods) {
+        SCOPED_TRACE(FormatSeconds(FromSeconds(p.forward)));
+        const struct {
+            std::int64_t clock;
+            SummerClock expected;
+        } kEdges[] = {
+            {p.forward - 1, SummerClock::Standard},
+            {p.forward, SummerClock::Skipped},
+            {p.forward + kSecondsPerHour - 1, SummerClock::Skipped},
+            {p.forward + kSecondsPerHour, SummerClock::Summer},
+            {p.back - 1, SummerClock::Summer},
+            {p.back, SummerClock::Repeated},
+            {p.back + kSecondsPerHour - 1, SummerClock::Repeated},
+            {p.back + kSecondsPerHour, SummerClock::Standard},
+        };
+        for (const auto& e : kEdges) {
+            const SummerTimeInfo info = ChinaSummerTime(e.clock);
+            EXPECT_EQ(info.clock, e.expected) << FormatSeconds(FromSeconds(e.clock));
+            if (e.expected != SummerClock::Standard) {
+                EXPECT_EQ(info.start, p.forward);
+                EXPECT_EQ(info.end, p.back);
+            }
+        }
+    }
+}
+
 TEST(CivilTime, CountsDatesAndAddsCalendarSpans) {
     for (const DateTime t : {DateTime{1900, 1, 1, 0, 0, 0}, DateTime{1969, 12, 31, 23, 59, 59},
                              DateTime{2000, 2, 29, 12, 30, 1}, DateTime{2100, 12, 31, 23, 59, 59}}) {
@@ -99,8 +132,10 @@ TEST(CivilTime, CountsDatesAndAddsCalendarSpans) {
     }
     EXPECT_EQ(ToSeconds({1970, 1, 1, 0, 0, 0}), 0);
     EXPECT_EQ(ToSeconds({1969, 12, 31, 23, 59, 59}), -1);
-    EXPECT_EQ(FormatDate(AddCalendar({1975, 1, 1}, 8, 4, 10)), "1983-05-11");
+    EXPECT_EQ(FormatDate(AddCalendar({1975, 1, 1}, 8, 4, 10 * kSecondsPerDay)), "1983-05-11");
     EXPECT_EQ(FormatDate(AddCalendar({2024, 1, 31}, 0, 1, 0)), "2024-02-29");  // cut to the month's end
-    EXPECT_EQ(FormatDate(AddCalendar({2023, 11, 30}, 1, 2, 29)), "2025-02-28");
-    EXPECT_EQ(FormatDate(AddCalendar({2024, 12, 25}, 0, 0, 10)), "2025-01-04");
+    EXPECT_EQ(FormatDate(AddCalendar({2023, 11, 30}, 1, 2, 29 * kSecondsPerDay)), "2025-02-28");
+    EXPECT_EQ(
+        FormatMinutes(AddCalendar({2024, 12, 25, 22, 30}, 0, 0, 10 * kSecondsPerDay + 2 * kSecondsPerHour)),
+        "2025-01-05 00:30");
 }

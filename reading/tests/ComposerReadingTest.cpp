@@ -58,8 +58,9 @@ protected:
     }
     void SetUp() override { m_connection = s_db->Open(); }
 
-    ComposedReport Compose(const BirthRecord& birth, const SYSTEMTIME& now = kNow) {
-        std::optional<ComposedReport> report = ComposeReport(birth, m_connection.get(), now);
+    ComposedReport Compose(const BirthRecord& birth, const SYSTEMTIME& now = kNow,
+                           const ReadingOptions& options = {}) {
+        std::optional<ComposedReport> report = ComposeReport(birth, m_connection.get(), now, options);
         EXPECT_TRUE(report.has_value());
         return report.value_or(ComposedReport{});
     }
@@ -106,27 +107,32 @@ TEST_F(ComposerReading, DefaultBirthWholeReport) {
     EXPECT_EQ(r.totalWeight, 42);
 }
 
-// Female, lunar leap fifth month, hour 23; its total (46) has no bazi1 row
-// and its year pillar no bazi3 row.
+// Female, lunar leap fifth month, hour 23 on the clock (in the summer time of
+// 1990, kept as the clock showed it), 晚子时: the 戊 day's pillar with the
+// next day's 甲子 hour, for which bazi2 has no text; its total (46) has no
+// bazi1 row and its year pillar no bazi3 row.
 TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
-    const ComposedReport r = Compose(kLeapMonthBirth);
+    const ComposedReport r = Compose(kLeapMonthBirth, kNow, {.dstCorrect = false});
     EXPECT_EQ(platform::Utf8(r.header),
               "您的尊姓大名: 李四\n"
               "    您的性别: 女 \n"
               "出生年月日时:(阴历) 马(庚午)年 闰五月初十 子时\n"
               "             (阳历) 1990年       07月02日 23时\n"
-              "    您的八字: 庚午  壬午  戊辰  壬子\n"
+              "    您的八字: 庚午  壬午  戊辰  甲子\n"
               "    您的年龄: 37岁\n"
               "\n"
               "    测算时间: 2026年12月08日 09时05分03秒");
     EXPECT_EQ(platform::Utf8(r.body),
               "                                 ☆☆☆ 八字命理分析 ☆☆☆\n\n"
+              "注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；按钟表时间排八字，未拨回标准时间\n"
+              "注: 23时按晚子时：日柱不换，时柱取次日子时\n"
+              "\n"
               "◆称骨论命\n"
               "    骨重：总命重46钱 [ 年命重9钱 月命重5钱 日命重16钱 时命重16钱 ]\n"
               "    \n\n"
               "◆八字论命\n"
-              "戊日生于壬子时。\n"
-              "戊辰日壬子时，晚景安然。\n"
+              "\n"
+              "\n"
               "◎年命理\n"
               "\n"
               "◎月命理\n"
@@ -142,14 +148,34 @@ TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
     const ComposedReport ordinary = Compose(Birth("李四", 1, kLunarCalendar, 1990, 5, 10, 23, 0));
     EXPECT_EQ(ordinary.weights[1], r.weights[1]);
     EXPECT_EQ(ordinary.sections[4], r.sections[4]);
+
+    // By default the summer time is taken back: 22:00 standard time, 亥时.
+    const ComposedReport standard = Compose(kLeapMonthBirth);
+    EXPECT_NE(platform::Utf8(standard.header)
+                  .find("(阳历) 1990年       07月02日 22时\n"
+                        "    您的八字: 庚午  壬午  戊辰  癸亥\n"),
+              std::string::npos)
+        << platform::Utf8(standard.header);
+    EXPECT_NE(platform::Utf8(standard.body)
+                  .find("注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；钟表 23时 "
+                        "已拨回一小时，按标准时间 1990-07-02 22时 排八字\n"),
+              std::string::npos);
+    EXPECT_EQ(standard.clockSolar, MakeSystemTime(1990, 7, 2, 23));
+    EXPECT_EQ(standard.solar, MakeSystemTime(1990, 7, 2, 22));
 }
 
-// 2000-02-04 is the day of 立春 but still the lunar year 1999: the weight
-// uses the lunar year name 己卯, section 4 the year pillar 庚辰.
+// 2000-02-04 21:00 is after 立春 (20:40:23) but still the lunar year 1999:
+// the weight uses the lunar year name 己卯, section 4 the year pillar 庚辰.
+// At 20:00 the same day, before 立春, the year pillar is still 己卯.
 TEST_F(ComposerReading, YearNameAndYearPillarDifferBeforeLunarNewYear) {
-    const ComposedReport r = Compose(Birth("王五", 0, kGregorianCalendar, 2000, 2, 4, 0));
-    EXPECT_EQ(r.weights, (std::array<std::int32_t, 4>{19, 8, 7, 16}));
+    const ComposedReport r = Compose(Birth("王五", 0, kGregorianCalendar, 2000, 2, 4, 21));
+    EXPECT_EQ(r.weights[0], 19);
     EXPECT_EQ(platform::Utf8(r.sections[3]), "庚辰年生。");
+    const ComposedReport before = Compose(Birth("王五", 0, kGregorianCalendar, 2000, 2, 4, 20));
+    EXPECT_EQ(platform::Utf8(std::string(before.pillarChars[0].data()) + before.pillarChars[1].data()),
+              "己卯");
+    EXPECT_NE(platform::Utf8(before.body).find("注: 本时辰内交节（立春 2000-02-04 20:40:23）"),
+              std::string::npos);
 }
 
 TEST_F(ComposerReading, AgeAndTimeLineFollowTheGivenLocalTime) {

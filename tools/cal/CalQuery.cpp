@@ -14,6 +14,7 @@
 #include "GbkCodec.h"
 #include "GregorianCalendar.h"
 #include "LunarCalendar.h"
+#include "PillarsQuery.h"
 #include "TerminalText.h"
 #include "TermsQuery.h"
 
@@ -71,7 +72,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& words, Que
     else if (words[0] == "lunar")
         q.lunar = true;
     else
-        return "unknown query " + Quoted(words[0]) + " (expected solar, lunar or terms)";
+        return "unknown query " + Quoted(words[0]) + " (expected solar, lunar, terms or pillars)";
     if (words.size() < 2) return "missing date YYYY-MM-DD";
 
     const std::string_view date = words[1];
@@ -152,6 +153,7 @@ Utf8Names& NamesInUtf8() {
 QueryResult RunQuery(std::string_view query) {
     const auto words = SplitWords(query);
     if (!words.empty() && words[0] == "terms") return RunTermsQuery(words);
+    if (!words.empty() && words[0] == "pillars") return RunPillarsQuery(words);
     QueryResult result;
     Query q;
     if (const auto problem = Parse(words, q)) {
@@ -227,19 +229,31 @@ std::string_view UsageText() {
   karvuto-cal solar YYYY-MM-DD [HOUR]           a Gregorian date
   karvuto-cal lunar YYYY-MM-DD [HOUR] [--leap]  lunar year, month and day numbers;
                                                 --leap: the leap month after that month
-  karvuto-cal terms YYYY                        the 24 solar terms of a year (1900-2100)
+  karvuto-cal terms YYYY                        the 24 solar terms of a year (1900-2101)
+  karvuto-cal pillars PILLARS [--from YEAR] [--to YEAR]
+                                                八字反推: the birth windows of 1900-2100
+                                                with these four pillars (甲子丙寅戊辰壬子)
   karvuto-cal                                   one such query per line on standard input
   karvuto-cal --help                            this text
 
-HOUR is the clock hour 0-23 (default 0). Blank input lines are skipped.
+HOUR is the hour 0-23 (default 0) in China Standard Time (UTC+8), taken at its
+start, H:00: a calendar query, not a birth, so no summer time applies.
+Blank input lines are skipped.
 For each query one UTF-8 line of tab-separated fields is printed:
   Gregorian date, lunar year, lunar month, lunar day, leap flag (0/1), hour,
   the four pillars (eight characters), the lunar date line, the double-hour
   name, the Western zodiac sign of the Gregorian date.
-A date that does not exist or lies outside 1921-02-08 .. 2050-01-22 prints
+The year pillar turns at the moment of 立春 and the month pillar at the moment
+  of each 节; hour 23 is 晚子时: the day's pillar with the next day's 子 hour.
+A date that does not exist or lies outside 1900-01-31 .. 2100-12-31 prints
   YYYY-MM-DD<TAB>INVALID
 A terms query prints 24 lines, 小寒 first: the term's name, a tab and its
   moment in China Standard Time, YYYY-MM-DD HH:MM:SS.
+A pillars query prints one line per window: its date, its span HH:MM:SS-HH:MM:SS
+  (China Standard Time) and the 子 school it needs (any; late, 晚子时; next-day,
+  子初换日; same-day, the day's own 子 stem at 23:00), or PILLARS<TAB>NONE.
+  Pillars that break 五虎遁 (month stem by year stem) or 五鼠遁 (hour stem by day
+  stem) are malformed.
 A malformed query prints its text and ERROR, with a message on standard error;
   the text shows what is not printable UTF-8 as \xNN (\t, \r, \n, \\) and is
   cut after 200 bytes. A UTF-8 byte-order mark before the first query is ignored.

@@ -1,8 +1,9 @@
-// Answering "terms YYYY" from the chart engine's table of solar terms.
+// Answering "terms YYYY" from the calendar's table of solar terms.
 #include "TermsQuery.h"
 
 #include <string>
 
+#include "CivilTime.h"
 #include "SolarTerms.h"
 
 namespace cal {
@@ -27,17 +28,17 @@ QueryResult RunTermsQuery(const std::vector<std::string_view>& words) {
         result.message = "year \"" + std::string(text) + "\" is not YYYY";
         return result;
     }
-    if (year < chart::kFirstTermYear || year > chart::kLastTermYear) {
+    if (year < calendar::kFirstTermYear || year > calendar::kLastTermYear) {
         result.message = "year " + std::to_string(year) + " is outside the solar-term table (" +
-                         std::to_string(chart::kFirstTermYear) + "-" + std::to_string(chart::kLastTermYear) +
-                         ")";
+                         std::to_string(calendar::kFirstTermYear) + "-" +
+                         std::to_string(calendar::kLastTermYear) + ")";
         return result;
     }
     result.line.clear();
-    for (int term = 0; term < chart::kTermsPerYear; ++term) {
+    for (int term = 0; term < calendar::kTermsPerYear; ++term) {
         if (term > 0) result.line += '\n';
-        result.line += std::string(chart::TermName(term)) + '\t' +
-                       chart::FormatSeconds(chart::FromSeconds(*chart::TermMoment(year, term)));
+        result.line += std::string(calendar::TermName(term)) + '\t' +
+                       calendar::FormatSeconds(calendar::FromSeconds(*calendar::TermMoment(year, term)));
     }
     result.status = QueryStatus::kOk;
     return result;

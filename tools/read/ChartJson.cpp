@@ -94,12 +94,12 @@ ordered_json ChartToJson(const chart::Chart& c) {
     json["taiyuan"] = chart::PillarName(c.taiyuan);
     json["minggong"] = chart::PillarName(c.minggong);
     json["terms"] = {{"previous", Term(c.previousTerm)}, {"next", Term(c.nextTerm)}};
-    if (c.exactPillars) {
-        ordered_json exact = ordered_json::array();
-        for (int p : *c.exactPillars) exact.push_back(chart::PillarName(p));
-        json["exactPillars"] = std::move(exact);
+    if (c.termInHour) {
+        ordered_json other = ordered_json::array();
+        for (int p : c.termInHour->otherPillars) other.push_back(chart::PillarName(p));
+        json["otherSidePillars"] = std::move(other);
     } else {
-        json["exactPillars"] = nullptr;
+        json["otherSidePillars"] = nullptr;
     }
 
     const chart::Luck& luck = c.luck;
@@ -121,7 +121,7 @@ ordered_json ChartToJson(const chart::Chart& c) {
           {"months", luck.start.months},
           {"days", luck.start.days},
           {"hours", luck.start.hours}}},
-        {"startDate", chart::FormatDate(luck.startDate)},
+        {"startDate", chart::FormatDate(luck.startMoment)},
         {"pillars", std::move(luckPillars)},
     };
     json["notes"] = c.notes;

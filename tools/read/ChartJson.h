@@ -6,6 +6,6 @@
 #include "Chart.h"
 
 // {"conventions", "time", "pillars", "elements", "weightedElements", "missing",
-//  "relations", "taiyuan", "minggong", "terms", "exactPillars", "luck", "notes"};
+//  "relations", "taiyuan", "minggong", "terms", "otherSidePillars", "luck", "notes"};
 // names are UTF-8, moments "YYYY-MM-DD HH:MM:SS", dates "YYYY-MM-DD".
 nlohmann::ordered_json ChartToJson(const chart::Chart& chart);

@@ -16,13 +16,29 @@ constexpr int kLastOfferedDay = 31;  // the form offers 31 days for every month
 
 // The options that take a value, and the flags.
 const std::map<std::string, bool, std::less<>> kOptionTakesValue = {
-    {"--name", true},      {"--sex", true},          {"--solar", true},
-    {"--lunar", true},     {"--hour", true},         {"--db", true},
-    {"--leap", false},     {"--json", false},        {"--help", false},
-    {"-h", false},         {"--minute", true},       {"--zi", true},
-    {"--longitude", true}, {"--dst-correct", false}, {"--chart", false},
+    {"--name", true},
+    {"--sex", true},
+    {"--solar", true},
+    {"--lunar", true},
+    {"--hour", true},
+    {"--db", true},
+    {"--leap", false},
+    {"--json", false},
+    {"--help", false},
+    {"-h", false},
+    {"--minute", true},
+    {"--zi", true},
+    {"--longitude", true},
+    {"--dst-correct", false},
+    {"--chart", false},
     {"--export", true},
+    {"--no-dst-correct", false},
 };
+
+// The calendar's span: Gregorian 1900-01-31 … 2100-12-31, lunar years 1900-2100.
+constexpr int kFirstYear = 1900, kLastYear = 2100;
+constexpr int kFirstDayOfFirstYear = 131;  // 100 * month + day of 1900-01-31
+constexpr const char* kSpanText = "1900-01-31 … 2100-12-31";
 
 constexpr int kLastMinute = 59;
 constexpr double kMaxLongitude = 180.0;
@@ -132,6 +148,10 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
     if (!date) return Fail("the date \"" + dateText + "\" is not of the form YYYY-MM-DD");
     if (date->month < 1 || date->month > kMonthsPerYear) return Fail("the month must be 1-12");
     if (date->day < 1 || date->day > kLastOfferedDay) return Fail("the day must be 1-31");
+    if (date->year < kFirstYear || date->year > kLastYear ||
+        (solar && date->year == kFirstYear && 100 * date->month + date->day < kFirstDayOfFirstYear))
+        return Fail(std::string("the date must lie in ") + kSpanText +
+                    (solar ? "" : " (lunar years 1900-2100, up to 2100-12-01)"));
     birth.CalendarKind = solar ? kGregorianCalendar : kLunarCalendar;
     birth.year = date->year;
     birth.month = date->month;
@@ -169,13 +189,15 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
         if (given.contains("--json")) return Fail("--export and --json exclude each other");
         parsed.exportPath = file;
     }
-    for (const char* option : {"--zi", "--longitude", "--dst-correct"}) {
+    if (given.contains("--dst-correct") && given.contains("--no-dst-correct"))
+        return Fail("--dst-correct and --no-dst-correct exclude each other");
+    for (const char* option : {"--zi", "--longitude"}) {
         if (given.contains(option) && !parsed.chart && parsed.exportPath.empty())
             return Fail(std::string(option) + " goes with --chart or --export only");
     }
     if (const auto zi = given.find("--zi"); zi != given.end()) {
         const std::optional<chart::ZiHour> school = chart::ParseZiHour(zi->second);
-        if (!school) return Fail("--zi must be same-day, late or next-day");
+        if (!school) return Fail("--zi must be late, next-day or same-day");
         parsed.conventions.zi = *school;
     }
     if (const auto longitude = given.find("--longitude"); longitude != given.end()) {
@@ -190,7 +212,9 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
         }
         parsed.conventions.longitude = degrees;
     }
-    parsed.conventions.dstCorrect = given.contains("--dst-correct");
+    // Summer time is taken back to standard time unless --no-dst-correct;
+    // --dst-correct, the default, is still accepted.
+    parsed.conventions.dstCorrect = !given.contains("--no-dst-correct");
     parsed.json = given.contains("--json");
     return {parsed, {}};
 }
@@ -199,20 +223,27 @@ const char* ReadUsage() {
     return "usage: karvuto-read --name NAME [--sex male|female]\n"
            "                    (--solar YYYY-MM-DD | --lunar YYYY-MM-DD [--leap])\n"
            "                    [--hour H] [--minute M] [--db PATH] [--json]\n"
-           "                    [--chart [--zi same-day|late|next-day] [--longitude DEG|CITY]\n"
-           "                             [--dst-correct]]\n"
+           "                    [--no-dst-correct] [--chart [--zi late|next-day|same-day]\n"
+           "                             [--longitude DEG|CITY]]\n"
            "                    [--export FILE.pdf|FILE.png]\n"
            "       karvuto-read --help\n"
            "Composes a reading and prints it as UTF-8: the header, an empty line and the body,\n"
            "or with --json one JSON object. --sex defaults to male, --hour to 0; the database\n"
            "defaults to Karvuto.mdb beside the executable, else in ../share/karvuto/.\n"
+           "Dates run from 1900-01-31 to 2100-12-31. The birth is taken at the start of its\n"
+           "hour in China Standard Time; the year pillar turns at the moment of 立春 and the\n"
+           "month at each 节, and a 节 inside the birth hour is noted with the other side's\n"
+           "pillars. 23:00-23:59 is 晚子时 (the day's pillar, the next day's 子 hour). A clock\n"
+           "hour in China's summer time (1919, 1940-1949, 1986-1991) is taken an hour back\n"
+           "to standard time and noted; --no-dst-correct keeps the clock (--dst-correct,\n"
+           "the default, is accepted).\n"
            "--chart adds the full chart (pillars with ten gods, hidden stems, nayin and stages,\n"
            "relations, elements, 胎元, 命宫, the terms and the luck pillars), or a \"chart\"\n"
            "object with --json. --minute (default 0) is the minute of the birth; --zi picks\n"
-           "the 子-hour school for 23:00 (default same-day); --longitude casts the chart for\n"
-           "true solar time at the birthplace (degrees east, or a provincial capital's\n"
-           "name); --dst-correct takes a birth in China's summer time of 1986-1991 back to\n"
-           "standard time.\n"
+           "the 子-hour school for 23:00 (default late, 晚子时; next-day is 子初换日; same-day\n"
+           "gives 23:00 the same day's 子 stem); --longitude casts the chart for true solar\n"
+           "time at the birthplace, reckoned from standard time (degrees east, or a\n"
+           "provincial capital's name).\n"
            "--export writes the report page and the chart page to FILE instead of printing:\n"
            "a two-page A4 PDF, or one PNG with the pages one below the other; no display is\n"
            "needed. The conventions apply to its chart page as they do with --chart.\n"

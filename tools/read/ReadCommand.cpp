@@ -153,7 +153,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     GetLocalTime(&now);
     std::optional<ComposedReport> report;
     try {
-        report = ComposeReport(a.birth, &connection, now);
+        report = ComposeReport(a.birth, &connection, now, {.dstCorrect = a.conventions.dstCorrect});
     } catch (const ComError& e) {
         err << platform::Utf8(ForTerminal(platform::Gbk(kReadFailedText) + e.ErrorText())) << "\n";
         return kExitDatabaseRead;
@@ -166,9 +166,9 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     // The chart of the reading's Gregorian date (a lunar birth converted).
     std::optional<chart::Chart> chart;
     if (a.chart || !a.exportPath.empty()) {
-        const chart::BirthMoment birth{report->solar.wYear,
-                                       report->solar.wMonth,
-                                       report->solar.wDay,
+        const chart::BirthMoment birth{report->clockSolar.wYear,
+                                       report->clockSolar.wMonth,
+                                       report->clockSolar.wDay,
                                        a.birth.hour,
                                        a.minute,
                                        a.birth.sex == 0 ? chart::Sex::Male : chart::Sex::Female};

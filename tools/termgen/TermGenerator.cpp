@@ -15,9 +15,12 @@ namespace termgen {
 namespace {
 
 constexpr double kUnixEpochJd = 2440587.5;  // 1970-01-01 00:00 UT
-constexpr std::int64_t kChinaOffset = 8 * chart::kSecondsPerHour;
-constexpr int kFirstYear = chart::kFirstTermYear;
-constexpr int kLastYear = chart::kLastTermYear;
+constexpr std::int64_t kChinaOffset = 8 * calendar::kSecondsPerHour;
+constexpr int kFirstYear = calendar::kFirstTermYear;
+constexpr int kLastYear = calendar::kLastTermYear;
+// China kept summer time in 1919, 1940-1949 and 1986-1991; the scan covers the century.
+constexpr int kFirstSummerScanYear = 1900;
+constexpr int kLastSummerScanYear = 1999;
 
 // The analytical ephemeris only: no data files, so every machine computes
 // the same numbers whatever ephemeris files it has installed.
@@ -28,13 +31,13 @@ double JulianDayUt(int year, int month, int day) {
 }
 
 std::int64_t ChinaSecondsOfJd(double jdUt) {
-    return std::llround((jdUt - kUnixEpochJd) * chart::kSecondsPerDay) + kChinaOffset;
+    return std::llround((jdUt - kUnixEpochJd) * calendar::kSecondsPerDay) + kChinaOffset;
 }
 
 // The first crossing of the term's longitude after jdUt.
 double CrossingAfter(int term, double jdUt) {
     char error[AS_MAXCH] = {};
-    const double jd = swe_solcross_ut(chart::TermLongitude(term), jdUt, kEphemerisFlags, error);
+    const double jd = swe_solcross_ut(calendar::TermLongitude(term), jdUt, kEphemerisFlags, error);
     if (jd < jdUt) throw std::runtime_error(std::string("swe_solcross_ut failed: ") + error);
     return jd;
 }
@@ -56,7 +59,7 @@ std::int64_t ComputeTermMoment(int year, int term) {
 std::vector<std::int64_t> ComputeYear(int year) {
     std::vector<std::int64_t> moments;
     double from = JulianDayUt(year, 1, 1);
-    for (int term = 0; term < chart::kTermsPerYear; ++term) {
+    for (int term = 0; term < calendar::kTermsPerYear; ++term) {
         from = CrossingAfter(term, from);
         moments.push_back(ChinaSecondsOfJd(from));
         from += 1.0;
@@ -72,15 +75,16 @@ std::string SolarTermTableText() {
     text += Line("// seconds count from 1970-01-01 00:00:00 China Standard Time, rounded to the");
     text += Line("// second; Swiss Ephemeris, analytical ephemeris, apparent longitude of date.");
     text += Line("constexpr std::int64_t kTermSeconds[" + std::to_string(kLastYear - kFirstYear + 1) + "][" +
-                 std::to_string(chart::kTermsPerYear) + "] = {");
+                 std::to_string(calendar::kTermsPerYear) + "] = {");
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         const std::vector<std::int64_t> moments = ComputeYear(year);
         text += "    {  // " + std::to_string(year) + "\n";
-        for (int term = 0; term < chart::kTermsPerYear; term += 4) {
+        for (int term = 0; term < calendar::kTermsPerYear; term += 4) {
             text += "     ";
             for (int k = term; k < term + 4; ++k) text += " " + std::to_string(moments[k]) + "LL,";
-            const chart::DateTime first = chart::FromSeconds(moments[term]);
-            text += "  // " + std::string(chart::TermName(term)) + " " + chart::FormatSeconds(first) + "\n";
+            const calendar::DateTime first = calendar::FromSeconds(moments[term]);
+            text +=
+                "  // " + std::string(calendar::TermName(term)) + " " + calendar::FormatSeconds(first) + "\n";
         }
         text += "    },\n";
     }
@@ -105,13 +109,15 @@ std::vector<std::pair<std::int64_t, std::int64_t>> ChinaSummerTimePeriods() {
     const bool zoneRead = probe.tm_gmtoff == kChinaOffset;
 
     std::vector<std::pair<std::int64_t, std::int64_t>> periods;
-    const std::int64_t first = chart::DaysFromCivil(1980, 1, 1) * chart::kSecondsPerDay;
-    const std::int64_t last = chart::DaysFromCivil(2000, 1, 1) * chart::kSecondsPerDay;
+    const std::int64_t first =
+        std::int64_t{calendar::DaysFromCivil(kFirstSummerScanYear, 1, 1)} * calendar::kSecondsPerDay;
+    const std::int64_t last =
+        std::int64_t{calendar::DaysFromCivil(kLastSummerScanYear + 1, 1, 1)} * calendar::kSecondsPerDay;
     bool summer = isSummer(first);
-    for (std::int64_t t = first; t < last; t += chart::kSecondsPerHour) {
-        if (isSummer(t + chart::kSecondsPerHour) == summer) continue;
+    for (std::int64_t t = first; t < last; t += calendar::kSecondsPerHour) {
+        if (isSummer(t + calendar::kSecondsPerHour) == summer) continue;
         // The change lies in (t, t + 1 h]: find its first second.
-        std::int64_t lo = t, hi = t + chart::kSecondsPerHour;
+        std::int64_t lo = t, hi = t + calendar::kSecondsPerHour;
         while (hi - lo > 1) {
             const std::int64_t mid = lo + (hi - lo) / 2;
             (isSummer(mid) == summer ? lo : hi) = mid;
@@ -140,10 +146,10 @@ std::string SummerTimeTableText() {
     text += Line("// clocks went forward and back.");
     text += Line("constexpr std::int64_t kChinaSummerTime[][2] = {");
     for (const auto& [start, end] : ChinaSummerTimePeriods()) {
-        const chart::DateTime s = chart::FromSeconds(start + kChinaOffset);
-        const chart::DateTime e = chart::FromSeconds(end + kChinaOffset);
+        const calendar::DateTime s = calendar::FromSeconds(start + kChinaOffset);
+        const calendar::DateTime e = calendar::FromSeconds(end + kChinaOffset);
         text += "    {" + std::to_string(start) + "LL, " + std::to_string(end) + "LL},  // " +
-                chart::FormatMinutes(s) + " to " + chart::FormatMinutes(e) + " standard time\n";
+                calendar::FormatMinutes(s) + " to " + calendar::FormatMinutes(e) + " standard time\n";
     }
     text += Line("};");
     return text;

@@ -12,7 +12,7 @@
 namespace termgen {
 
 // The moment a term is reached, as a seconds count of China Standard Time
-// (see chart/CivilTime.h), rounded to the second. Swiss Ephemeris analytical
+// (see calendar/CivilTime.h), rounded to the second. Swiss Ephemeris analytical
 // (Moshier) ephemeris, apparent geocentric longitude of date; UT1 is taken
 // for UTC (they differ by less than a second).
 std::int64_t ComputeTermMoment(int year, int term);
@@ -20,10 +20,10 @@ std::int64_t ComputeTermMoment(int year, int term);
 // The moments of all 24 terms of a year, term 0 (小寒) first.
 std::vector<std::int64_t> ComputeYear(int year);
 
-// Text of chart/SolarTermTable.inc.
+// Text of calendar/SolarTermTable.inc.
 std::string SolarTermTableText();
 
-// The summer-time periods of Asia/Shanghai from 1980 to 1999 as the C
+// The summer-time periods of Asia/Shanghai from 1900 to 1999 as the C
 // library reads them from the time-zone database: pairs of UTC seconds counts
 // (start, end). Throws std::runtime_error when the zone cannot be read.
 std::vector<std::pair<std::int64_t, std::int64_t>> ChinaSummerTimePeriods();

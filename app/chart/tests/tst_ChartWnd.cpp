@@ -126,8 +126,8 @@ private slots:
         QCOMPARE(page.solarLine, U("阳历 1988年07月01日 12:10"));
         QVERIFY2(page.lunarLine.startsWith(U("阴历 ")) && page.lunarLine.endsWith(U("午时")),
                  qPrintable(page.lunarLine));
-        QCOMPARE(page.conventions, U("子时：子时属当日；时间：钟表时间；夏令时：按钟表时间（未校正）"));
-        QVERIFY(page.castTime.isEmpty());
+        QCOMPARE(page.conventions, U("子时：晚子时；时间：钟表时间；夏令时：拨回标准时间"));
+        QCOMPARE(page.castTime, U("按 1988-07-01 11:10 排盘"));
         QCOMPARE(page.missing, U("缺：木金水"));
         QCOMPARE(page.elementCounts, (std::array<int, 5>{0, 5, 3, 0, 0}));
         QVERIFY(page.termsLine.startsWith(U("芒种 1988-06-05")));
@@ -182,16 +182,18 @@ private slots:
         CChartWnd w;
         w.SetBirth({1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
         QCOMPARE(w.MinuteSpin()->value(), 30);
-        QCOMPARE(Row(w, StemRow), U("戊|戊|丁|庚"));
-        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|子"));
+        // By default 晚子时 and summer time taken back: 22:30 standard time, the 亥 hour.
+        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|亥"));
+        w.SummerBox()->setChecked(false);
         // 晚子时: the same day, the next day's 子 hour; 子初换日: the next day.
-        Choose(w.ZiCombo(), "晚子时");
         QCOMPARE(Row(w, StemRow), U("戊|戊|丁|壬"));
+        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|子"));
         QVERIFY(w.Page().conventions.startsWith(U("子时：晚子时")));
         Choose(w.ZiCombo(), "子初换日");
         QCOMPARE(Row(w, StemRow), U("戊|戊|戊|壬"));
         QCOMPARE(Row(w, BranchRow), U("辰|午|午|子"));
-        Choose(w.ZiCombo(), "子时属当日");
+        Choose(w.ZiCombo(), "子时取当日干");
+        QCOMPARE(Row(w, StemRow), U("戊|戊|丁|庚"));
 
         // Summer time taken back: 22:30 standard time, the 亥 hour.
         w.SummerBox()->setChecked(true);

@@ -24,20 +24,30 @@ const Case kCases[] = {
      "1975-01-01\t1974\t11\t19\t0\t0\t甲寅丙子丁未庚子\t虎(甲寅)年   十一月十九\t子时\t摩羯座"},
     {"lunar 2020-04-01 0 --leap", QueryStatus::kOk,
      "2020-05-23\t2020\t4\t1\t1\t0\t庚子辛巳丙寅戊子\t鼠(庚子)年 闰四月初一\t子时\t双子座"},
+    // 23:00 is 晚子时: the 丙 day keeps its pillar, the 子 hour takes the 丁 day's 庚子.
     {"lunar 2020-04-01 --leap 23", QueryStatus::kOk,
-     "2020-05-23\t2020\t4\t1\t1\t23\t庚子辛巳丙寅戊子\t鼠(庚子)年 闰四月初一\t子时\t双子座"},
+     "2020-05-23\t2020\t4\t1\t1\t23\t庚子辛巳丙寅庚子\t鼠(庚子)年 闰四月初一\t子时\t双子座"},
+    // 立春 2024 at 16:27:08: the hour is taken at 16:00, before it.
+    {"solar 2024-02-04 16", QueryStatus::kOk,
+     "2024-02-04\t2023\t12\t25\t0\t16\t癸卯乙丑戊戌庚申\t兔(癸卯)年   腊月廿五\t申时\t水瓶座"},
     {"  solar\t2026-12-08  9 \r", QueryStatus::kOk,
      "2026-12-08\t2026\t10\t30\t0\t9\t丙午庚子丙辰癸巳\t马(丙午)年   十月三十\t巳时\t射手座"},
     {"solar 2050-01-22", QueryStatus::kOk,
      "2050-01-22\t2049\t12\t29\t0\t0\t己巳丁丑壬寅庚子\t蛇(己巳)年   腊月廿九\t子时\t水瓶座"},
-    {"solar 2050-01-23", QueryStatus::kInvalid, "2050-01-23\tINVALID"},
-    {"solar 1921-02-07 5", QueryStatus::kInvalid, "1921-02-07\tINVALID"},
+    {"solar 2050-01-23", QueryStatus::kOk,
+     "2050-01-23\t2050\t1\t1\t0\t0\t己巳丁丑癸卯壬子\t马(庚午)年   正月初一\t子时\t水瓶座"},
+    {"solar 2100-12-31 23", QueryStatus::kOk,
+     "2100-12-31\t2100\t12\t1\t0\t23\t庚申戊子丁未壬子\t猴(庚申)年   腊月初一\t子时\t摩羯座"},
+    {"solar 2101-01-01", QueryStatus::kInvalid, "2101-01-01\tINVALID"},
+    {"solar 1900-01-30 5", QueryStatus::kInvalid, "1900-01-30\tINVALID"},
     {"solar 1975-02-31", QueryStatus::kInvalid, "1975-02-31\tINVALID"},
     {"solar 2000-2-29", QueryStatus::kOk,
      "2000-02-29\t2000\t1\t25\t0\t0\t庚辰戊寅丁巳庚子\t龙(庚辰)年   正月廿五\t子时\t双鱼座"},
     {"lunar 1999-02-30", QueryStatus::kInvalid, "1999-02-30\tINVALID"},
     {"lunar 1975-03-01 --leap", QueryStatus::kInvalid, "1975-03-01\tINVALID"},
-    {"lunar 1900-01-01", QueryStatus::kInvalid, "1900-01-01\tINVALID"},
+    {"lunar 1900-01-01", QueryStatus::kOk,
+     "1900-01-31\t1900\t1\t1\t0\t0\t己亥丁丑甲辰甲子\t鼠(庚子)年   正月初一\t子时\t水瓶座"},
+    {"lunar 1899-12-01", QueryStatus::kInvalid, "1899-12-01\tINVALID"},
     {"solar 2000-13-01", QueryStatus::kError, "solar 2000-13-01\tERROR"},
     {"solar 2000-01-32", QueryStatus::kError, "solar 2000-01-32\tERROR"},
     {"solar 2000-01-00", QueryStatus::kError, "solar 2000-01-00\tERROR"},
@@ -65,12 +75,12 @@ TEST(CalQuery, AnswersEveryKindOfQuery) {
 
 TEST(CalQuery, StreamKeepsOneLinePerQueryInOrder) {
     std::istringstream in(
-        "solar 2000-01-01 12\n\n   \nbogus line\nsolar 2050-01-23\r\nlunar 2020-04-01 0 --leap");
+        "solar 2000-01-01 12\n\n   \nbogus line\nsolar 2101-01-01\r\nlunar 2020-04-01 0 --leap");
     std::ostringstream out, err;
     EXPECT_EQ(cal::RunStream(in, out, err, false), 2);
     const std::string text = out.str();
     EXPECT_EQ(text.substr(0, text.find('\n')), cal::RunQuery("solar 2000-01-01 12").line);
-    EXPECT_NE(text.find("\nbogus line\tERROR\n2050-01-23\tINVALID\n2020-05-23\t"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nbogus line\tERROR\n2101-01-01\tINVALID\n2020-05-23\t"), std::string::npos) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
     EXPECT_NE(err.str().find("line 4"), std::string::npos) << err.str();
 }
@@ -89,7 +99,7 @@ TEST(CalQuery, EchoesOfMalformedLinesAreSafeForATerminal) {
     const cal::QueryResult r = cal::RunQuery(nasty);
     EXPECT_EQ(r.status, QueryStatus::kError);
     EXPECT_EQ(r.line, "solar\\x1B[2J \\x00\\xFF\\t\\x07\tERROR");
-    EXPECT_EQ(r.message, "unknown query \"solar\\x1B[2J\" (expected solar, lunar or terms)");
+    EXPECT_EQ(r.message, "unknown query \"solar\\x1B[2J\" (expected solar, lunar, terms or pillars)");
 
     const std::string huge = "solar " + std::string(1 << 20, '9');
     std::istringstream in(huge + "\n");

@@ -33,8 +33,8 @@ TEST(TermsQuery, RefusesBadYearsWithAMessage) {
         const char* query;
         const char* message;
     } const cases[] = {
-        {"terms 1899", "year 1899 is outside the solar-term table (1900-2100)"},
-        {"terms 2101", "year 2101 is outside the solar-term table (1900-2100)"},
+        {"terms 1899", "year 1899 is outside the solar-term table (1900-2101)"},
+        {"terms 2102", "year 2102 is outside the solar-term table (1900-2101)"},
         {"terms", "terms takes one year: terms YYYY"},
         {"terms 2024 12", "terms takes one year: terms YYYY"},
         {"terms 20x4", "year \"20x4\" is not YYYY"},

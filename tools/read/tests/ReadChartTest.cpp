@@ -52,7 +52,7 @@ TEST_F(ReadChart, BadChartOptionsAreRefusedBeforeAnythingIsPrinted) {
         {{"--minute", "60"}, "--minute must be a minute 0-59"},
         {{"--minute", "-1"}, "--minute must be a minute 0-59"},
         {{"--minute", "5m"}, "--minute must be a minute 0-59"},
-        {{"--chart", "--zi", "early"}, "--zi must be same-day, late or next-day"},
+        {{"--chart", "--zi", "early"}, "--zi must be late, next-day or same-day"},
         {{"--chart", "--longitude", "180.5"}, "--longitude must be degrees from -180 to 180"},
         {{"--chart", "--longitude", "-181"}, "--longitude must be degrees from -180 to 180"},
         {{"--chart", "--longitude", "1e2"}, "--longitude must be degrees"},
@@ -61,7 +61,7 @@ TEST_F(ReadChart, BadChartOptionsAreRefusedBeforeAnythingIsPrinted) {
         {{"--chart", "--longitude", ""}, "--longitude must be degrees"},
         {{"--zi", "late"}, "--zi goes with --chart or --export only"},
         {{"--longitude", "116.4"}, "--longitude goes with --chart or --export only"},
-        {{"--dst-correct"}, "--dst-correct goes with --chart or --export only"},
+        {{"--dst-correct", "--no-dst-correct"}, "--dst-correct and --no-dst-correct exclude each other"},
         {{"--chart=yes"}, "--chart takes no value"},
     };
     for (const Case& c : cases) {
@@ -79,7 +79,7 @@ TEST_F(ReadChart, PlainChartFollowsTheReading) {
     ASSERT_NE(chart, std::string::npos) << out;
     EXPECT_LT(out.find("    您的八字: 甲寅  丙子  丁未  庚子"), chart);
     for (const char* line :
-         {"约定  子时：子时属当日；时间：钟表时间；夏令时：不调整\n",
+         {"约定  子时：晚子时；时间：钟表时间；夏令时：拨回标准时间\n",
           "十神      正印        劫财        日主        正财\n", "胎元    丁卯    命宫 己巳\n",
           "节气    大雪 1974-12-07 20:04:36 至 小寒 1975-01-06 07:17:30\n",
           "大运    顺行，出生后 1 年 9 月 6 天起运，1976-10-07 交运\n"}) {
@@ -98,10 +98,10 @@ TEST_F(ReadChart, JsonChartHasTheDocumentedShape) {
     EXPECT_EQ(json["input"]["minute"], 45);
     EXPECT_EQ(json["pillars"]["day"], "丁未");  // the reading is still there
     const auto& c = json["chart"];
-    EXPECT_EQ(c["conventions"], nlohmann::json({{"zi", "same-day"},
+    EXPECT_EQ(c["conventions"], nlohmann::json({{"zi", "late"},
                                                 {"timeBasis", "clock"},
                                                 {"longitude", nullptr},
-                                                {"dstCorrect", false},
+                                                {"dstCorrect", true},
                                                 {"summerTime", "standard"}}));
     ASSERT_EQ(c["pillars"].size(), 4u);
     EXPECT_EQ(c["pillars"][0],
@@ -120,19 +120,19 @@ TEST_F(ReadChart, JsonChartHasTheDocumentedShape) {
     EXPECT_EQ(c["taiyuan"], "丁卯");
     EXPECT_EQ(c["terms"]["previous"], nlohmann::json({{"name", "大雪"}, {"time", "1974-12-07 20:04:36"}}));
     EXPECT_EQ(c["terms"]["next"]["name"], "小寒");
-    EXPECT_EQ(c["exactPillars"], nullptr);
+    EXPECT_EQ(c["otherSidePillars"], nullptr);
     // Female, 阳 year: backward from 1974-12-07 20:04:36 to 1975-01-01 07:45,
     // 35260 minutes: 2938 days of life and 4 minutes (8 hours).
     EXPECT_EQ(c["luck"]["direction"], "backward");
     EXPECT_EQ(c["luck"]["start"], nlohmann::json({{"years", 8}, {"months", 1}, {"days", 28}, {"hours", 8}}));
-    EXPECT_EQ(c["luck"]["startDate"], "1983-03-01");  // 1983-02-01 and 28 days
+    EXPECT_EQ(c["luck"]["startDate"], "1983-03-01");  // 1983-02-01 07:45, 28 days and 8 hours on
     ASSERT_EQ(c["luck"]["pillars"].size(), 10u);
     EXPECT_EQ(c["luck"]["pillars"][0]["pillar"], "乙亥");
     EXPECT_EQ(c["luck"]["pillars"][0]["tenGod"], "偏印");
-    EXPECT_EQ(c["luck"]["pillars"][0]["startAge"], 10);
+    EXPECT_EQ(c["luck"]["pillars"][0]["startAge"], 9);  // nominal: 1983 - 1975 + 1
     EXPECT_EQ(c["luck"]["pillars"][0]["startYear"], 1983);
     EXPECT_EQ(c["luck"]["pillars"][0]["years"][0], nlohmann::json({{"year", 1983}, {"pillar", "癸亥"}}));
-    EXPECT_EQ(c["notes"], nlohmann::json::array());
+    EXPECT_EQ(c["notes"], nlohmann::json::array({"岁数为虚岁：公历年份减出生年份加一"}));
 }
 
 // A lunar birth is charted on its Gregorian date; the conventions are stated
@@ -151,9 +151,10 @@ TEST_F(ReadChart, LunarBirthWithEveryConvention) {
     EXPECT_EQ(c["time"]["standard"], "1990-07-02 22:30:00");
     EXPECT_EQ(c["time"]["chart"].get<std::string>().substr(0, 13), "1990-07-02 22");
     EXPECT_EQ(c["pillars"][3]["branch"], "亥");
-    ASSERT_EQ(c["notes"].size(), 2u);
+    ASSERT_EQ(c["notes"].size(), 3u);
     EXPECT_NE(c["notes"][0].get<std::string>().find("夏令时"), std::string::npos);
     EXPECT_NE(c["notes"][1].get<std::string>().find("真太阳时"), std::string::npos);
+    EXPECT_EQ(c["notes"][2], "岁数为虚岁：公历年份减出生年份加一");
 }
 
 }  // namespace

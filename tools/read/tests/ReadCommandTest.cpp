@@ -87,6 +87,16 @@ TEST_F(ReadCommand, BadArgumentsExitWith2) {
         {"date with trailing text", {"--name", "张三", "--solar", "1975-01-01x"}, "YYYY-MM-DD"},
         {"month 13", {"--name", "张三", "--solar", "1975-13-01"}, "1-12"},
         {"day 32", {"--name", "张三", "--lunar", "1975-01-32"}, "1-31"},
+        {"day before the span",
+         {"--name", "张三", "--solar", "1900-01-30"},
+         "must lie in 1900-01-31 … 2100-12-31"},
+        {"day after the span",
+         {"--name", "张三", "--solar", "2101-01-01"},
+         "must lie in 1900-01-31 … 2100-12-31"},
+        {"lunar year after the span", {"--name", "张三", "--lunar", "2101-01-01"}, "lunar years 1900-2100"},
+        {"both summer-time options",
+         {"--name", "张三", "--solar", "1988-07-01", "--dst-correct", "--no-dst-correct"},
+         "exclude each other"},
         {"unknown option", {"--name", "张三", "--solar", "1975-01-01", "--verbose"}, "unknown argument"},
         {"repeated option", {"--name", "张三", "--name", "李四", "--solar", "1975-01-01"}, "twice"},
         {"missing value", {"--solar", "1975-01-01", "--name"}, "needs a value"},
@@ -150,8 +160,9 @@ TEST_F(ReadCommand, DatabaseErrorWhileReadingExitsWith4) {
 }
 
 TEST_F(ReadCommand, JsonReading) {
+    // The clock hour is kept (--no-dst-correct): 23:00 is 晚子时, the 戊 day with the 甲子 hour.
     ASSERT_EQ(Run({"--name", "李四", "--sex", "female", "--lunar", "1990-05-10", "--leap", "--hour", "23",
-                   "--json"}),
+                   "--no-dst-correct", "--json"}),
               kExitReading)
         << m_err.str();
     const auto json = nlohmann::json::parse(m_out.str());
@@ -166,7 +177,7 @@ TEST_F(ReadCommand, JsonReading) {
     EXPECT_EQ(json["lunar"]["text"], "马(庚午)年 闰五月初十");
     EXPECT_EQ(json["lunar"]["hourName"], "子时");
     EXPECT_EQ(json["pillars"],
-              nlohmann::json({{"year", "庚午"}, {"month", "壬午"}, {"day", "戊辰"}, {"hour", "壬子"}}));
+              nlohmann::json({{"year", "庚午"}, {"month", "壬午"}, {"day", "戊辰"}, {"hour", "甲子"}}));
     EXPECT_EQ(json["weights"],
               nlohmann::json({{"year", 9}, {"month", 5}, {"day", 16}, {"hour", 16}, {"total", 46}}));
     EXPECT_EQ(json["zodiacSign"], "巨蟹座");

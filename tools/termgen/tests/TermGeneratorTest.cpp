@@ -12,37 +12,19 @@
 #include <numbers>
 
 #include "CivilTime.h"
+#include "LunarGenerator.h"
 #include "SolarTerms.h"
 #include "TermGenerator.h"
 #include "TsvTable.h"
 
 namespace {
 
-const std::filesystem::path kChartDir = KARVUTO_CHART_DIR;
+const std::filesystem::path kSourceDir = KARVUTO_SOURCE_DIR;
 
-using chart::DateTime;
-using chart::ToSeconds;
+using calendar::DateTime;
+using calendar::ToSeconds;
 
-constexpr std::int64_t kChina = 8 * chart::kSecondsPerHour;
-
-// ΔT = TT - UT in seconds (Espenak and Meeus 2006), 1941-2050.
-double DeltaT(double y) {
-    if (y < 1961) {
-        const double t = y - 1950;
-        return 29.07 + 0.407 * t - t * t / 233 + t * t * t / 2547;
-    }
-    if (y < 1986) {
-        const double t = y - 1975;
-        return 45.45 + 1.067 * t - t * t / 260 - t * t * t / 718;
-    }
-    if (y < 2005) {
-        const double t = y - 2000;
-        return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * t * t * t + 0.000651814 * std::pow(t, 4) +
-               0.00002373599 * std::pow(t, 5);
-    }
-    const double t = y - 2000;
-    return 62.92 + 0.32217 * t + 0.005589 * t * t;
-}
+constexpr std::int64_t kChina = 8 * calendar::kSecondsPerHour;
 
 // Meeus chapter 27: the instant (seconds count, UTC) of the March equinox
 // (which = 0), June solstice (1), September equinox (2) or December solstice (3).
@@ -72,8 +54,8 @@ std::int64_t MeeusSeason(int year, int which) {
     double s = 0;
     for (int i = 0; i < 24; ++i) s += kA[i] * std::cos((kB[i] + kC[i] * t) * kDeg);
     const double jde = jde0 + 0.00001 * s / dl;
-    const double unixTt = (jde - 2440587.5) * chart::kSecondsPerDay;
-    return std::llround(unixTt - DeltaT(year + (which * 3 + 2.5) / 12.0));
+    const double unixTt = (jde - 2440587.5) * calendar::kSecondsPerDay;
+    return std::llround(unixTt - termgen::DeltaTSeconds(year + (which * 3 + 2.5) / 12.0));
 }
 
 // The term index of the March equinox, June solstice, September equinox and
@@ -85,15 +67,20 @@ std::int64_t AbsDiff(std::int64_t d) {
 }
 
 std::int64_t TableMoment(int year, int term) {
-    return *chart::TermMoment(year, term);
+    return *calendar::TermMoment(year, term);
 }
 
 }  // namespace
 
 TEST(TermGenerator, CommittedTablesAreWhatTheGeneratorWrites) {
-    EXPECT_TRUE(termgen::SolarTermTableText() == platform::ReadFileBytes(kChartDir / "SolarTermTable.inc"))
-        << "chart/SolarTermTable.inc is stale: build the target karvuto_termgen_tables";
-    EXPECT_TRUE(termgen::SummerTimeTableText() == platform::ReadFileBytes(kChartDir / "SummerTimeTable.inc"))
+    EXPECT_TRUE(termgen::SolarTermTableText() ==
+                platform::ReadFileBytes(kSourceDir / "calendar" / "SolarTermTable.inc"))
+        << "calendar/SolarTermTable.inc is stale: build the target karvuto_termgen_tables";
+    EXPECT_TRUE(termgen::LunarYearTableText() ==
+                platform::ReadFileBytes(kSourceDir / "calendar" / "LunarYearTable.inc"))
+        << "calendar/LunarYearTable.inc is stale: build the target karvuto_termgen_tables";
+    EXPECT_TRUE(termgen::SummerTimeTableText() ==
+                platform::ReadFileBytes(kSourceDir / "chart" / "SummerTimeTable.inc"))
         << "chart/SummerTimeTable.inc is stale: build the target karvuto_termgen_tables";
 }
 
@@ -102,7 +89,7 @@ TEST(TermGenerator, CommittedTablesAreWhatTheGeneratorWrites) {
 TEST(TermGenerator, SingleTermSearchAgreesWithTheYearWalk) {
     for (int year : {1900, 1901, 1984, 2000, 2050, 2099, 2100}) {
         const std::vector<std::int64_t> walk = termgen::ComputeYear(year);
-        for (int term = 0; term < chart::kTermsPerYear; ++term) {
+        for (int term = 0; term < calendar::kTermsPerYear; ++term) {
             SCOPED_TRACE(std::to_string(year) + " term " + std::to_string(term));
             EXPECT_EQ(termgen::ComputeTermMoment(year, term), walk[term]);
         }
@@ -143,7 +130,7 @@ TEST(TermGenerator, AgreesWithPublishedTimesToTheMinute) {
     };
     std::int64_t worst = 0;
     for (const Published& p : kPublished) {
-        SCOPED_TRACE(std::to_string(p.year) + " " + std::string(chart::TermName(p.term)));
+        SCOPED_TRACE(std::to_string(p.year) + " " + std::string(calendar::TermName(p.term)));
         const std::int64_t diff = TableMoment(p.year, p.term) - (ToSeconds(p.time) + p.offset);
         EXPECT_LE(AbsDiff(diff), 60);
         worst = std::max(worst, AbsDiff(diff));
@@ -157,7 +144,7 @@ TEST(TermGenerator, AgreesWithMeeusSeasonsFrom1951To2050) {
     std::int64_t worst = 0;
     for (int year = 1951; year <= 2050; ++year) {
         for (int which = 0; which < 4; ++which) {
-            SCOPED_TRACE(std::to_string(year) + " " + std::string(chart::TermName(kSeasonTerm[which])));
+            SCOPED_TRACE(std::to_string(year) + " " + std::string(calendar::TermName(kSeasonTerm[which])));
             const std::int64_t diff =
                 TableMoment(year, kSeasonTerm[which]) - (MeeusSeason(year, which) + kChina);
             EXPECT_LE(AbsDiff(diff), 90);
@@ -167,24 +154,30 @@ TEST(TermGenerator, AgreesWithMeeusSeasonsFrom1951To2050) {
     std::cout << "largest difference from Meeus 1951-2050: " << worst << " s\n";
 }
 
-// China's summer time as the time-zone database records it: six summers,
-// 1986 from 4 May, then from mid-April to mid-September, clocks forward at
-// 02:00 and back at 02:00 summer time.
-TEST(TermGenerator, SummerTimeOfChinaFrom1986To1991) {
+// China's summer time as the time-zone database records it: 1919, the
+// 1940s (without a break from 1942-01-31 to 1945-09-01) at midnight, and six
+// summers of 1986-1991, clocks forward at 02:00 and back at 02:00 summer time.
+TEST(TermGenerator, SummerTimeOfChinaFromTheTimeZoneDatabase) {
     const char* tzBefore = std::getenv("TZ");
     const std::string before = tzBefore ? tzBefore : "(unset)";
+    // Clock times (China Standard Time) of each change forward and back.
+    const struct {
+        DateTime forward, back;
+    } kPeriods[] = {
+        {{1919, 4, 13, 0, 0, 0}, {1919, 9, 30, 23, 0, 0}}, {{1940, 6, 1, 0, 0, 0}, {1940, 10, 12, 23, 0, 0}},
+        {{1941, 3, 15, 0, 0, 0}, {1941, 11, 1, 23, 0, 0}}, {{1942, 1, 31, 0, 0, 0}, {1945, 9, 1, 23, 0, 0}},
+        {{1946, 5, 15, 0, 0, 0}, {1946, 9, 30, 23, 0, 0}}, {{1947, 4, 15, 0, 0, 0}, {1947, 10, 31, 23, 0, 0}},
+        {{1948, 5, 1, 0, 0, 0}, {1948, 9, 30, 23, 0, 0}},  {{1949, 5, 1, 0, 0, 0}, {1949, 5, 27, 23, 0, 0}},
+        {{1986, 5, 4, 2, 0, 0}, {1986, 9, 14, 1, 0, 0}},   {{1987, 4, 12, 2, 0, 0}, {1987, 9, 13, 1, 0, 0}},
+        {{1988, 4, 17, 2, 0, 0}, {1988, 9, 11, 1, 0, 0}},  {{1989, 4, 16, 2, 0, 0}, {1989, 9, 17, 1, 0, 0}},
+        {{1990, 4, 15, 2, 0, 0}, {1990, 9, 16, 1, 0, 0}},  {{1991, 4, 14, 2, 0, 0}, {1991, 9, 15, 1, 0, 0}},
+    };
     const auto periods = termgen::ChinaSummerTimePeriods();
-    ASSERT_EQ(periods.size(), 6u);
-    EXPECT_EQ(chart::FromSeconds(periods[0].first + kChina), (DateTime{1986, 5, 4, 2, 0, 0}));
+    ASSERT_EQ(periods.size(), std::size(kPeriods));
     for (std::size_t i = 0; i < periods.size(); ++i) {
-        SCOPED_TRACE(1986 + static_cast<int>(i));
-        const DateTime start = chart::FromSeconds(periods[i].first + kChina);
-        const DateTime end = chart::FromSeconds(periods[i].second + kChina + chart::kSecondsPerHour);
-        EXPECT_EQ(start.year, 1986 + static_cast<int>(i));
-        EXPECT_EQ(start.hour, 2);
-        EXPECT_EQ(end.hour, 2);
-        EXPECT_EQ(end.month, 9);
-        EXPECT_TRUE(start.month == 4 || (i == 0 && start.month == 5));
+        SCOPED_TRACE(calendar::FormatDate(kPeriods[i].forward));
+        EXPECT_EQ(calendar::FromSeconds(periods[i].first + kChina), kPeriods[i].forward);
+        EXPECT_EQ(calendar::FromSeconds(periods[i].second + kChina), kPeriods[i].back);
     }
     // The generator leaves the process's TZ as it found it.
     const char* tzAfter = std::getenv("TZ");

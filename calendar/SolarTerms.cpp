@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace chart {
+namespace calendar {
 namespace {
 
 #include "SolarTermTable.inc"
@@ -30,6 +30,10 @@ std::optional<std::int64_t> TermMoment(int year, int term) {
     return kTermSeconds[year - kFirstTermYear][term];
 }
 
+std::int64_t SectionMoment(int year, int month) noexcept {
+    return kTermSeconds[year - kFirstTermYear][2 * (month - 1)];
+}
+
 std::optional<TermAt> SectionTermAtOrBefore(std::int64_t moment) {
     const std::int64_t* first = FirstMoment();
     int i = static_cast<int>(std::upper_bound(first, first + kMomentCount, moment) - first) - 1;
@@ -46,4 +50,4 @@ std::optional<TermAt> SectionTermAfter(std::int64_t moment) {
     return AtIndex(i);
 }
 
-}  // namespace chart
+}  // namespace calendar

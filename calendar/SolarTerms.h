@@ -1,4 +1,5 @@
-// The 24 solar terms (节气) of 1900-2100 to the second, China Standard Time.
+// The 24 solar terms (节气) of 1900-2101 to the second, China Standard Time
+// (2101 so that a birth late in 2100 has the 节 after it).
 // A term is the moment the Sun's apparent ecliptic longitude reaches a
 // multiple of 15°; term 0 is 小寒 (285°) and the terms follow in the order of
 // the year to 23, 冬至 (270°). The even terms are the 节 that begin the months
@@ -14,12 +15,10 @@
 #include <optional>
 #include <string_view>
 
-#include "CivilTime.h"
-
-namespace chart {
+namespace calendar {
 
 inline constexpr int kFirstTermYear = 1900;
-inline constexpr int kLastTermYear = 2100;
+inline constexpr int kLastTermYear = 2101;
 inline constexpr int kTermsPerYear = 24;
 
 inline constexpr std::string_view kTermNames[kTermsPerYear] = {
@@ -39,8 +38,12 @@ constexpr int TermLongitude(int term) {
 }
 
 // The moment of a term as a seconds count of China Standard Time, or nullopt
-// for a year outside 1900-2100 or a term outside 0-23.
+// for a year outside 1900-2101 or a term outside 0-23.
 std::optional<std::int64_t> TermMoment(int year, int term);
+
+// The moment of the 节 of Gregorian month 1-12 of a year 1900-2101 (小寒 for
+// January, 立春 for February, …): unchecked, for the engine's inner loops.
+std::int64_t SectionMoment(int year, int month) noexcept;
 
 // A term located in time.
 struct TermAt {
@@ -53,4 +56,4 @@ struct TermAt {
 std::optional<TermAt> SectionTermAtOrBefore(std::int64_t moment);
 std::optional<TermAt> SectionTermAfter(std::int64_t moment);
 
-}  // namespace chart
+}  // namespace calendar
