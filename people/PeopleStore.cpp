@@ -126,7 +126,7 @@ Person ReadPerson(const SqliteStatement& s) {
     p.minute = static_cast<int>(s.Int(9));
     p.place = s.Text(10);
     p.longitude = s.Real(11);
-    p.zi = chart::ParseZiHour(s.TextView(12)).value_or(chart::ZiHour::SameDay);
+    p.zi = chart::ParseZiHour(s.TextView(12)).value_or(chart::ZiHour::Late);
     p.trueSolarTime = s.Int(13) != 0;
     p.dstCorrect = s.Int(14) != 0;
     p.tags = SplitTags(s.TextView(15));

@@ -30,9 +30,9 @@ struct Person {
     std::string place;                // birthplace; empty when not given
     std::optional<double> longitude;  // of the birthplace, degrees east (west negative)
     // The conventions the chart is cast under.
-    chart::ZiHour zi = chart::ZiHour::SameDay;
+    chart::ZiHour zi = chart::ZiHour::Late;  // the chart's default school, 晚子时
     bool trueSolarTime = false;  // needs `longitude`
-    bool dstCorrect = false;     // a birth in summer time is cast for standard time
+    bool dstCorrect = true;      // a birth in summer time is cast for standard time (the default)
     std::string note;
     std::vector<std::string> tags;  // each non-empty, without control characters or ';'
     // Seconds since 1970-01-01 UTC; the store sets them (0: not yet stored).
