@@ -54,6 +54,10 @@ std::string StemOf(int s) {
     return Str(chart::StemName(s));
 }
 
+bool IsGrowthMonth(int branch) {
+    return branch == 2 || branch == 8 || branch == 5 || branch == 11;
+}
+
 bool IsEarthStorehouse(int branch) {
     return branch == 4 || branch == 10 || branch == 1 || branch == 7;
 }
@@ -264,6 +268,18 @@ MonthOrder MonthOrderOf(const Natal& n) {
         return o;
     }
     const std::string storehouse = IsEarthStorehouse(mb) ? "（辰戌丑未为杂气，以透者为先）" : "";
+    // 寅申巳亥 are the four 生 months: their 本气 holds the month whether it
+    // shows or not, and a 中气 or 余气 that shows only assists it.
+    if (IsGrowthMonth(mb) && GroupOf(hidden.front().god) != GodGroup::Companions) {
+        const NatalHidden& main = hidden.front();
+        o.kind = KindOfGod(main.god);
+        o.stem = main.stem;
+        for (int pos : {kMonth, kYear, kHour})
+            if (o.shownAt < 0 && n.pillars[pos].stem == main.stem) o.shownAt = pos;
+        o.decidedBy = "月令" + BranchOf(mb) + "本气" + StemGod(main.stem, main.god) +
+                      "，寅申巳亥四生之月本气当权，取" + Str(PatternName(o.kind));
+        return o;
+    }
     for (const NatalHidden& h : hidden) {
         if (GroupOf(h.god) == GodGroup::Companions) continue;
         for (int pos : {kMonth, kYear, kHour}) {

@@ -14,7 +14,8 @@ using chart::Element;
 using chart::Stage;
 
 constexpr std::string_view kStrengthMethod =
-    "以月令旺相休囚死计得令（旺40 相30 休12 囚6 死0），以四支所藏比劫、印按本气中气余气之分计得地（满35），"
+    "以月令旺相休囚死计得令（旺40 相30 休12 囚6 死0），以四支所藏比劫、印按本气中气余气之分计得地，"
+    "禄刃为全根、阳干长生七分、阳干库三分（满35），"
     "以年月时三干之印、比劫计得势（年8 月9 时8），合为百分；从弱、从强、专旺只依古法条件而定";
 
 bool Supports(chart::TenGod god) {
@@ -31,9 +32,9 @@ std::string_view RootLabel(int dayStem, Stage s) {
         case Stage::Peak:
             return chart::StemIsYang(dayStem) ? "刃" : "旺";
         case Stage::Birth:
-            return "长生";
+            return chart::StemIsYang(dayStem) ? "长生" : "";
         case Stage::Tomb:
-            return "库";
+            return chart::StemIsYang(dayStem) ? "库" : "";
         case Stage::Bath:
         case Stage::Cap:
         case Stage::Decline:
@@ -93,14 +94,39 @@ bool OneElementSeason(Element e, int monthBranch, const std::array<int, 4>& bran
 
 }  // namespace
 
-double BranchRoot(const NatalPillar& p) {
-    double root = 0;
+double BranchRoot(int dayStem, const NatalPillar& p) {
+    double hidden = 0;
     for (const NatalHidden& h : p.hidden) {
         const GodGroup g = GroupOf(h.god);
-        if (g == GodGroup::Companions) root += h.share;
-        if (g == GodGroup::Resource) root += h.share * kResourceRootFactor;
+        if (g == GodGroup::Companions) hidden += h.share;
+        if (g == GodGroup::Resource) hidden += h.share * kResourceRootFactor;
     }
-    return root;
+    // A root named by the stage counts at least its stage's weight: 禄 and 刃
+    // (or a yin stem's 旺) in full; a yang stem's 长生 and 库 as kBirthRoot and
+    // kStorehouseRoot (a yin stem's 长生 and 库 hold none of its element and are no root).
+    double stage = 0;
+    switch (p.stage) {
+        case Stage::Office:
+        case Stage::Peak:
+            stage = 1;
+            break;
+        case Stage::Birth:
+            stage = chart::StemIsYang(dayStem) ? kBirthRoot : 0;
+            break;
+        case Stage::Tomb:
+            stage = chart::StemIsYang(dayStem) ? kStorehouseRoot : 0;
+            break;
+        case Stage::Bath:
+        case Stage::Cap:
+        case Stage::Decline:
+        case Stage::Ailing:
+        case Stage::Death:
+        case Stage::Extinct:
+        case Stage::Womb:
+        case Stage::Nurture:
+            break;
+    }
+    return std::max(hidden, stage);
 }
 
 StrengthConditions ConditionsOf(const Natal& n, double rootPoints, double stemPoints) {
@@ -108,12 +134,10 @@ StrengthConditions ConditionsOf(const Natal& n, double rootPoints, double stemPo
     const Vigour v = VigourIn(n.dayElement, n.monthBranch);
     c.followWeak = !InSeason(v) && rootPoints == 0 && stemPoints == 0;
 
-    bool allSupport = InSeason(v), noWealthOrPower = true, noPowerShown = true;
+    bool allSupport = InSeason(v), noPowerShown = true;
     for (int pos : kOtherStemPositions) {
-        const GodGroup g = GroupOf(n.pillars[pos].stemGod);
         allSupport = allSupport && Supports(n.pillars[pos].stemGod);
-        noWealthOrPower = noWealthOrPower && g != GodGroup::Wealth && g != GodGroup::Power;
-        noPowerShown = noPowerShown && g != GodGroup::Power;
+        noPowerShown = noPowerShown && GroupOf(n.pillars[pos].stemGod) != GodGroup::Power;
     }
     std::array<int, 4> branches{};
     for (int pos = 0; pos < 4; ++pos) {
@@ -121,12 +145,8 @@ StrengthConditions ConditionsOf(const Natal& n, double rootPoints, double stemPo
         branches[pos] = p.branch;
         allSupport = allSupport && Supports(p.hidden.front().god);
         noPowerShown = noPowerShown && GroupOf(p.hidden.front().god) != GodGroup::Power;
-        for (const NatalHidden& h : p.hidden) {
-            const GodGroup g = GroupOf(h.god);
-            noWealthOrPower = noWealthOrPower && g != GodGroup::Wealth && g != GodGroup::Power;
-        }
     }
-    c.followStrong = allSupport && noWealthOrPower;
+    c.followStrong = allSupport;
     c.dominant = OneElementSeason(n.dayElement, n.monthBranch, branches) && noPowerShown;
     return c;
 }
@@ -143,7 +163,7 @@ StrengthFinding AssessStrength(const Natal& n) {
 
     double rootRaw = 0, rootMax = 0;
     for (int pos = 0; pos < 4; ++pos) {
-        const double root = BranchRoot(n.pillars[pos]);
+        const double root = BranchRoot(n.dayStem, n.pillars[pos]);
         rootRaw += root * kRootPositionWeights[pos];
         rootMax += kRootPositionWeights[pos];
         f.evidence.push_back(BranchLine(n, pos, root));
@@ -183,7 +203,7 @@ StrengthFinding AssessStrength(const Natal& n) {
                       "，干与本气不见官杀（滴天髓·一行得气）";
     } else if (c.followStrong) {
         f.band = Band::FollowStrong;
-        f.condition = "从强：得令，三干与四支本气皆印比，全局不见财官（滴天髓阐微·从象）";
+        f.condition = "从强：得令，三干与四支本气皆印比，不见财官（滴天髓阐微·从象）";
     } else if (c.followWeak) {
         f.band = Band::FollowWeak;
         f.condition = "从弱：失令，四支无比劫印绶之根，三干不见印比（滴天髓阐微·从象）";

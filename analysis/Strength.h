@@ -16,6 +16,10 @@ inline constexpr std::array<double, 5> kSeasonPoints = {40, 30, 12, 6, 0};
 inline constexpr double kRootPoints = 35;
 inline constexpr std::array<double, 4> kRootPositionWeights = {0.8, 1.2, 1.2, 1.0};  // year, month, day, hour
 inline constexpr double kResourceRootFactor = 0.8;
+// A branch where the day stem stands at 禄 or 刃 is a full root; a yang stem's 长生 and 库 count at least
+// these.
+inline constexpr double kBirthRoot = 0.7;
+inline constexpr double kStorehouseRoot = 0.3;
 // 得势: each of the three other stems that is 印 or 比劫.
 inline constexpr std::array<double, 4> kStemPoints = {8, 9, 0, 8};  // year, month, (day), hour
 static_assert(kSeasonPoints[0] + kRootPoints + kStemPoints[0] + kStemPoints[1] + kStemPoints[3] == 100,
@@ -23,14 +27,14 @@ static_assert(kSeasonPoints[0] + kRootPoints + kStemPoints[0] + kStemPoints[1] +
 
 // Band edges of the score: below kWeakBelow 偏弱, from kStrongFrom 偏强,
 // 中和 between; within kBandMargin of an edge the other band is named too.
-inline constexpr int kWeakBelow = 40;
-inline constexpr int kStrongFrom = 56;
+inline constexpr int kWeakBelow = 36;
+inline constexpr int kStrongFrom = 52;
 inline constexpr int kBandMargin = 3;
 
 // The conditions of the classics, each checked on the facts alone.
 struct StrengthConditions {
     bool followWeak = false;    // 失令, no root, no 印 or 比劫 among the stems
-    bool followStrong = false;  // 得令, every stem and 本气 印 or 比劫, no 财 or 官杀 anywhere
+    bool followStrong = false;  // 得令, every stem and 本气 印 or 比劫 (so no 财 or 官杀 among them)
     bool dominant = false;      // 专旺: month in the day element's season, its whole 方 or 局 among
                                 // the branches (earth: three 库), no 官杀 among the stems and 本气
 };
@@ -40,6 +44,6 @@ StrengthConditions ConditionsOf(const Natal& natal, double rootPoints, double st
 StrengthFinding AssessStrength(const Natal& natal);
 
 // The root points of one branch for the day stem before weighting by position (0-1).
-double BranchRoot(const NatalPillar& p);
+double BranchRoot(int dayStem, const NatalPillar& p);
 
 }  // namespace analysis

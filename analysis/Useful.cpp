@@ -13,8 +13,9 @@ namespace {
 using chart::Element;
 
 constexpr std::string_view kUsefulMethod =
-    "扶抑：弱者取印比扶之，强者取官杀、食伤或财抑之；调候：依穷通宝鉴日干与月令之表；外格顺其势；"
-    "冬夏之月调候为急，春秋之月扶抑为主；两行相战取通关，一行太过取病药，皆列为喜";
+    "扶抑：弱者取印比扶之，强者取官杀、食伤或财抑之，所取之神须见于局中（透干或为本气）；调候：依穷通宝鉴日干"
+    "与月令之表；"
+    "外格顺其势；冬夏之月调候之神见于局中则调候为急，余以扶抑为主；两行相战取通关，一行太过取病药，皆列为喜";
 // 中和 leans to the weak side below the middle of its band.
 constexpr int kBalancedMiddle = (kWeakBelow + kStrongFrom) / 2;
 
@@ -53,35 +54,53 @@ Choice Make(UsefulMethod m, Element yong, std::vector<Element> xi, std::vector<E
     return {{m, yong, std::move(reason)}, std::move(xi), std::move(ji)};
 }
 
+// An element is present when one of the three other stems or one branch's 本气 is of it.
+bool Present(const Natal& n, Element e) {
+    for (int pos : kOtherStemPositions)
+        if (chart::StemElement(n.pillars[pos].stem) == e) return true;
+    for (const NatalPillar& p : n.pillars)
+        if (chart::StemElement(p.hidden.front().stem) == e) return true;
+    return false;
+}
+
+// The first of the candidate groups that is present in the chart, else the first.
+GodGroup FirstPresent(const Natal& n, std::initializer_list<GodGroup> candidates, std::string& note) {
+    for (GodGroup g : candidates) {
+        if (Present(n, El(n, g))) return g;
+        note += Str(GroupName(g)) + "不见，";
+    }
+    note.clear();
+    return *candidates.begin();
+}
+
 Choice SupportChoice(const Natal& n, const StrengthFinding& s, const std::array<double, 5>& w) {
     const auto weight = [&](GodGroup g) { return w[static_cast<int>(El(n, g))]; };
     const bool weakSide = s.band == Band::Weak || (s.band == Band::Balanced && s.score < kBalancedMiddle);
     std::string lean;
     if (s.band == Band::Balanced) lean = Str("中和而偏") + (weakSide ? "弱" : "强") + "，扶抑之意轻；";
-    const Element companions = El(n, GodGroup::Companions), resource = El(n, GodGroup::Resource),
-                  output = El(n, GodGroup::Output), wealth = El(n, GodGroup::Wealth),
-                  power = El(n, GodGroup::Power);
+    using G = GodGroup;
+    std::string note;
     if (weakSide) {
-        const double o = weight(GodGroup::Output), v = weight(GodGroup::Wealth), p = weight(GodGroup::Power);
-        if (v >= p && v >= o)
-            return Make(UsefulMethod::Support, companions, {resource}, {wealth, power},
-                        lean + "身弱而财重，取比劫分财");
-        if (p >= o)
-            return Make(UsefulMethod::Support, resource, {companions}, {wealth, power},
-                        lean + "身弱而官杀重，取印化杀生身");
-        return Make(UsefulMethod::Support, resource, {companions}, {wealth, output},
-                    lean + "身弱而食伤泄重，取印制食伤而生身");
+        const double o = weight(G::Output), v = weight(G::Wealth), p = weight(G::Power);
+        const G pressure = v >= p && v >= o ? G::Wealth : p >= o ? G::Power : G::Output;
+        const G yong = pressure == G::Wealth ? FirstPresent(n, {G::Companions, G::Resource}, note)
+                                             : FirstPresent(n, {G::Resource, G::Companions}, note);
+        const G other = yong == G::Resource ? G::Companions : G::Resource;
+        const std::string why = pressure == G::Wealth  ? "身弱而财重，"
+                                : pressure == G::Power ? "身弱而官杀重，"
+                                                       : "身弱而食伤泄重，";
+        return Make(UsefulMethod::Support, El(n, yong), {El(n, other)}, {El(n, G::Wealth), El(n, pressure)},
+                    lean + why + note + (yong == G::Resource ? "取印生身" : "取比劫帮身"));
     }
     // The day stem itself is not counted when 印 and 比劫 are weighed against each other.
-    const double others = weight(GodGroup::Companions) - 1;
-    if (weight(GodGroup::Resource) > others)
-        return Make(UsefulMethod::Support, wealth, {output}, {resource, companions},
-                    lean + "身强而印重，取财损印");
-    if (weight(GodGroup::Power) > 0)
-        return Make(UsefulMethod::Support, power, {wealth}, {companions, resource},
-                    lean + "身强而比劫重，取官杀制之");
-    return Make(UsefulMethod::Support, output, {wealth}, {resource, companions},
-                lean + "身强而比劫重，不见官杀，取食伤泄秀");
+    const bool sealHeavy = weight(G::Resource) > weight(G::Companions) - 1;
+    const G yong = sealHeavy ? FirstPresent(n, {G::Wealth, G::Output}, note)
+                             : FirstPresent(n, {G::Power, G::Output, G::Wealth}, note);
+    const G xi = yong == G::Wealth ? G::Output : G::Wealth;
+    const std::string why = sealHeavy ? "身强而印重，" : "身强而比劫重，";
+    const std::string take = yong == G::Wealth ? "取财抑之" : yong == G::Power ? "取官杀制之" : "取食伤泄秀";
+    return Make(UsefulMethod::Support, El(n, yong), {El(n, xi)}, {El(n, G::Resource), El(n, G::Companions)},
+                lean + why + note + take);
 }
 
 Choice FollowChoice(const Natal& n, const PatternFinding& p, const std::array<double, 5>& w) {
@@ -112,9 +131,16 @@ Choice FollowChoice(const Natal& n, const PatternFinding& p, const std::array<do
         case PatternKind::Yanshang:
         case PatternKind::Jiase:
         case PatternKind::Congge:
-        case PatternKind::Runxia:
+        case PatternKind::Runxia: {
+            bool shows = false;
+            for (int pos : kOtherStemPositions)
+                shows = shows || GroupOf(n.pillars[pos].stemGod) == GodGroup::Output;
+            if (shows)
+                return Make(UsefulMethod::Follow, output, {companions, wealth}, {power, resource},
+                            name + "：一行得气而食伤透出，顺其气势以泄秀，比劫与财为喜，官杀与印为忌");
             return Make(UsefulMethod::Follow, companions, {resource, output}, {power, wealth},
                         name + "：一行得气，顺其旺势，印与食伤为喜，官杀与财为忌");
+        }
         case PatternKind::TransformEarth:
         case PatternKind::TransformMetal:
         case PatternKind::TransformWater:
@@ -190,11 +216,16 @@ UsefulFinding AssessUseful(const Natal& n, const StrengthFinding& s, const Patte
     f.ji = main.ji;
     f.decidedBy = main.choice.method;
     const Element warm = climate.choice.element;
+    bool listed = false;  // the main method's choice is among the stems the climate table names
+    for (int st : f.tiaohouStems) listed = listed || chart::StemElement(st) == f.yong;
     if (warm == f.yong) {
         f.decision = Str(UsefulMethodName(main.choice.method)) + "与调候同取" + ElName(warm);
     } else if (special) {
         f.decision = "外格顺其势为主，调候之" + ElName(warm) + "只作参考";
-    } else if (ExtremeSeason(n.monthBranch)) {
+    } else if (ExtremeSeason(n.monthBranch) && listed) {
+        f.decision = "生于" + Str(SeasonName(n.monthBranch)) + "月，调候之表亦列" + ElName(f.yong) +
+                     "，扶抑与调候相合，取" + ElName(f.yong);
+    } else if (ExtremeSeason(n.monthBranch) && Present(n, warm)) {
         f.decidedBy = UsefulMethod::Climate;
         const Element supportYong = f.yong;
         f.yong = warm;
@@ -205,12 +236,16 @@ UsefulFinding AssessUseful(const Natal& n, const StrengthFinding& s, const Patte
         Remove(f.ji, warm);
         for (Element e : f.xi) Remove(f.ji, e);
         f.decision = "生于" + Str(SeasonName(n.monthBranch)) + "月，寒暖为急，调候之" + ElName(warm) +
-                     "为用；扶抑所取" + ElName(supportYong) + "列为喜";
+                     "见于局中，取为用；扶抑所取" + ElName(supportYong) + "列为喜";
     } else if (Has(f.ji, warm)) {
-        f.decision = "春秋之月扶抑为主；调候之" + ElName(warm) + "为扶抑所忌，从扶抑";
+        f.decision = Str(ExtremeSeason(n.monthBranch) ? "调候之" + ElName(warm) + "不见于局中，"
+                                                      : "春秋之月扶抑为主；") +
+                     "调候之" + ElName(warm) + "为扶抑所忌，从扶抑";
     } else {
         AddUnique(f.xi, warm);
-        f.decision = "春秋之月扶抑为主，取" + ElName(f.yong) + "；调候之" + ElName(warm) + "列为喜";
+        f.decision =
+            Str(ExtremeSeason(n.monthBranch) ? "调候之" + ElName(warm) + "不见于局中，" : "春秋之月") +
+            "扶抑为主，取" + ElName(f.yong) + "；调候之" + ElName(warm) + "列为喜";
     }
     f.choices.push_back(main.choice);
     f.choices.push_back(climate.choice);
