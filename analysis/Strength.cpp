@@ -94,6 +94,19 @@ bool OneElementSeason(Element e, int monthBranch, const std::array<int, 4>& bran
 
 }  // namespace
 
+Band BandOfScore(int score) {
+    return score < kWeakBelow ? Band::Weak : score < kStrongFrom ? Band::Balanced : Band::Strong;
+}
+
+std::optional<Band> NearBand(int score) {
+    // An edge e is near for the scores e - kBandMargin … e + kBandMargin - 1.
+    const auto near = [&](int edge) { return score >= edge - kBandMargin && score < edge + kBandMargin; };
+    const Band band = BandOfScore(score);
+    if (near(kWeakBelow)) return band == Band::Weak ? Band::Balanced : Band::Weak;
+    if (near(kStrongFrom)) return band == Band::Strong ? Band::Balanced : Band::Strong;
+    return std::nullopt;
+}
+
 double BranchRoot(int dayStem, const NatalPillar& p) {
     double hidden = 0;
     for (const NatalHidden& h : p.hidden) {
@@ -189,11 +202,8 @@ StrengthFinding AssessStrength(const Natal& n) {
                 {"得势", stems, kStemPoints[0] + kStemPoints[1] + kStemPoints[3]}}};
     f.score = static_cast<int>(std::lround(season + roots + stems));
 
-    f.band = f.score < kWeakBelow ? Band::Weak : f.score < kStrongFrom ? Band::Balanced : Band::Strong;
-    // An edge e is near for the scores e - kBandMargin … e + kBandMargin - 1.
-    const auto near = [&](int edge) { return f.score >= edge - kBandMargin && f.score < edge + kBandMargin; };
-    if (near(kWeakBelow)) f.nearBand = f.band == Band::Weak ? Band::Balanced : Band::Weak;
-    if (near(kStrongFrom)) f.nearBand = f.band == Band::Strong ? Band::Balanced : Band::Strong;
+    f.band = BandOfScore(f.score);
+    f.nearBand = NearBand(f.score);
 
     const StrengthConditions c = ConditionsOf(n, roots, stems);
     if (c.dominant) {

@@ -31,6 +31,10 @@ inline constexpr int kWeakBelow = 36;
 inline constexpr int kStrongFrom = 52;
 inline constexpr int kBandMargin = 3;
 
+// The band of a score by the edges above, and the band across an edge the score is near.
+Band BandOfScore(int score);
+std::optional<Band> NearBand(int score);
+
 // The conditions of the classics, each checked on the facts alone.
 struct StrengthConditions {
     bool followWeak = false;    // 失令, no root, no 印 or 比劫 among the stems
