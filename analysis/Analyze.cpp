@@ -92,13 +92,10 @@ Analysis Analyze(const chart::Chart& c, const std::vector<int>& years, const Tex
         a.luck.push_back(JudgeLuck(n, a.useful, lp.pillar, lp.startYear, lp.startAge));
         FortuneTexts(a.luck.back(), texts);
     }
-    // Nominal age: 1 in the year (by 立春) of the birth, one more each year.
-    const int birthYear = c.luck.pillars.empty()
-                              ? c.birth.year
-                              : c.luck.pillars.front().startYear - c.luck.pillars.front().startAge + 1;
+    // Nominal age, as everywhere in the program: Gregorian year - year of birth + 1.
     a.yearsMethod = YearsMethod();
     for (int year : years) {
-        const int age = year >= birthYear ? year - birthYear + 1 : 0;
+        const int age = year >= c.birth.year ? year - c.birth.year + 1 : 0;
         a.years.push_back(JudgeYear(n, a.useful, year, age, a.luck));
         FortuneTexts(a.years.back(), texts);
     }

@@ -15,9 +15,9 @@ using chart::Element;
 using chart::TenGod;
 
 constexpr std::string_view kPatternMethod =
-    "以月令取格（子平真诠）：月令为禄为建禄，阳干月令为刃为月刃；余以月令藏干透出者为格，本气先、中气次、余气"
-    "后，"
-    "皆不透取本气；从、专旺、化气之格只依古法条件；格之成败救应按子平真诠诸条而定";
+    "以月令取格（子平真诠）：月令为禄为建禄，阳干月令为刃为月刃；寅申巳亥四生之月取本气；子午卯酉与辰戌丑未"
+    "以月令藏干透出者为格，本气先、中气次、余气后，皆不透取本气；从、专旺、化气之格只依古法条件；"
+    "格之成败救应按子平真诠诸条而定";
 // A 从 pattern follows one group where it outweighs the next by this factor; otherwise it is 从势.
 constexpr double kFollowLead = 1.5;
 

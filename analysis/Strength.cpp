@@ -13,10 +13,23 @@ namespace {
 using chart::Element;
 using chart::Stage;
 
-constexpr std::string_view kStrengthMethod =
-    "以月令旺相休囚死计得令（旺40 相30 休12 囚6 死0），以四支所藏比劫、印按本气中气余气之分计得地，"
-    "禄刃为全根、阳干长生七分、阳干库三分（满35），"
-    "以年月时三干之印、比劫计得势（年8 月9 时8），合为百分；从弱、从强、专旺只依古法条件而定";
+std::string Points(double p) {
+    return std::to_string(static_cast<int>(p));
+}
+
+// The method in one line, its figures taken from the weights it describes.
+std::string StrengthMethod() {
+    std::string season;
+    for (int v = 0; v < 5; ++v)
+        season += (v ? " " : "") + Str(VigourName(static_cast<Vigour>(v))) + Points(kSeasonPoints[v]);
+    return "以月令旺相休囚死计得令（" + season +
+           "），以四支所藏比劫、印按本气中气余气之分计得地，禄刃为全根，阳干长生根" + Decimal(kBirthRoot) +
+           "、阳干库根" + Decimal(kStorehouseRoot) + "（满" + Points(kRootPoints) +
+           "），以年月时三干之印、比劫计得势（年" + Points(kStemPoints[kYear]) + " 月" +
+           Points(kStemPoints[kMonth]) + " 时" + Points(kStemPoints[kHour]) + "），合为百分；不足" +
+           std::to_string(kWeakBelow) + "分为偏弱，" + std::to_string(kStrongFrom) +
+           "分起为偏强，其间为中和；从弱、从强、专旺只依古法条件而定";
+}
 
 bool Supports(chart::TenGod god) {
     const GodGroup g = GroupOf(god);
@@ -166,7 +179,7 @@ StrengthConditions ConditionsOf(const Natal& n, double rootPoints, double stemPo
 
 StrengthFinding AssessStrength(const Natal& n) {
     StrengthFinding f;
-    f.method = Str(kStrengthMethod);
+    f.method = StrengthMethod();
     f.vigour = VigourIn(n.dayElement, n.monthBranch);
     const double season = kSeasonPoints[static_cast<int>(f.vigour)];
     f.evidence.push_back("生于" + Str(chart::BranchName(n.monthBranch)) + "月，" +

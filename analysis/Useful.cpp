@@ -209,7 +209,7 @@ UsefulFinding AssessUseful(const Natal& n, const StrengthFinding& s, const Patte
         Make(UsefulMethod::Climate, chart::StemElement(principal), {}, {},
              "穷通宝鉴：" + Str(chart::StemName(n.dayStem)) + "日生" + Str(chart::BranchName(n.monthBranch)) +
                  "月，取" + stems + "，首取" + Str(chart::StemName(principal)));
-    f.evidence.push_back("调候：" + climate.choice.reason + "（" + Named(n, climate.choice.element) + "）");
+    f.evidence.push_back("调候：" + climate.choice.reason + "，属" + Named(n, climate.choice.element));
 
     f.yong = main.choice.element;
     f.xi = main.xi;
