@@ -14,9 +14,14 @@ using chart::BranchLink;
 
 constexpr int kYearsPerLuckPillar = 10;
 
-bool HasLink(int a, int b, BranchLink link) {
-    const std::vector<chart::Relation> rs = chart::RelationsOf(a, b);
-    return std::any_of(rs.begin(), rs.end(), [&](const chart::Relation& r) { return r.link == link; });
+// 六冲: branches six apart. 六合: the pairs 子丑 寅亥 卯戌 辰酉 巳申 午未, whose
+// indices add up to 1 modulo 12.
+bool Clash(int a, int b) {
+    return (a - b + 12) % 12 == 6;
+}
+
+bool Combine(int a, int b) {
+    return (a + b) % 12 == 1;
 }
 
 int StanceValue(Stance s) {
@@ -33,7 +38,7 @@ bool Opposite(int pillarA, int pillarB) {
         chart::Relate(chart::StemElement(pillarA % 10), chart::StemElement(pillarB % 10));
     const bool stems = chart::StemsClash(pillarA % 10, pillarB % 10) ||
                        r == chart::ElementRelation::AControlsB || r == chart::ElementRelation::BControlsA;
-    return stems && HasLink(pillarA % 12, pillarB % 12, BranchLink::Clash);
+    return stems && Clash(pillarA % 12, pillarB % 12);
 }
 
 void Add(FortuneFinding& f, FortuneLink link, std::string fact, std::optional<chart::Element> formed = {},
@@ -45,14 +50,10 @@ void Add(FortuneFinding& f, FortuneLink link, std::string fact, std::optional<ch
 void NatalRelations(const Natal& n, const UsefulFinding& u, FortuneFinding& f) {
     const int b = f.pillar % 12;
     const int month = n.pillars[kMonth].branch, day = n.pillars[kDay].branch;
-    if (HasLink(b, month, BranchLink::Clash))
-        Add(f, FortuneLink::ClashMonth, BranchOf(b) + BranchOf(month) + "冲（月支）");
-    if (HasLink(b, day, BranchLink::Clash))
-        Add(f, FortuneLink::ClashDay, BranchOf(b) + BranchOf(day) + "冲（日支）");
-    if (HasLink(b, month, BranchLink::Combine))
-        Add(f, FortuneLink::CombineMonth, BranchOf(b) + BranchOf(month) + "六合（月支）");
-    if (HasLink(b, day, BranchLink::Combine))
-        Add(f, FortuneLink::CombineDay, BranchOf(b) + BranchOf(day) + "六合（日支）");
+    if (Clash(b, month)) Add(f, FortuneLink::ClashMonth, BranchOf(b) + BranchOf(month) + "冲（月支）");
+    if (Clash(b, day)) Add(f, FortuneLink::ClashDay, BranchOf(b) + BranchOf(day) + "冲（日支）");
+    if (Combine(b, month)) Add(f, FortuneLink::CombineMonth, BranchOf(b) + BranchOf(month) + "六合（月支）");
+    if (Combine(b, day)) Add(f, FortuneLink::CombineDay, BranchOf(b) + BranchOf(day) + "六合（日支）");
 
     std::array<bool, 12> natal{};
     for (const NatalPillar& p : n.pillars) natal[p.branch] = true;
