@@ -31,6 +31,11 @@ std::string_view PatternStateName(PatternState s) {
     return kNames[static_cast<int>(s)];
 }
 
+std::string_view RuleOutcomeName(RuleOutcome o) {
+    constexpr std::array<std::string_view, 3> kNames = {"成", "败", "救"};
+    return kNames[static_cast<int>(o)];
+}
+
 std::string_view UsefulMethodName(UsefulMethod m) {
     constexpr std::array<std::string_view, 5> kNames = {"扶抑", "调候", "顺势", "通关", "病药"};
     return kNames[static_cast<int>(m)];

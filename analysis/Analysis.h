@@ -89,6 +89,7 @@ enum class PatternState { Formed, Broken, Rescued };
 std::string_view PatternStateName(PatternState s);  // "成" "败" "有救"
 
 enum class RuleOutcome { Forms, Breaks, Rescues };
+std::string_view RuleOutcomeName(RuleOutcome o);  // "成" "败" "救"
 
 // A rule of 成, 败 or 救应 that held, with the fact that made it hold.
 struct RuleHit {

@@ -78,33 +78,11 @@ std::string GodSetNames(GodSet set) {
     return Join(names, "、");
 }
 
-std::string MonthLinkText(const Natal& n, bool combine) {
+// The relations on the month branch that strike or join it, named with their pillars.
+std::string MonthLinkText(const Natal& n, MonthTouch touch) {
     std::vector<std::string> parts;
     for (const chart::ChartRelation& r : n.relations) {
-        if (std::find(r.pillars.begin(), r.pillars.end(), kMonth) == r.pillars.end()) continue;
-        bool wanted = false;
-        switch (r.kind) {
-            case chart::RelationKind::Clash:
-            case chart::RelationKind::Punish:
-            case chart::RelationKind::SelfPunish:
-            case chart::RelationKind::TriplePunish:
-                wanted = !combine;
-                break;
-            case chart::RelationKind::Combine:
-            case chart::RelationKind::Trine:
-            case chart::RelationKind::HalfTrine:
-            case chart::RelationKind::Direction:
-            case chart::RelationKind::HalfDirection:
-                wanted = combine;
-                break;
-            case chart::RelationKind::StemCombine:
-            case chart::RelationKind::StemClash:
-            case chart::RelationKind::ArchTrine:
-            case chart::RelationKind::Harm:
-            case chart::RelationKind::Break:
-                break;
-        }
-        if (!wanted) continue;
+        if (!OnMonth(r) || TouchOf(r.kind) != touch) continue;
         std::vector<std::string> where;
         for (int p : r.pillars) where.push_back(Str(PositionName(p)) + "支");
         parts.push_back(r.members + Str(chart::RelationKindName(r.kind)) + "（" + Join(where, "、") + "）");
@@ -139,22 +117,10 @@ std::string RuleFact(const Natal& n, const PatternRule& rule) {
                     parts.push_back(Str(PositionName(kOtherStemPositions[i])) + "干" + StemOf(a.stem) + "合" +
                                     Str(PositionName(kOtherStemPositions[j])) + "干" + StemOf(b.stem));
             }
-    if (rule.monthClash) parts.push_back(MonthLinkText(n, false));
-    if (rule.monthCombine) parts.push_back(MonthLinkText(n, true));
+    if (rule.monthClash) parts.push_back(MonthLinkText(n, MonthTouch::Strikes));
+    if (rule.monthCombine) parts.push_back(MonthLinkText(n, MonthTouch::Joins));
     if (rule.absent) parts.push_back("不见" + GodSetNames(rule.absent));
     return Join(parts, "，");
-}
-
-std::string OutcomeName(RuleOutcome o) {
-    switch (o) {
-        case RuleOutcome::Forms:
-            return "成";
-        case RuleOutcome::Breaks:
-            return "败";
-        case RuleOutcome::Rescues:
-            return "救";
-    }
-    return "";
 }
 
 RuleHit Hit(const Natal& n, const PatternRule& r) {
@@ -379,7 +345,7 @@ PatternFinding AssessPattern(const Natal& n, const StrengthFinding& strength) {
         }
     }
     for (const RuleHit& h : f.rules)
-        f.evidence.push_back(OutcomeName(h.outcome) + "：" + Str(h.rule) +
+        f.evidence.push_back(Str(RuleOutcomeName(h.outcome)) + "：" + Str(h.rule) +
                              (h.fact.empty() ? "" : "——" + h.fact) + "（" + Str(h.source) + "）");
     f.evidence.push_back("格" + Str(PatternStateName(f.state)) +
                          (f.state == PatternState::Broken    ? "：破格之神无救"

@@ -19,29 +19,9 @@ PatternFacts GatherPatternFacts(const Natal& n, Band band) {
             if (chart::StemsCombine(a.stem, b.stem)) f.combined |= Gods(a.stemGod) | Gods(b.stemGod);
         }
     for (const chart::ChartRelation& r : n.relations) {
-        const bool month = std::find(r.pillars.begin(), r.pillars.end(), kMonth) != r.pillars.end();
-        if (!month) continue;
-        switch (r.kind) {
-            case chart::RelationKind::Clash:
-            case chart::RelationKind::Punish:
-            case chart::RelationKind::SelfPunish:
-            case chart::RelationKind::TriplePunish:
-                f.monthClashed = true;
-                break;
-            case chart::RelationKind::Combine:
-            case chart::RelationKind::Trine:
-            case chart::RelationKind::HalfTrine:
-            case chart::RelationKind::Direction:
-            case chart::RelationKind::HalfDirection:
-                f.monthCombined = true;
-                break;
-            case chart::RelationKind::StemCombine:
-            case chart::RelationKind::StemClash:
-            case chart::RelationKind::ArchTrine:
-            case chart::RelationKind::Harm:
-            case chart::RelationKind::Break:
-                break;
-        }
+        if (!OnMonth(r)) continue;
+        f.monthClashed = f.monthClashed || TouchOf(r.kind) == MonthTouch::Strikes;
+        f.monthCombined = f.monthCombined || TouchOf(r.kind) == MonthTouch::Joins;
     }
     // 财 and 印 side by side: among the three other stems only the year and
     // month stems are neighbours; the day master stands between the others.
@@ -50,6 +30,33 @@ PatternFacts GatherPatternFacts(const Natal& n, Band band) {
     f.winterMetal = n.dayElement == chart::Element::Metal &&
                     (n.monthBranch == 11 || n.monthBranch == 0 || n.monthBranch == 1);
     return f;
+}
+
+MonthTouch TouchOf(chart::RelationKind kind) {
+    switch (kind) {
+        case chart::RelationKind::Clash:
+        case chart::RelationKind::Punish:
+        case chart::RelationKind::SelfPunish:
+        case chart::RelationKind::TriplePunish:
+            return MonthTouch::Strikes;
+        case chart::RelationKind::Combine:
+        case chart::RelationKind::Trine:
+        case chart::RelationKind::HalfTrine:
+        case chart::RelationKind::Direction:
+        case chart::RelationKind::HalfDirection:
+            return MonthTouch::Joins;
+        case chart::RelationKind::StemCombine:
+        case chart::RelationKind::StemClash:
+        case chart::RelationKind::ArchTrine:
+        case chart::RelationKind::Harm:
+        case chart::RelationKind::Break:
+            break;
+    }
+    return MonthTouch::None;
+}
+
+bool OnMonth(const chart::ChartRelation& r) {
+    return std::find(r.pillars.begin(), r.pillars.end(), kMonth) != r.pillars.end();
 }
 
 }  // namespace analysis

@@ -52,4 +52,11 @@ struct PatternFacts {
 
 PatternFacts GatherPatternFacts(const Natal& natal, Band band);
 
+// How a relation on the month branch bears on the pattern: 冲 and 刑 strike
+// it, 合 and 会 (whole or half) join it, the rest leave it be.
+enum class MonthTouch { None, Strikes, Joins };
+MonthTouch TouchOf(chart::RelationKind kind);
+// Whether a relation of the chart involves the month branch.
+bool OnMonth(const chart::ChartRelation& r);
+
 }  // namespace analysis

@@ -36,18 +36,26 @@ bool Supports(chart::TenGod god) {
     return g == GodGroup::Companions || g == GodGroup::Resource;
 }
 
-// A root named by the day stem's stage at the branch: 禄 (临官), 刃 (a yang
-// stem's 帝旺; a yin stem's is only 旺), 长生 and 库 (墓). Empty otherwise.
-std::string_view RootLabel(int dayStem, Stage s) {
+// A root named by the day stem's stage at the branch, and the least weight
+// it counts: 禄 and 刃 (a yin stem's 旺) in full; a yang stem's 长生 and 库
+// as kBirthRoot and kStorehouseRoot. A yin stem's 长生 and 库 hold none of its
+// element and are no root; other stages name none.
+struct StageRoot {
+    std::string_view label;
+    double weight = 0;
+};
+
+StageRoot StageRootOf(int dayStem, Stage s) {
+    const bool yang = chart::StemIsYang(dayStem);
     switch (s) {
         case Stage::Office:
-            return "禄";
+            return {"禄", 1};
         case Stage::Peak:
-            return chart::StemIsYang(dayStem) ? "刃" : "旺";
+            return {yang ? "刃" : "旺", 1};
         case Stage::Birth:
-            return chart::StemIsYang(dayStem) ? "长生" : "";
+            return yang ? StageRoot{"长生", kBirthRoot} : StageRoot{};
         case Stage::Tomb:
-            return chart::StemIsYang(dayStem) ? "库" : "";
+            return yang ? StageRoot{"库", kStorehouseRoot} : StageRoot{};
         case Stage::Bath:
         case Stage::Cap:
         case Stage::Decline:
@@ -58,7 +66,7 @@ std::string_view RootLabel(int dayStem, Stage s) {
         case Stage::Nurture:
             break;
     }
-    return "";
+    return {};
 }
 
 std::string BranchLine(const Natal& n, int position, double root) {
@@ -67,7 +75,7 @@ std::string BranchLine(const Natal& n, int position, double root) {
                            ? "坐" + Str(chart::BranchName(p.branch)) + "为"
                            : Str(PositionName(position)) + "支" + Str(chart::BranchName(p.branch)) + "为";
     line += Str(chart::StageName(p.stage));
-    const std::string_view label = RootLabel(n.dayStem, p.stage);
+    const std::string_view label = StageRootOf(n.dayStem, p.stage).label;
     if (root > 0 && !label.empty()) line += "（" + Str(label) + "）";
     std::vector<std::string> hidden;
     for (const NatalHidden& h : p.hidden) hidden.push_back(StemGod(h.stem, h.god));
@@ -127,31 +135,7 @@ double BranchRoot(int dayStem, const NatalPillar& p) {
         if (g == GodGroup::Companions) hidden += h.share;
         if (g == GodGroup::Resource) hidden += h.share * kResourceRootFactor;
     }
-    // A root named by the stage counts at least its stage's weight: 禄 and 刃
-    // (or a yin stem's 旺) in full; a yang stem's 长生 and 库 as kBirthRoot and
-    // kStorehouseRoot (a yin stem's 长生 and 库 hold none of its element and are no root).
-    double stage = 0;
-    switch (p.stage) {
-        case Stage::Office:
-        case Stage::Peak:
-            stage = 1;
-            break;
-        case Stage::Birth:
-            stage = chart::StemIsYang(dayStem) ? kBirthRoot : 0;
-            break;
-        case Stage::Tomb:
-            stage = chart::StemIsYang(dayStem) ? kStorehouseRoot : 0;
-            break;
-        case Stage::Bath:
-        case Stage::Cap:
-        case Stage::Decline:
-        case Stage::Ailing:
-        case Stage::Death:
-        case Stage::Extinct:
-        case Stage::Womb:
-        case Stage::Nurture:
-            break;
-    }
+    const double stage = StageRootOf(dayStem, p.stage).weight;
     return std::max(hidden, stage);
 }
 

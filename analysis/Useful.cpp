@@ -169,6 +169,18 @@ Choice FollowChoice(const Natal& n, const PatternFinding& p, const std::array<do
     return Make(UsefulMethod::Follow, companions, {}, {}, "");
 }
 
+// 通关 and 病药 only add to the 喜, and not an element the deciding method counts as 忌.
+void AddHelper(UsefulFinding& f, UsefulMethod method, Element e, std::string line) {
+    if (Has(f.ji, e)) {
+        line += "；然" + ElName(e) + "为所忌，不取";
+    } else if (e != f.yong) {
+        AddUnique(f.xi, e);
+        line += "，列为喜";
+    }
+    f.choices.push_back({method, e, line});
+    f.evidence.push_back(std::move(line));
+}
+
 bool ExtremeSeason(int monthBranch) {
     // Summer 巳午未 and winter 亥子丑: heat and cold come first.
     return (monthBranch >= 5 && monthBranch <= 7) || monthBranch == 11 || monthBranch <= 1;
@@ -262,29 +274,15 @@ UsefulFinding AssessUseful(const Natal& n, const StrengthFinding& s, const Patte
         (rel == chart::ElementRelation::AControlsB || rel == chart::ElementRelation::BControlsA)) {
         const Element controller = rel == chart::ElementRelation::AControlsB ? first : second;
         const Element mediator = static_cast<Element>((static_cast<int>(controller) + 1) % 5);
-        std::string line = "通关：" + ElName(first) + Decimal(w[order[0]]) + "、" + ElName(second) +
-                           Decimal(w[order[1]]) + "相战，" + ElName(mediator) + "居间通之";
-        if (Has(f.ji, mediator)) {
-            line += "；然" + ElName(mediator) + "为所忌，不取";
-        } else if (mediator != f.yong) {
-            AddUnique(f.xi, mediator);
-            line += "，列为喜";
-        }
-        f.choices.push_back({UsefulMethod::Mediate, mediator, line});
-        f.evidence.push_back(line);
+        const std::string line = "通关：" + ElName(first) + Decimal(w[order[0]]) + "、" + ElName(second) +
+                                 Decimal(w[order[1]]) + "相战，" + ElName(mediator) + "居间通之";
+        AddHelper(f, UsefulMethod::Mediate, mediator, line);
     }
     if (!special && w[order[0]] >= kRemedyShare * total && Has(f.ji, first)) {
         const Element remedy = static_cast<Element>((static_cast<int>(first) + 3) % 5);
-        std::string line = "病药：" + ElName(first) + "太过（" + Decimal(w[order[0]]) + "，共" +
-                           Decimal(total) + "）为病，" + ElName(remedy) + "克之为药";
-        if (Has(f.ji, remedy)) {
-            line += "；然" + ElName(remedy) + "为所忌，不取";
-        } else if (remedy != f.yong) {
-            AddUnique(f.xi, remedy);
-            line += "，列为喜";
-        }
-        f.choices.push_back({UsefulMethod::Remedy, remedy, line});
-        f.evidence.push_back(line);
+        const std::string line = "病药：" + ElName(first) + "太过（" + Decimal(w[order[0]]) + "，共" +
+                                 Decimal(total) + "）为病，" + ElName(remedy) + "克之为药";
+        AddHelper(f, UsefulMethod::Remedy, remedy, line);
     }
     Remove(f.xi, f.yong);
     Remove(f.ji, f.yong);

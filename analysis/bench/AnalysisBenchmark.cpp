@@ -9,6 +9,7 @@
 #include <random>
 
 #include "Analyze.h"
+#include "DatabaseTestFiles.h"
 #include "DatabaseTextSource.h"
 #include "MemoryTextSource.h"
 #include "TextTables.h"
@@ -48,9 +49,7 @@ const analysis::MemoryTextSource& Texts() {
 
 std::unique_ptr<Connection> OpenShipped() {
     auto connection = std::make_unique<Connection>();
-    std::string text = kConnectionStringFormat;
-    text.replace(text.find("%s"), 2, KARVUTO_SHIPPED_DB);
-    connection->Open(text, "", "", 0);
+    connection->Open(dbtest::ConnectionString(KARVUTO_SHIPPED_DB), "", "", 0);
     return connection;
 }
 

@@ -43,21 +43,19 @@ bool At(const std::u32string& line, std::size_t i, std::u32string_view word) {
     return line.compare(i, word.size(), word) == 0;
 }
 
-// The ten gods and stage names as code points.
+// The names of an enumeration's values as code points.
+template <typename E>
+std::vector<std::u32string> NamesOf(int count, std::string_view (*name)(E)) {
+    std::vector<std::u32string> v;
+    for (int i = 0; i < count; ++i) v.push_back(Decode(name(static_cast<E>(i))));
+    return v;
+}
 const std::vector<std::u32string>& GodNames() {
-    static const std::vector<std::u32string> names = [] {
-        std::vector<std::u32string> v;
-        for (int g = 0; g < 10; ++g) v.push_back(Decode(chart::TenGodName(static_cast<chart::TenGod>(g))));
-        return v;
-    }();
+    static const std::vector<std::u32string> names = NamesOf<chart::TenGod>(10, chart::TenGodName);
     return names;
 }
 const std::vector<std::u32string>& StageNames() {
-    static const std::vector<std::u32string> names = [] {
-        std::vector<std::u32string> v;
-        for (int s = 0; s < 12; ++s) v.push_back(Decode(chart::StageName(static_cast<chart::Stage>(s))));
-        return v;
-    }();
+    static const std::vector<std::u32string> names = NamesOf<chart::Stage>(12, chart::StageName);
     return names;
 }
 

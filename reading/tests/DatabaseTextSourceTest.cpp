@@ -8,6 +8,7 @@
 #include "Analyze.h"
 #include "Chart.h"
 #include "ComposerTestDb.h"
+#include "DatabaseTestFiles.h"
 #include "DatabaseTextSource.h"
 #include "TextTables.h"
 #include "TsvTable.h"
@@ -16,9 +17,7 @@ namespace {
 
 std::unique_ptr<Connection> OpenShipped() {
     auto connection = std::make_unique<Connection>();
-    std::string text = kConnectionStringFormat;
-    text.replace(text.find("%s"), 2, KARVUTO_SHIPPED_DB);
-    connection->Open(text, "", "", 0);
+    connection->Open(dbtest::ConnectionString(KARVUTO_SHIPPED_DB), "", "", 0);
     return connection;
 }
 

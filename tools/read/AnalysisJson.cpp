@@ -20,18 +20,6 @@ double OneDecimal(double value) {
     return std::round(value * 10) / 10;
 }
 
-std::string_view OutcomeKey(RuleOutcome o) {
-    switch (o) {
-        case RuleOutcome::Forms:
-            return "成";
-        case RuleOutcome::Breaks:
-            return "败";
-        case RuleOutcome::Rescues:
-            return "救";
-    }
-    return "";
-}
-
 ordered_json Strength(const StrengthFinding& s) {
     ordered_json parts = ordered_json::array();
     for (const ScorePart& p : s.parts)
@@ -51,7 +39,7 @@ ordered_json Pattern(const PatternFinding& p) {
     ordered_json rules = ordered_json::array();
     for (const RuleHit& h : p.rules)
         rules.push_back({{"id", h.id},
-                         {"outcome", OutcomeKey(h.outcome)},
+                         {"outcome", RuleOutcomeName(h.outcome)},
                          {"rule", h.rule},
                          {"source", h.source},
                          {"fact", h.fact}});
