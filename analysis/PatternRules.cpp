@@ -15,9 +15,7 @@ using P = PatternFamily;
 
 constexpr std::string_view kGeneral = "子平真诠·论用神成败救应";
 constexpr std::string_view kOfficerCh = "子平真诠·论正官";
-constexpr std::string_view kWealthCh = "子平真诠·论财";
 constexpr std::string_view kSealCh = "子平真诠·论印绶";
-constexpr std::string_view kEatingCh = "子平真诠·论食神";
 constexpr std::string_view kKillingsCh = "子平真诠·论偏官";
 constexpr std::string_view kHurtingCh = "子平真诠·论伤官";
 constexpr std::string_view kBladeCh = "子平真诠·论阳刃";
