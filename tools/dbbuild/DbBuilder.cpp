@@ -1,8 +1,8 @@
 // The database builder: checks the source tables row by row, then writes the
-// seven tables into a fresh SQLite file under a temporary name and renames it
-// into place. Keys are stored in UTF-8, SQLite's own encoding (the program
-// converts its GBK queries before they run); reading texts are stored in the
-// encoded form of TextCipher.h.
+// seven reading tables and the analysis text tables into a fresh SQLite file
+// under a temporary name and renames it into place. Keys are stored in UTF-8,
+// SQLite's own encoding (the program converts its GBK queries before they
+// run); texts are stored in the encoded form of TextCipher.h.
 //
 // The output is the same bytes on every build from the same sources: a fixed
 // page size, no journal, no time or path recorded anywhere, rows inserted in
@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <system_error>
 #include <variant>
 #include <vector>
@@ -28,6 +29,7 @@
 #include "GbkCodec.h"
 #include "TerminalText.h"
 #include "TextCipher.h"
+#include "TextTables.h"
 #include "TsvTable.h"
 
 namespace fs = std::filesystem;
@@ -48,8 +50,31 @@ struct Row {
     std::vector<Value> values;
 };
 
+// A table as the file lays it out: its name, its key columns (TEXT, or
+// INTEGER where textKeys is false) and the column a lookup reads.
+struct Layout {
+    std::string name;
+    std::vector<std::string> keys;
+    std::string readColumn;
+    bool textKeys = true;
+};
+
+Layout LayoutOf(const TableSchema& table) {
+    Layout l{std::string(table.name), {}, std::string(table.readColumn), table.textKeys};
+    for (std::string_view key : table.keys)
+        if (!key.empty()) l.keys.emplace_back(key);
+    return l;
+}
+
+// The analysis tables: text keys (the findings), the text in "meaning".
+Layout LayoutOf(const analysis::TextTableInfo& table) {
+    Layout l{std::string(table.name), {}, "meaning", true};
+    for (int i = 0; i < table.keyCount; ++i) l.keys.emplace_back(table.keys[i]);
+    return l;
+}
+
 struct SourceTable {
-    const TableSchema* schema;
+    Layout layout;
     fs::path path;
     std::vector<Row> rows;
 };
@@ -99,11 +124,9 @@ std::optional<std::vector<platform::TsvLine>> ReadSourceRows(const fs::path& pat
     return rows;
 }
 
-std::vector<std::string> HeaderOf(const TableSchema& table) {
-    std::vector<std::string> header;
-    for (std::string_view key : table.keys)
-        if (!key.empty()) header.emplace_back(key);
-    header.emplace_back(table.readColumn);
+std::vector<std::string> HeaderOf(const Layout& table) {
+    std::vector<std::string> header = table.keys;
+    header.push_back(table.readColumn);
     return header;
 }
 
@@ -224,18 +247,44 @@ std::string KeyText(const std::vector<Value>& keys) {
     return text;
 }
 
+// An analysis text table: every key one the analysis can produce, at most
+// one row a key, every text storable. A missing file is an empty table.
+SourceTable ReadAnalysisTable(const fs::path& sourceDir, const analysis::TextTableInfo& info) {
+    SourceTable table{LayoutOf(info), sourceDir / (std::string(info.name) + ".tsv"), {}};
+    const auto rows = ReadSourceRows(table.path, HeaderOf(table.layout));
+    if (!rows) return table;
+    const std::vector<analysis::TextKey> known = analysis::KeysOf(info.table);
+    const std::set<analysis::TextKey> keys(known.begin(), known.end());
+    std::map<analysis::TextKey, int> firstLine;
+    for (const platform::TsvLine& row : *rows) {
+        const analysis::TextKey key(row.fields.begin(), row.fields.end() - 1);
+        std::string keyText;
+        for (const std::string& k : key) keyText += (keyText.empty() ? "" : " / ") + k;
+        if (!keys.count(key))
+            Refuse(table.path, row.number, "no analysis finding has the key " + Quoted(keyText));
+        const auto [it, inserted] = firstLine.emplace(key, row.number);
+        if (!inserted)
+            Refuse(table.path, row.number,
+                   "duplicate key " + keyText + " (first on line " + std::to_string(it->second) + ")");
+        Row checked;
+        for (const std::string& k : key) checked.values.emplace_back(k);
+        checked.values.emplace_back(StoredText(table.path, row.number, row.fields.back()));
+        table.rows.push_back(std::move(checked));
+    }
+    return table;
+}
+
 std::vector<SourceTable> ReadSources(const fs::path& sourceDir) {
     std::error_code ec;
     if (!fs::is_directory(sourceDir, ec)) throw DbBuildError(sourceDir.string() + ": not a folder");
     std::vector<SourceTable> tables;
     WeightRange weights;
     for (std::size_t index = 0; index < kDatabaseTables.size(); ++index) {
-        const TableSchema& schema = kDatabaseTables[index];
-        const fs::path path = sourceDir / (std::string(schema.name) + ".tsv");
-        const auto header = HeaderOf(schema);
-        auto rows = ReadSourceRows(path, header);
+        const Layout layout = LayoutOf(kDatabaseTables[index]);
+        const fs::path path = sourceDir / (layout.name + ".tsv");
+        auto rows = ReadSourceRows(path, HeaderOf(layout));
         if (!rows && index == 0) throw DbBuildError(path.string() + ": the bone weights are missing");
-        SourceTable table{&schema, path, {}};
+        SourceTable table{layout, path, {}};
         std::map<std::vector<Value>, int> firstLine;
         for (const platform::TsvLine& row : rows.value_or(std::vector<platform::TsvLine>{})) {
             std::optional<dbkeys::NameKind> kind;
@@ -261,6 +310,8 @@ std::vector<SourceTable> ReadSources(const fs::path& sourceDir) {
         }
         tables.push_back(std::move(table));
     }
+    for (const analysis::TextTableInfo& info : analysis::TextTables())
+        tables.push_back(ReadAnalysisTable(sourceDir, info));
     return tables;
 }
 
@@ -287,12 +338,12 @@ public:
 
     void Insert(const SourceTable& table) {
         std::string columns, marks;
-        for (const auto& name : HeaderOf(*table.schema)) {
+        for (const auto& name : HeaderOf(table.layout)) {
             columns += (columns.empty() ? "" : ", ") + name;
             marks += marks.empty() ? "?" : ", ?";
         }
         const std::string sql =
-            "INSERT INTO " + std::string(table.schema->name) + " (" + columns + ") VALUES (" + marks + ")";
+            "INSERT INTO " + table.layout.name + " (" + columns + ") VALUES (" + marks + ")";
         sqlite3_stmt* raw = nullptr;
         Check(sqlite3_prepare_v2(m_db.get(), sql.c_str(), -1, &raw, nullptr));
         const std::unique_ptr<sqlite3_stmt, StatementFinalizer> stmt(raw);
@@ -328,15 +379,14 @@ private:
 
 // CREATE TABLE for one table: text or integer keys forming the primary key,
 // so one row per key is enforced by the file itself.
-std::string CreateStatement(const TableSchema& table) {
-    std::string sql = "CREATE TABLE " + std::string(table.name) + " (";
+std::string CreateStatement(const Layout& table) {
+    std::string sql = "CREATE TABLE " + table.name + " (";
     std::string primaryKey;
-    for (std::string_view key : table.keys) {
-        if (key.empty()) continue;
-        sql += std::string(key) + (table.textKeys ? " TEXT" : " INTEGER") + " NOT NULL, ";
-        primaryKey += (primaryKey.empty() ? "" : ", ") + std::string(key);
+    for (const std::string& key : table.keys) {
+        sql += key + (table.textKeys ? " TEXT" : " INTEGER") + " NOT NULL, ";
+        primaryKey += (primaryKey.empty() ? "" : ", ") + key;
     }
-    sql += std::string(table.readColumn) + (table.readColumn == "amount" ? " INTEGER" : " TEXT");
+    sql += table.readColumn + (table.readColumn == "amount" ? " INTEGER" : " TEXT");
     sql += ", PRIMARY KEY (" + primaryKey + "))";
     if (table.textKeys) sql += " WITHOUT ROWID";
     return sql;
@@ -353,7 +403,7 @@ void WriteDatabase(const std::vector<SourceTable>& tables, const fs::path& file)
     writer.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     writer.Exec("BEGIN");
     for (const SourceTable& table : tables) {
-        writer.Exec(CreateStatement(*table.schema));
+        writer.Exec(CreateStatement(table.layout));
         writer.Insert(table);
     }
     writer.Exec("COMMIT");

@@ -167,6 +167,21 @@ TEST(DbBuilder, RefusesBadSourcesNamingFileAndLine) {
         {"wrong header with a control",
          {{"bazi6.tsv", "time\x07\tmeaning\n"}},
          "bazi6.tsv:1: the header row must be \"time<TAB>meaning\", not \"time\\x07<TAB>meaning\""},
+        {"analysis key no finding has",
+         {{"analysis_pattern.tsv", "pattern\tstate\tmeaning\n从杀格\t败\t文。\n"}},
+         "analysis_pattern.tsv:2: no analysis finding has the key \"从杀格 / 败\""},
+        {"analysis key of another table",
+         {{"analysis_strength.tsv", "band\tmeaning\n正官格\t文。\n"}},
+         "analysis_strength.tsv:2: no analysis finding has the key \"正官格\""},
+        {"duplicate analysis key",
+         {{"analysis_month.tsv", "branch\telement\tmeaning\n子\t水\t一。\n子\t水\t二。\n"}},
+         "analysis_month.tsv:3: duplicate key 子 / 水 (first on line 2)"},
+        {"analysis header",
+         {{"analysis_fortune.tsv", "god\tstance\tmeaning\n"}},
+         "analysis_fortune.tsv:1: the header row must be \"part<TAB>god<TAB>stance<TAB>meaning\""},
+        {"analysis text without GBK form",
+         {{"analysis_shensha.tsv", "star\tmeaning\n文昌\t好😀\n"}},
+         "analysis_shensha.tsv:2: the text has no GBK form"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,42 @@
+#include "TestCharts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Analyze.h"
+#include "TextTables.h"
+#include "TsvTable.h"
+
+namespace analysis::test {
+
+std::array<int, 4> Pillars(std::string_view eight) {
+    const std::optional<std::array<int, 4>> p = ParsePillars(eight);
+    EXPECT_TRUE(p.has_value()) << eight << " is not four pillars";
+    return p.value_or(std::array<int, 4>{});
+}
+
+chart::BirthMoment RandomBirth(std::mt19937& rng) {
+    std::uniform_int_distribution<int> year(chart::kFirstChartYear, chart::kLastChartYear), month(1, 12),
+        day(1, 28), hour(0, 23), minute(0, 59), sex(0, 1);
+    return {year(rng), month(rng),  day(rng),
+            hour(rng), minute(rng), sex(rng) ? chart::Sex::Male : chart::Sex::Female};
+}
+
+const MemoryTextSource& SourceTexts() {
+    static const MemoryTextSource texts = [] {
+        MemoryTextSource t;
+        for (const TextTableInfo& info : TextTables()) {
+            const std::filesystem::path file =
+                std::filesystem::path(KARVUTO_DBDATA_DIR) / (std::string(info.name) + ".tsv");
+            if (!std::filesystem::exists(file)) continue;
+            const platform::TsvTable table = platform::ReadTsv(file);
+            for (const std::vector<std::string>& row : table.rows)
+                t.Set(info.table, TextKey(row.begin(), row.end() - 1), row.back());
+        }
+        return t;
+    }();
+    return texts;
+}
+
+}  // namespace analysis::test
