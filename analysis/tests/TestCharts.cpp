@@ -16,11 +16,17 @@ std::array<int, 4> Pillars(std::string_view eight) {
     return p.value_or(std::array<int, 4>{});
 }
 
+// A birth drawn evenly from the chart's years, redrawn until the chart takes it
+// (the span opens on 1900-01-31, not on New Year's Day).
 chart::BirthMoment RandomBirth(std::mt19937& rng) {
     std::uniform_int_distribution<int> year(chart::kFirstChartYear, chart::kLastChartYear), month(1, 12),
         day(1, 28), hour(0, 23), minute(0, 59), sex(0, 1);
-    return {year(rng), month(rng),  day(rng),
-            hour(rng), minute(rng), sex(rng) ? chart::Sex::Male : chart::Sex::Female};
+    for (;;) {
+        const chart::BirthMoment birth{year(rng),   month(rng),
+                                       day(rng),    hour(rng),
+                                       minute(rng), sex(rng) ? chart::Sex::Male : chart::Sex::Female};
+        if (chart::CheckBirth(birth, {}).empty()) return birth;
+    }
 }
 
 const MemoryTextSource& SourceTexts() {
