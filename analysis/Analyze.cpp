@@ -5,6 +5,7 @@
 
 #include "Format.h"
 #include "Fortune.h"
+#include "HourPillars.h"
 #include "Month.h"
 #include "Natal.h"
 #include "Pattern.h"
@@ -130,10 +131,15 @@ std::string CheckPillars(const std::array<int, 4>& p) {
         return "the month pillar " + chart::PillarName(p[1]) + " cannot follow the year stem " +
                Str(chart::StemName(p[0] % 10)) + " (五虎遁 gives " +
                chart::PillarName(chart::PillarIndex(monthStem, p[1] % 12)) + ")";
-    const int hour = chart::HourPillar(p[2] % 10, p[3] % 12);
-    if (p[3] != hour)
+    // 五鼠遁 gives each double-hour its stem; the 子 of 23:00 (晚子时, the
+    // default) takes the next day's, so a 戊 day shows 壬子 and 甲子.
+    if (!calendar::IsHourPillarOfDayStem(p[2] % 10, p[3])) {
+        const auto hours = calendar::HourPillarsOfDayStem(p[2] % 10);
+        std::string due = chart::PillarName(hours[static_cast<std::size_t>(p[3] % 12)]);
+        if (p[3] % 12 == 0) due += ", or " + chart::PillarName(hours.back()) + " at 23:00 (晚子时)";
         return "the hour pillar " + chart::PillarName(p[3]) + " cannot follow the day stem " +
-               Str(chart::StemName(p[2] % 10)) + " (五鼠遁 gives " + chart::PillarName(hour) + ")";
+               Str(chart::StemName(p[2] % 10)) + " (五鼠遁 gives " + due + ")";
+    }
     return "";
 }
 

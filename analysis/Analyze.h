@@ -32,7 +32,8 @@ std::optional<std::array<int, 4>> ParsePillars(std::string_view utf8);
 
 // What makes four pillars impossible for one birth, as one sentence: a month
 // stem that does not follow the year stem (五虎遁) or an hour stem that does
-// not follow the day stem (五鼠遁); "" when they can belong to a birth.
+// not follow the day stem (五鼠遁, or at 23:00 the next day's 子 stem: 晚子时);
+// "" when they can belong to a birth.
 std::string CheckPillars(const std::array<int, 4>& pillars);
 
 // The analysis of a chart known only by its four pillars: sections 1-4 and 8,

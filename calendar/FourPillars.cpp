@@ -2,6 +2,7 @@
 #include "FourPillars.h"
 
 #include "CalendarNames.h"
+#include "HourPillars.h"
 #include "LunarCalendar.h"
 #include "Sexagenary.h"
 #include "SolarTerms.h"
@@ -37,13 +38,9 @@ std::array<int, 4> FourPillarsAt(std::int64_t standardSeconds, const DateTime& d
     const int year = YearPillarOf(afterLichun ? standard.year : standard.year - 1);
     const int month = MonthPillarOf(standard.year, afterSection ? standard.month : standard.month - 1);
 
-    const bool ziAtNight = dial.hour == kLastHour;
-    const int days = DaysFromCivil(dial.year, dial.month, dial.day) + (ziAtNight && zi == ZiHour::NextDay);
-    const int day = DayPillarOf(days);
-    const int branch = HourBranchOf(dial.hour);
-    const int hourDayStem = (day + (ziAtNight && zi == ZiHour::Late)) % kStemCount;
-    const int hour = PillarOf(HourStemOf(hourDayStem, branch), branch);
-    return {year, month, day, hour};
+    const DayAndHourPillars dayHour =
+        PillarsOfClockHour(DayPillarOf(DaysFromCivil(dial.year, dial.month, dial.day)), dial.hour, zi);
+    return {year, month, dayHour.day, dayHour.hour};
 }
 
 }  // namespace calendar

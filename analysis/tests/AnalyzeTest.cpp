@@ -23,7 +23,11 @@ TEST(Analyze, PillarsParseAndAreCheckedAgainstTheFiveTigersAndFiveRats) {
         {"甲子丙寅戊辰壬x", false, ""},
         {"甲子丁卯戊辰壬子", true, ""},  // 丁卯 follows 甲 too (丙寅 丁卯 …)
         {"甲子戊寅戊辰壬子", true, "五虎遁 gives 丙寅"},
-        {"甲子丙寅戊辰甲子", true, "五鼠遁 gives 壬子"},
+        // A 戊 day's 子 is 壬子 at 00:00 and 甲子 at 23:00 (晚子时, the next day's stem).
+        {"甲子丙寅戊辰甲子", true, ""},
+        {"己卯丙子戊午甲子", true, ""},  // 2000-01-01 23:00
+        {"甲子丙寅戊辰丙子", true, "五鼠遁 gives 壬子, or 甲子 at 23:00"},
+        {"甲子丙寅戊辰丙寅", true, "五鼠遁 gives 甲寅)"},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.text);

@@ -1,19 +1,26 @@
 // A reading on the database the build ships (bin/Karvuto.mdb): the form's
-// default birth, whose weights are the traditional table's.
+// default birth, whose weights are the traditional table's, and the 晚子时
+// births at 23:00, whose hour pillar takes the next day's 子 stem.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "ComposerTestDb.h"
 #include "GbkCodec.h"
+#include "HourPillars.h"
+#include "LunarCalendar.h"
 #include "ReadingComposer.h"
 
 namespace {
 
-TEST(ComposerShippedDb, DefaultBirthHasEveryTextAndTheTraditionalWeights) {
-    Connection connection;
+void OpenShippedDb(Connection& connection) {
     connection.Open(std::string("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + KARVUTO_SHIPPED_DB, "", "",
                     0);
+}
+
+TEST(ComposerShippedDb, DefaultBirthHasEveryTextAndTheTraditionalWeights) {
+    Connection connection;
+    OpenShippedDb(connection);
     BirthRecord birth{};
     std::strcpy(birth.name, platform::Gbk("张三").c_str());
     birth.year = 1975;
@@ -41,6 +48,40 @@ TEST(ComposerShippedDb, DefaultBirthHasEveryTextAndTheTraditionalWeights) {
         at += text.size();
     }
     EXPECT_TRUE(body.ends_with(platform::Utf8(r->sections[6]) + "\n"));
+}
+
+// Ten consecutive days at 23:00 give every day stem its late 子 (2000-01-01 is
+// 戊午 with 甲子): both day-and-hour paragraphs have a text, and neither is the
+// text of the same day's 00:00 子 hour.
+TEST(ComposerShippedDb, LateZiHourHasBothDayAndHourTexts) {
+    Connection connection;
+    OpenShippedDb(connection);
+    const CLunarCalendar cal;
+    const SYSTEMTIME now = MakeSystemTime(2026, 12, 8, 9, 5, 3);
+    for (int day = 1; day <= 10; ++day) {
+        SCOPED_TRACE("2000-01-" + std::to_string(day) + " 23:00");
+        BirthRecord birth{};
+        std::strcpy(birth.name, platform::Gbk("张三").c_str());
+        birth.year = 2000;
+        birth.month = 1;
+        birth.day = day;
+        const auto midnight = ComposeReport(birth, &connection, now);
+        birth.hour = 23;
+        const auto late = ComposeReport(birth, &connection, now);
+        ASSERT_TRUE(midnight && late);
+        const auto pillars = cal.GetFourPillarIndices(MakeSystemTime(2000, 1, day, 23));
+        const int lateZi = calendar::HourPillarsOfDayStem(pillars[2] % calendar::kStemCount).back();
+        EXPECT_EQ(pillars[3], lateZi);
+        const auto& pc = late->pillarChars;
+        EXPECT_EQ(platform::Utf8(std::string(pc[6].data()) + pc[7].data()), calendar::PillarNameUtf8(lateZi));
+        if (day == 1) {
+            EXPECT_EQ(calendar::PillarNameUtf8(lateZi), "甲子");
+        }
+        for (const std::size_t section : {1u, 2u}) {
+            EXPECT_FALSE(late->sections[section].empty()) << "section " << section;
+            EXPECT_NE(late->sections[section], midnight->sections[section]) << "section " << section;
+        }
+    }
 }
 
 }  // namespace

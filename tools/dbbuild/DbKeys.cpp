@@ -1,22 +1,17 @@
-// Key sets of the interpretation database, built from the stem and branch
-// names and the calendar's month and day names.
+// Key sets of the interpretation database: the stem and branch names and the
+// hour pillars come from the calendar engine; the lunar month and day names
+// are spelled as the engine writes them.
 #include "DbKeys.h"
 
 #include <array>
+
+#include "HourPillars.h"
+#include "Sexagenary.h"
 
 namespace dbkeys {
 namespace {
 
 constexpr std::size_t kCharBytes = 3;  // every name character is three UTF-8 bytes
-constexpr int kStemCount = 10;
-constexpr int kBranchCount = 12;
-constexpr int kPairCount = 60;
-
-// Stems 甲 ... 癸, branches 子 ... 亥.
-constexpr std::array<std::string_view, kStemCount> kStems = {"甲", "乙", "丙", "丁", "戊",
-                                                             "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<std::string_view, kBranchCount> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                                  "午", "未", "申", "酉", "戌", "亥"};
 // Lunar months 1-12; month 11 is 冬月 and month 12 腊月.
 constexpr std::array<std::string_view, 12> kMonthNames = {"正月", "二月", "三月", "四月", "五月", "六月",
                                                           "七月", "八月", "九月", "十月", "冬月", "腊月"};
@@ -35,7 +30,8 @@ std::optional<int> IndexIn(const std::array<std::string_view, N>& names, std::st
 }
 
 std::optional<int> BranchIndex(std::string_view c) {
-    return IndexIn(kBranches, c);
+    const int branch = calendar::BranchIndex(c);
+    return branch < 0 ? std::nullopt : std::optional<int>(branch);
 }
 
 }  // namespace
@@ -73,13 +69,13 @@ std::optional<NameKind> KindOfName(std::string_view s) {
 int NameCount(NameKind kind) {
     switch (kind) {
         case NameKind::Year:
-            return kPairCount;
+            return calendar::kCycleLength;
         case NameKind::Month:
             return static_cast<int>(kMonthNames.size());
         case NameKind::Day:
             return static_cast<int>(kDayNames.size());
         case NameKind::Hour:
-            return kBranchCount;
+            return calendar::kBranchCount;
     }
     return 0;
 }
@@ -88,9 +84,7 @@ std::vector<std::string> NamesOf(NameKind kind) {
     std::vector<std::string> names;
     switch (kind) {
         case NameKind::Year:
-            for (int i = 0; i < kPairCount; ++i)
-                names.push_back(std::string(kStems[static_cast<std::size_t>(i % kStemCount)]) +
-                                std::string(kBranches[static_cast<std::size_t>(i % kBranchCount)]));
+            for (int i = 0; i < calendar::kCycleLength; ++i) names.push_back(calendar::PillarNameUtf8(i));
             break;
         case NameKind::Month:
             names.assign(kMonthNames.begin(), kMonthNames.end());
@@ -99,7 +93,7 @@ std::vector<std::string> NamesOf(NameKind kind) {
             names.assign(kDayNames.begin(), kDayNames.end());
             break;
         case NameKind::Hour:
-            for (std::string_view branch : kBranches)
+            for (std::string_view branch : calendar::kBranchNamesUtf8)
                 names.push_back(std::string(branch) + std::string(kHourSuffix));
             break;
     }
@@ -107,19 +101,14 @@ std::vector<std::string> NamesOf(NameKind kind) {
 }
 
 std::optional<int> StemIndex(std::string_view c) {
-    return IndexIn(kStems, c.substr(0, kCharBytes));
-}
-
-std::string HourPillar(int dayStem, int branch) {
-    const int hourStem = (2 * (dayStem % 5) + branch) % kStemCount;
-    return std::string(kStems[static_cast<std::size_t>(hourStem)]) +
-           std::string(kBranches[static_cast<std::size_t>(branch)]);
+    const int stem = calendar::StemIndex(c.substr(0, kCharBytes));
+    return stem < 0 ? std::nullopt : std::optional<int>(stem);
 }
 
 bool IsHourPillarOf(int dayStem, std::string_view pillar) {
-    if (pillar.size() != 2 * kCharBytes) return false;
-    const auto branch = BranchIndex(pillar.substr(kCharBytes));
-    return branch && HourPillar(dayStem, *branch) == pillar;
+    if (!IsStemBranchPair(pillar)) return false;
+    const int hour = calendar::PillarOf(*StemIndex(pillar), *BranchIndex(pillar.substr(kCharBytes)));
+    return calendar::IsHourPillarOfDayStem(dayStem, hour);
 }
 
 }  // namespace dbkeys

@@ -1,7 +1,7 @@
 // The keys a reading can look up, spelled as the calendar engine writes them
 // (UTF-8): the 60 stem-branch pairs, the 12 lunar month names, the 30 lunar
-// day names, the 12 double-hour names, and the hour pillars that the
-// five-rat rule allows for each day stem.
+// day names, the 12 double-hour names, and the 13 hour pillars a day of each
+// stem shows.
 #pragma once
 
 #include <optional>
@@ -27,11 +27,9 @@ bool IsHourName(std::string_view utf8);        // 子时 ... 亥时
 
 // Stem 0-9 of a one-character stem, or of the first character of a pillar.
 std::optional<int> StemIndex(std::string_view utf8Character);
-// The hour pillar of the hour with branch `branch` (0-11) on a day whose stem
-// is `dayStem` (0-9): 甲己 days start at 甲子, 乙庚 at 丙子, 丙辛 at 戊子,
-// 丁壬 at 庚子, 戊癸 at 壬子.
-std::string HourPillar(int dayStem, int branch);
-// True when `pillar` is an hour pillar a day with stem `dayStem` can have.
+// True when `pillar` is an hour pillar a day with stem `dayStem` (0-9) can
+// show in a reading: its twelve by the five-rat rule, and at 23:00 (晚子时)
+// the 子 pillar of the next day's stem. The calendar engine's rule.
 bool IsHourPillarOf(int dayStem, std::string_view pillar);
 
 }  // namespace dbkeys

@@ -1,5 +1,7 @@
 #include "KeyFacts.h"
 
+#include "HourPillars.h"
+
 namespace textgen {
 
 using namespace chart;
@@ -81,6 +83,12 @@ std::string NayinRelation(int dayPillar, int hourPillar) {
     return "";
 }
 
+// The words that mark the 13th hour of a day: the 子 hour from 23:00, whose
+// stem is the next day's (晚子时); "" for the twelve others.
+std::string LateZiMark(int hourIndex) {
+    return hourIndex == calendar::kHourPillarsPerDay - 1 ? "；晚子时：二十三时起之子时，时干取次日之干" : "";
+}
+
 }  // namespace
 
 std::string FactLine(const KeyFacts& k) {
@@ -111,14 +119,15 @@ std::string FactLine(const KeyFacts& k) {
 std::string PillarSheet(int dayPillar) {
     const int stem = dayPillar % 10, branch = dayPillar % 12;
     const std::string name = PillarName(dayPillar), db(BranchName(branch));
-    const KeyFacts own = FactsOf(stem, branch, HourPillar(stem, 0));
+    const auto hours = calendar::HourPillarsOfDayStem(stem);
+    const KeyFacts own = FactsOf(stem, branch, hours[0]);
     std::string out =
         "# 日柱" + name + "\n\n可写（日支所添）：日支" + db + "藏干：" + HiddenText(own.dayHidden) +
         "；日主自坐" + db + "：" + std::string(StageName(*own.selfStage)) + "；日柱纳音" +
         std::string(NayinName(dayPillar)) + "（" + std::string(ElementName(NayinElement(dayPillar))) +
         "）\n留与日干＋时柱之文：时干及其十神、时支藏干及其十神、日主临时支之地\n\n## 逐时\n";
-    for (int hour = 0; hour < 12; ++hour) {
-        const KeyFacts k = FactsOf(stem, branch, HourPillar(stem, hour));
+    for (int hour = 0; hour < calendar::kHourPillarsPerDay; ++hour) {
+        const KeyFacts k = FactsOf(stem, branch, hours[hour]);
         const std::string hb(BranchName(k.HourBranch()));
         out += "- " + k.TimeKey() + "：" + db + hb + "：" +
                Conditional(DescribeRelations(branch, k.HourBranch())) + "；时柱纳音" +
@@ -134,19 +143,20 @@ std::string PillarSheet(int dayPillar) {
                std::string(TenGodName(k.hourStemGod)) + "）、时支" + hb + "藏干" + HiddenText(k.hourHidden) +
                "、日主临" + hb + "：" + std::string(StageName(k.hourStage));
         if (!told.empty()) out += "；日支藏干中" + told + "亦见于时柱";
-        out += "\n";
+        out += LateZiMark(hour) + "\n";
     }
     return out;
 }
 
 std::string FactSheet(int dayStem) {
     std::string out = "# 日干" + std::string(StemName(dayStem)) + "\n\n## 日干＋时柱\n";
-    for (int hour = 0; hour < 12; ++hour)
-        out += "- " + FactLine(FactsOf(dayStem, -1, HourPillar(dayStem, hour))) + "\n";
+    const auto hours = calendar::HourPillarsOfDayStem(dayStem);
+    for (int hour = 0; hour < calendar::kHourPillarsPerDay; ++hour)
+        out += "- " + FactLine(FactsOf(dayStem, -1, hours[hour])) + LateZiMark(hour) + "\n";
     out += "\n## 日柱＋时柱\n";
     for (int branch = dayStem % 2; branch < 12; branch += 2)
-        for (int hour = 0; hour < 12; ++hour)
-            out += "- " + FactLine(FactsOf(dayStem, branch, HourPillar(dayStem, hour))) + "\n";
+        for (int hour = 0; hour < calendar::kHourPillarsPerDay; ++hour)
+            out += "- " + FactLine(FactsOf(dayStem, branch, hours[hour])) + LateZiMark(hour) + "\n";
     return out;
 }
 

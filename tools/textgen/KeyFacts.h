@@ -42,11 +42,12 @@ KeyFacts FactsOf(int dayStem, int dayBranch, int hourPillar);
 
 // One line per key, in the words the writers use: ten gods, stages, 纳音, relations.
 std::string FactLine(const KeyFacts& k);
-// The fact sheet of a day stem: its 12 stem keys, then its 72 pillar keys.
+// The fact sheet of a day stem: its 13 stem keys, then its 78 pillar keys (the
+// twelve double-hours and the 晚子时 at 23:00, marked as such).
 std::string FactSheet(int dayStem);
 // The fact sheet of one day pillar for the writer of its pillar+hour texts:
 // what the day branch adds (its hidden stems and their ten gods, the day stem's
-// stage at it, the pillar's 纳音), then for each of its 12 hours the relations of
+// stage at it, the pillar's 纳音), then for each of its 13 hours the relations of
 // the day branch with the hour branch, the 纳音 of both pillars and how they
 // stand, and what the stem+hour text of that hour already tells.
 std::string PillarSheet(int dayPillar);

@@ -1,11 +1,12 @@
 // Key enumeration over the calendar engine: the names of every lunar month,
-// day and hour it writes, and the pillars of 60 consecutive days (one whole
-// cycle of day pillars) at every clock hour.
+// day and hour it writes, and each day pillar (and its stem) with the hour
+// pillars the engine gives a day of that stem.
 #include "ReadingKeys.h"
 
 #include <array>
 
 #include "GbkCodec.h"
+#include "HourPillars.h"
 #include "LunarCalendar.h"
 
 namespace textgen {
@@ -34,17 +35,13 @@ ReadingKeys Enumerate() {
     for (int m = 1; m <= 12; ++m) k.months.insert(platform::Utf8(cal.GetLunarMonthName(Date(2000, m, 1))));
     for (int d = 1; d <= 30; ++d) k.days.insert(platform::Utf8(cal.GetLunarDayName(Date(2000, 1, d))));
     for (int h = 0; h < 24; ++h) k.hours.insert(platform::Utf8(cal.GetHourName(Date(2000, 1, 1, h))));
-    SYSTEMTIME day = Date(2000, 3, 1);
-    for (int i = 0; i < 60; ++i, day = NextDay(day))
-        for (int h = 0; h < 24; ++h) {
-            SYSTEMTIME birth = day;
-            birth.wHour = static_cast<std::uint16_t>(h);
-            const std::string pillars = platform::Utf8(cal.GetFourPillars(birth));
-            // Eight characters of three UTF-8 bytes: year, month, day, hour pillars.
-            const std::string dayPillar = pillars.substr(12, 6), hourPillar = pillars.substr(18, 6);
-            k.years.insert(pillars.substr(0, 6));
-            k.stemHours.insert({dayPillar.substr(0, 3), hourPillar});
-            k.pillarHours.insert({dayPillar, hourPillar});
+    // Each day pillar with the 13 hour pillars a day of its stem shows (晚子时 at 23:00).
+    for (int day = 0; day < calendar::kCycleLength; ++day)
+        for (const int hour : calendar::HourPillarsOfDayStem(day % calendar::kStemCount)) {
+            const std::string hourPillar = calendar::PillarNameUtf8(hour);
+            k.stemHours.insert(
+                {std::string(calendar::kStemNamesUtf8[day % calendar::kStemCount]), hourPillar});
+            k.pillarHours.insert({calendar::PillarNameUtf8(day), hourPillar});
         }
     return k;
 }

@@ -14,8 +14,10 @@ struct ReadingKeys {
     std::set<std::string> months;  // GetLunarMonthName
     std::set<std::string> days;    // GetLunarDayName
     std::set<std::string> hours;   // GetHourName
-    std::set<std::pair<std::string, std::string>> stemHours;    // (day stem, hour pillar)
-    std::set<std::pair<std::string, std::string>> pillarHours;  // (day pillar, hour pillar)
+    // (day stem, hour pillar) and (day pillar, hour pillar): 13 hour pillars a
+    // day, the twelve double-hours and the 晚子时 at 23:00 (HourPillars.h).
+    std::set<std::pair<std::string, std::string>> stemHours;
+    std::set<std::pair<std::string, std::string>> pillarHours;
 };
 const ReadingKeys& EngineKeys();
 

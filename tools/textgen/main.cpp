@@ -1,7 +1,7 @@
 // karvuto-textgen: the writers' and reviewers' tool for the reading texts in
 // tools/dbdata.
-//   facts [STEM | PILLAR]   the fact sheet of a day stem's 84 keys (of all ten
-//                           without an argument), or of one day pillar's 12 hours
+//   facts [STEM | PILLAR]   the fact sheet of a day stem's 91 keys (of all ten
+//                           without an argument), or of one day pillar's 13 hours
 //   check [--stem STEM] [--pending STEMS] [--by-stem] [--data DIR]
 //                           every rule over every text; exits 1 on a problem
 //   measure [--readings N] [--seed S] [--data DIR]

@@ -23,7 +23,10 @@ using Sources = std::map<std::string, std::string>;
 const Sources kSmallSources = {
     {"bazi0.tsv", "type\tamount\n甲子\t12\n正月\t6\n初一\t5\n子时\t16\n"},
     {"bazi1.tsv", "Amount\tmeaning\n39\t三两九钱的一生。\n"},
-    {"bazi2.tsv", "day\ttime\tmeaning\n甲\t甲子\t甲日子时。\n甲子\t丙寅\t甲子日丙寅时。\n"},
+    // 戊 with 甲子 and 戊午 with 甲子: the 晚子时 at 23:00 takes the next day's 子 stem.
+    {"bazi2.tsv",
+     "day\ttime\tmeaning\n甲\t甲子\t甲日子时。\n甲子\t丙寅\t甲子日丙寅时。\n戊\t甲子\t戊日晚子时。\n"
+     "戊午\t甲子\t戊午日晚子时。\n"},
     {"bazi3.tsv", "year\tmeaning\n甲子\t海中金，鼠年。\n"},
     {"bazi4.tsv", "month\tmeaning\n冬月\t冬月生人。\n"},
 };
@@ -72,6 +75,8 @@ TEST(DbBuilder, RoundTripsEveryTextToItsGbkBytes) {
         {"select * from bazi1 where Amount = 39", "三两九钱的一生。"},
         {R"(select * from bazi2 where day = "甲" and time ="甲子")", "甲日子时。"},
         {R"(select * from bazi2 where day = "甲子" and time ="丙寅")", "甲子日丙寅时。"},
+        {R"(select * from bazi2 where day = "戊" and time ="甲子")", "戊日晚子时。"},
+        {R"(select * from bazi2 where day = "戊午" and time ="甲子")", "戊午日晚子时。"},
         {R"(select * from bazi3 where year = "甲子")", "海中金，鼠年。"},
         {R"(select * from bazi4 where month = "冬月")", "冬月生人。"},
     };
@@ -137,6 +142,13 @@ TEST(DbBuilder, RefusesBadSourcesNamingFileAndLine) {
         {"hour pillar of another day stem",
          {{"bazi2.tsv", "day\ttime\tmeaning\n甲子\t乙卯\t文。\n"}},
          "bazi2.tsv:2: the hour pillar 乙卯 never falls on a day of 甲"},
+        // 丙子 is the 子 of 乙 and 庚 days: neither the 戊 day's own 子 (壬子) nor its late one (甲子).
+        {"子 pillar of neither the day nor the next day",
+         {{"bazi2.tsv", "day\ttime\tmeaning\n戊\t丙子\t文。\n"}},
+         "bazi2.tsv:2: the hour pillar 丙子 never falls on a day of 戊"},
+        {"own 子 of the day before",
+         {{"bazi2.tsv", "day\ttime\tmeaning\n戊辰\t壬子\t文。\n戊午\t庚子\t文。\n"}},
+         "bazi2.tsv:3: the hour pillar 庚子 never falls on a day of 戊"},
         {"hour name for an hour pillar",
          {{"bazi2.tsv", "day\ttime\tmeaning\n甲\t子时\t文。\n"}},
          "bazi2.tsv:2:"},

@@ -79,23 +79,30 @@ TEST(KeyCoverage, EngineYieldsTheExpectedNumberOfKeys) {
     EXPECT_EQ(k.months.size(), 12u);
     EXPECT_EQ(k.days.size(), 30u);
     EXPECT_EQ(k.hours.size(), 12u);
-    EXPECT_EQ(k.stemHours.size(), 120u);
-    EXPECT_EQ(k.pillarHours.size(), 720u);
+    EXPECT_EQ(k.stemHours.size(), 130u);
+    EXPECT_EQ(k.pillarHours.size(), 780u);
     EXPECT_TRUE(k.months.count("冬月") && k.months.count("腊月") && k.days.count("三十"));
 }
 
-TEST(KeyCoverage, EngineHourPillarsAreTheFiveRatsPillars) {
-    // The generator composes its rows from the five-rats rule; the engine must
-    // produce exactly those pairs, and so must the published table.
-    std::set<std::pair<std::string, std::string>> rule;
+// The stem keys are the published five-rats table's 120 pairs and, for 23:00
+// (晚子时), each day stem with the 子 pillar of the next day's stem.
+TEST(KeyCoverage, EngineHourPillarsAreTheFiveRatsPillarsAndTheLateZi) {
+    const std::set<std::pair<std::string, std::string>> lateZi = {
+        {"甲", "丙子"}, {"乙", "戊子"}, {"丙", "庚子"}, {"丁", "壬子"}, {"戊", "甲子"},
+        {"己", "丙子"}, {"庚", "戊子"}, {"辛", "庚子"}, {"壬", "壬子"}, {"癸", "甲子"},
+    };
+    std::set<std::pair<std::string, std::string>> rule = lateZi;
     for (int s = 0; s < 10; ++s)
         for (int h = 0; h < 12; ++h) rule.insert({std::string(StemName(s)), PillarName(HourPillar(s, h))});
     EXPECT_EQ(EngineKeys().stemHours, rule);
     if (std::filesystem::exists(kFacts / "hour_pillars.tsv")) {
-        std::set<std::pair<std::string, std::string>> facts;
+        std::set<std::pair<std::string, std::string>> facts = lateZi;
         for (const auto& r : ReadTsv(kFacts / "hour_pillars.tsv").rows) facts.insert({r[0], r[2]});
         EXPECT_EQ(facts, rule);
     }
+    // Each day pillar has its stem's hours.
+    for (const auto& [day, hour] : EngineKeys().pillarHours)
+        EXPECT_TRUE(rule.count({day.substr(0, 3), hour})) << day << " " << hour;
 }
 
 TEST(KeyCoverage, EveryTextKeyHasExactlyOneRow) {

@@ -64,6 +64,30 @@ TEST(KeyFacts, PillarSheetGivesTheDayBranchAndLeavesTheHourStemToTheOtherText) {
         EXPECT_NE(sheet.find(part), std::string::npos) << part << " in\n" << sheet;
 }
 
+// Each day has 13 hours: the sheets end every run of hours with the 子 of
+// 23:00, marked 晚子时, whose stem is the next day's.
+TEST(KeyFacts, SheetsCarryTheLateZiHourOfEachDay) {
+    const auto count = [](const std::string& sheet, const std::string& part) {
+        int n = 0;
+        for (std::size_t at = sheet.find(part); at != std::string::npos; at = sheet.find(part, at + 1)) ++n;
+        return n;
+    };
+    const std::string stem = FactSheet(4);                      // 戊
+    const std::string pillar = PillarSheet(PillarIndex(4, 6));  // 戊午
+    EXPECT_EQ(count(stem, "\n- "), 13 + 6 * 13);
+    EXPECT_EQ(count(stem, "晚子时"), 1 + 6);
+    EXPECT_EQ(count(pillar, "\n- "), 13);
+    EXPECT_EQ(count(pillar, "晚子时"), 1);
+    for (const char* part : {"- day=戊 time=壬子：时干壬为偏财", "- day=戊 time=甲子：时干甲为七杀",
+                             "- day=戊午 time=甲子：", "；晚子时："})
+        EXPECT_NE(stem.find(part), std::string::npos) << part;
+    EXPECT_NE(pillar.find("- 甲子：午子：六冲；时柱纳音海中金，日火克时金"), std::string::npos) << pillar;
+    // The 00:00 子 is the day's own and is not marked.
+    const std::size_t early = pillar.find("- 壬子：");
+    ASSERT_NE(early, std::string::npos);
+    EXPECT_EQ(pillar.substr(early, pillar.find('\n', early) - early).find("晚子时"), std::string::npos);
+}
+
 TEST(TextChecks, CatchTheClaimsAKeyDoesNotBear) {
     const KeyFacts jiaziWuchen = FactsOf(0, 0, HourPillar(0, 4));  // 甲子 with 戊辰: 半合, 偏财
     EXPECT_EQ(Lines(FalseClaims(jiaziWuchen, "子辰半合水局，时上偏财，坐沐浴而临衰地。")), "");
