@@ -7,15 +7,8 @@
 
 namespace cal {
 
-QueryResult RunTermsQuery(const std::vector<std::string_view>& words) {
-    QueryResult result;
-    std::string query;
-    for (std::string_view w : words) query += (query.empty() ? "" : " ") + std::string(w);
-    result.line = query + "\tERROR";
-    if (words.size() != 2) {
-        result.message = "terms takes one year: terms YYYY";
-        return result;
-    }
+QueryResult RunTermsQuery(std::string_view query, const std::vector<std::string_view>& words) {
+    if (words.size() != 2) return Refused(query, "terms takes one year: terms YYYY");
     const std::string_view text = words[1];
     int year = 0;
     bool digits = !text.empty() && text.size() <= 4;
@@ -23,17 +16,13 @@ QueryResult RunTermsQuery(const std::vector<std::string_view>& words) {
         digits = digits && ch >= '0' && ch <= '9';
         if (digits) year = year * 10 + (ch - '0');
     }
-    if (!digits) {
-        result.message = "year \"" + std::string(text) + "\" is not YYYY";
-        return result;
-    }
+    if (!digits) return Refused(query, "year " + QuotedWord(text) + " is not YYYY");
     if (year < chart::kFirstTermYear || year > chart::kLastTermYear) {
-        result.message = "year " + std::to_string(year) + " is outside the solar-term table (" +
-                         std::to_string(chart::kFirstTermYear) + "-" + std::to_string(chart::kLastTermYear) +
-                         ")";
-        return result;
+        return Refused(query, "year " + std::to_string(year) + " is outside the solar-term table (" +
+                                  std::to_string(chart::kFirstTermYear) + "-" +
+                                  std::to_string(chart::kLastTermYear) + ")");
     }
-    result.line.clear();
+    QueryResult result;
     for (int term = 0; term < chart::kTermsPerYear; ++term) {
         if (term > 0) result.line += '\n';
         result.line += std::string(chart::TermName(term)) + '\t' +
