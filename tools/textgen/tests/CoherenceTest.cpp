@@ -14,6 +14,7 @@
 #include "TsvTable.h"
 
 using namespace textgen;
+using namespace reading;
 
 namespace {
 

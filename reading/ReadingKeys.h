@@ -1,5 +1,7 @@
 // Every key a reading can look up, enumerated from the calendar engine's own
-// names and pillars (never from the data files), as UTF-8 strings.
+// names and pillars (never from the data files), as UTF-8 strings: the one
+// enumeration behind the database's completeness check at open and the text
+// tools' coverage tests.
 #pragma once
 
 #include <map>
@@ -7,7 +9,7 @@
 #include <string>
 #include <utility>
 
-namespace textgen {
+namespace reading {
 
 struct ReadingKeys {
     std::set<std::string> years;   // year pillars (GetFourPillars), also the year names of the bone weight
@@ -17,6 +19,7 @@ struct ReadingKeys {
     std::set<std::pair<std::string, std::string>> stemHours;    // (day stem, hour pillar)
     std::set<std::pair<std::string, std::string>> pillarHours;  // (day pillar, hour pillar)
 };
+// Built once, on first use (thread-safe).
 const ReadingKeys& EngineKeys();
 
 // The keys one reading looks up for a Gregorian birth (UTF-8): the bone
@@ -28,8 +31,11 @@ struct BirthKeys {
 };
 bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out);
 
-// Every total bone weight some birth inside the engine's years has, with the
-// given weights (name -> 钱, UTF-8 names). Names without a weight count as 0.
+// Every total bone weight some birth has that the engine can convert, given
+// the weights (name -> 钱, UTF-8 names): the sum of the lunar year's, month's,
+// day's and hour's weights, over every lunar date of the engine's years (the
+// dates a lunar birth can give, which include every Gregorian one). Names
+// without a weight count 0; sums wrap modulo 2^32 as the composer's do.
 std::set<int> ReachableTotals(const std::map<std::string, int>& weights);
 
-}  // namespace textgen
+}  // namespace reading
