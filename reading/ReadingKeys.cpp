@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "GbkCodec.h"
@@ -151,28 +152,34 @@ bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out) {
     return true;
 }
 
-std::set<int> ReachableTotals(const std::map<std::string, int>& weights) {
+std::set<int> ReachableTotals(const std::map<std::string, int>& weights,
+                              const std::set<std::string>& unreadable) {
     const Utf8Names& n = Names();
-    auto weight = [&weights](const std::string& name) {
+    // A name's weight, or nothing for an unreadable one.
+    auto weight = [&](const std::string& name) -> std::optional<std::uint32_t> {
+        if (unreadable.contains(name)) return std::nullopt;
         const auto it = weights.find(name);
         return static_cast<std::uint32_t>(it == weights.end() ? 0 : it->second);
     };
     // Weights by name index, then the distinct sums of year, month and day.
-    std::array<std::uint32_t, kCycle> year{};
-    std::array<std::uint32_t, kMonths + 1> month{};
-    std::array<std::uint32_t, kLongestMonth + 1> day{};
+    std::array<std::optional<std::uint32_t>, kCycle> year{};
+    std::array<std::optional<std::uint32_t>, kMonths + 1> month{};
+    std::array<std::optional<std::uint32_t>, kLongestMonth + 1> day{};
     for (int i = 0; i < kCycle; ++i) year[i] = weight(n.pairs[i]);
     for (int m = 1; m <= kMonths; ++m) month[m] = weight(n.months[m]);
     for (int d = 1; d <= kLongestMonth; ++d) day[d] = weight(n.days[d]);
     std::vector<std::uint32_t> partial;
     partial.reserve(LunarNameDates().size());
-    for (const LunarNameDate& date : LunarNameDates())
-        partial.push_back(year[date.yearPair] + month[date.month] + day[date.day]);
+    for (const LunarNameDate& date : LunarNameDates()) {
+        const auto y = year[date.yearPair], m = month[date.month], d = day[date.day];
+        if (y && m && d) partial.push_back(*y + *m + *d);
+    }
     std::sort(partial.begin(), partial.end());
     partial.erase(std::unique(partial.begin(), partial.end()), partial.end());
 
     std::set<std::uint32_t> hour;
-    for (int h = 0; h < kHoursPerDay; ++h) hour.insert(weight(n.hours[h]));
+    for (int h = 0; h < kHoursPerDay; ++h)
+        if (const auto w = weight(n.hours[h])) hour.insert(*w);
     std::set<int> totals;
     for (const std::uint32_t p : partial)
         for (const std::uint32_t h : hour) totals.insert(static_cast<int>(p + h));

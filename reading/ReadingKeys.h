@@ -35,7 +35,10 @@ bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out);
 // the weights (name -> 钱, UTF-8 names): the sum of the lunar year's, month's,
 // day's and hour's weights, over every lunar date of the engine's years (the
 // dates a lunar birth can give, which include every Gregorian one). Names
-// without a weight count 0; sums wrap modulo 2^32 as the composer's do.
-std::set<int> ReachableTotals(const std::map<std::string, int>& weights);
+// without a weight count 0; sums wrap modulo 2^32 as the composer's do. A
+// birth with a name in `unreadable` (a stored weight that is no number) has
+// no total: its reading fails before it gets one.
+std::set<int> ReachableTotals(const std::map<std::string, int>& weights,
+                              const std::set<std::string>& unreadable = {});
 
 }  // namespace reading
