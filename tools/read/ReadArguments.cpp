@@ -83,7 +83,8 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
             option.resize(eq);
         }
         const auto known = kOptionTakesValue.find(option);
-        if (known == kOptionTakesValue.end()) return Fail("unknown argument \"" + platform::Echo(args[i]) + "\"");
+        if (known == kOptionTakesValue.end())
+            return Fail("unknown argument \"" + platform::Echo(args[i]) + "\"");
         if (given.contains(option)) return Fail(option + " is given twice");
         if (known->second && !value) {
             if (i + 1 >= args.size()) return Fail(option + " needs a value");
