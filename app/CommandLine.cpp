@@ -119,12 +119,16 @@ std::string RuntimeFolderNote(const std::string& folder) {
     return "XDG_RUNTIME_DIR is not set; using " + platform::Echo(folder);
 }
 
-std::string NoDisplayMessage(const char* display, const char* waylandDisplay) {
-    const auto shown = [](const char* value, const char* unset) {
-        return value != nullptr && *value != '\0' ? "=" + platform::Echo(value) : std::string(unset);
+std::string NoDisplayMessage(const char* display, const char* waylandDisplay, const char* qpaPlatform) {
+    const auto set = [](const char* value) { return value != nullptr && *value != '\0'; };
+    const auto shown = [&set](const char* value, const char* unset) {
+        return set(value) ? "=" + platform::Echo(value) : std::string(unset);
     };
-    return "karvuto: 没有找到可用的显示，无法打开窗口（DISPLAY" + shown(display, " 未设置") +
-           "，WAYLAND_DISPLAY" + shown(waylandDisplay, " 未设置") + "）。\n" +
-           "karvuto: no display found; cannot open a window (DISPLAY" + shown(display, " not set") +
-           ", WAYLAND_DISPLAY" + shown(waylandDisplay, " not set") + ").\n";
+    const std::string asked =
+        set(qpaPlatform) ? "QT_QPA_PLATFORM=" + platform::Echo(qpaPlatform) : std::string();
+    return "karvuto: 没有找到可用的显示，无法打开窗口（" + (asked.empty() ? "" : asked + "，") + "DISPLAY" +
+           shown(display, " 未设置") + "，WAYLAND_DISPLAY" + shown(waylandDisplay, " 未设置") + "）。\n" +
+           "karvuto: no display found; cannot open a window (" + (asked.empty() ? "" : asked + ", ") +
+           "DISPLAY" + shown(display, " not set") + ", WAYLAND_DISPLAY" + shown(waylandDisplay, " not set") +
+           ").\n";
 }

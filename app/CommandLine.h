@@ -51,5 +51,7 @@ std::string RuntimeFolderNote(const std::string& folder);
 // What the program says when no window can be opened: a line in Chinese and
 // one in English, each ending in a line feed and starting with "karvuto: ",
 // naming the displays it looked for (`display` and `waylandDisplay` are the
-// variables' values, null when unset).
-std::string NoDisplayMessage(const char* display, const char* waylandDisplay);
+// variables' values, null when unset) and the platform asked for, when one
+// was (QT_QPA_PLATFORM's value, null or empty when unset).
+std::string NoDisplayMessage(const char* display, const char* waylandDisplay,
+                             const char* qpaPlatform = nullptr);

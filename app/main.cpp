@@ -40,7 +40,8 @@ private:
             s_held.emplace_back(type, text);
             return;
         }
-        const std::string message = NoDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+        const std::string message = NoDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                                     std::getenv("QT_QPA_PLATFORM"));
         std::fputs(message.c_str(), stderr);
         std::fflush(stderr);
         std::_Exit(kExitNoDisplay);  // Qt is half made: nothing may run after this

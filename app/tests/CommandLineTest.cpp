@@ -94,6 +94,12 @@ TEST(LaunchEnvironment, NoDisplayIsSaidInChineseAndEnglish) {
         NoDisplayMessage(nullptr, ""),
         "karvuto: 没有找到可用的显示，无法打开窗口（DISPLAY 未设置，WAYLAND_DISPLAY 未设置）。\n"
         "karvuto: no display found; cannot open a window (DISPLAY not set, WAYLAND_DISPLAY not set).\n");
+    EXPECT_EQ(
+        NoDisplayMessage(":99", nullptr, "bogus"),
+        "karvuto: 没有找到可用的显示，无法打开窗口（QT_QPA_PLATFORM=bogus，DISPLAY=:99，WAYLAND_DISPLAY "
+        "未设置）。\n"
+        "karvuto: no display found; cannot open a window (QT_QPA_PLATFORM=bogus, DISPLAY=:99, "
+        "WAYLAND_DISPLAY not set).\n");
     const std::string named = NoDisplayMessage(":99", "wayland-\x1B");
     EXPECT_NE(named.find("DISPLAY=:99，WAYLAND_DISPLAY=wayland-\\x1B）"), std::string::npos) << named;
     EXPECT_NE(named.find("(DISPLAY=:99, WAYLAND_DISPLAY=wayland-\\x1B)"), std::string::npos) << named;
