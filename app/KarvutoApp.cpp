@@ -16,13 +16,13 @@
 #include <system_error>
 
 #include "ComError.h"
+#include "DatabaseKeys.h"
 #include "DatabaseLocation.h"
 #include "ReadingMessages.h"
 #include "app/GbkText.h"
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
 #include "desktop/InstanceChecker.h"
-#include "SqlConnectionString.h"
 
 CKarvutoApp& theApp() {
     static CKarvutoApp app;
@@ -127,9 +127,10 @@ bool CKarvutoApp::OpenDatabase() {
         // missing connection.
         return true;
     }
-    const std::string connection = FormatConnectionString(m_szDbPath);
     try {
-        m_pConnection->Open(connection, "", "", 0);
+        // Opened read-only and refused when a table lacks a key a reading can
+        // look up, as damaged files are.
+        OpenInterpretationDatabase(*m_pConnection, m_szDbPath);
     } catch (const ComError& e) {
         QString text = QString::fromUtf8(kOpenFailedText) + FromGbk(e.ErrorText());
         std::error_code ec;

@@ -33,7 +33,9 @@ Clock::time_point Now() {
     return now ? now() : Clock::now();
 }
 
-void SetClockForTesting(std::function<Clock::time_point()> now) { Override() = std::move(now); }
+void SetClockForTesting(std::function<Clock::time_point()> now) {
+    Override() = std::move(now);
+}
 
 SYSTEMTIME ToUtcSystemTime(Clock::time_point t) {
     const std::time_t secs = Clock::to_time_t(t);

@@ -5,11 +5,13 @@
 // formatted forms.
 #include "ComError.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string_view>
 
 #include "GbkCodec.h"
+#include "TerminalText.h"
 
 namespace {
 
@@ -58,11 +60,41 @@ std::string DiagnosticText(HRESULT hr, const std::string& description) {
 
 }  // namespace
 
-ComError::ComError(HRESULT hr, std::string description)
-    : std::runtime_error(DiagnosticText(hr, description)), m_hr(hr), m_description(std::move(description)) {}
+namespace {
+
+// `utf8` in GBK, each character GBK cannot hold written as \u{XXXX}: the
+// detail may quote a name from the file, in any script.
+std::string GbkOrEscaped(std::string_view utf8) {
+    if (auto gbk = platform::Utf8ToGbk(utf8)) return *gbk;
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t length = std::max<std::size_t>(platform::Utf8SequenceLength(utf8.substr(i), cp), 1);
+        if (auto gbk = platform::Utf8ToGbk(utf8.substr(i, length))) {
+            out += *gbk;
+        } else {
+            char escape[16];
+            std::snprintf(escape, sizeof escape, "\\u{%X}", static_cast<unsigned>(cp));
+            out += escape;
+        }
+        i += length;
+    }
+    return out;
+}
+
+}  // namespace
+
+ComError::ComError(HRESULT hr, std::string description, std::string detail)
+    : std::runtime_error(DiagnosticText(hr, description)),
+      m_hr(hr),
+      m_description(std::move(description)),
+      m_detail(detail.empty() ? std::string() : platform::EscapeForTerminal(detail)) {}
 
 const std::string& ComError::ErrorText() const {
-    if (!m_errorText) m_errorText = ComposeErrorText(m_hr, SystemMessageText(m_hr));
+    if (!m_errorText) {
+        m_errorText = ComposeErrorText(m_hr, SystemMessageText(m_hr));
+        if (!m_detail.empty()) *m_errorText += "\r\n" + GbkOrEscaped(m_detail);
+    }
     return *m_errorText;
 }
 

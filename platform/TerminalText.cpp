@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "FdOutputBuffer.h"
 #include "GbkCodec.h"
 
 namespace platform {
@@ -18,9 +19,9 @@ void AppendHexByte(std::string& out, unsigned char byte) {
     out += kDigits[byte & 0x0F];
 }
 
-}  // namespace
-
-std::string EscapeForTerminal(std::string_view text, std::size_t maxBytes, LineFeeds lineFeeds) {
+// EscapeForTerminal, with `unreadBytes` more counted in the cut notice.
+std::string Escape(std::string_view text, std::size_t maxBytes, LineFeeds lineFeeds,
+                   std::size_t unreadBytes) {
     std::string out;
     out.reserve(std::min(text.size(), maxBytes) + 8);
     std::size_t i = 0;
@@ -52,8 +53,19 @@ std::string EscapeForTerminal(std::string_view text, std::size_t maxBytes, LineF
         }
         i += length;
     }
-    if (i < text.size()) out += "...(" + std::to_string(text.size() - i) + " more bytes)";
+    if (i < text.size() || unreadBytes > 0)
+        out += "...(" + std::to_string(text.size() - i + unreadBytes) + " more bytes)";
     return out;
+}
+
+}  // namespace
+
+std::string EscapeForTerminal(std::string_view text, std::size_t maxBytes, LineFeeds lineFeeds) {
+    return Escape(text, maxBytes, lineFeeds, 0);
+}
+
+std::string Echo(std::string_view text, std::size_t unreadBytes) {
+    return Escape(text, kEchoLimit, LineFeeds::kEscape, unreadBytes);
 }
 
 std::string_view WithoutByteOrderMark(std::string_view line) {
@@ -65,7 +77,11 @@ bool FlushOrReport(std::ostream& out, std::ostream& err, std::string_view progra
     errno = 0;
     out.flush();
     if (out) return true;
-    const int error = errno;
+    int error = errno;
+    // A stream that failed earlier does not even try to flush: only its
+    // buffer knows why the write failed.
+    if (const auto* fd = dynamic_cast<const FdOutputBuffer*>(out.rdbuf()); fd && fd->Error() != 0)
+        error = fd->Error();
     err << program << ": cannot write " << what;
     if (error != 0) err << ": " << std::strerror(error);
     err << '\n';

@@ -24,11 +24,20 @@ enum class LineFeeds { kEscape, kKeep };
 std::string EscapeForTerminal(std::string_view text, std::size_t maxBytes = kEchoLimit,
                               LineFeeds lineFeeds = LineFeeds::kEscape);
 
+// The one echo of untrusted input (a query, an argument, a file name) inside
+// a message: escaped as above and cut after kEchoLimit bytes. `unreadBytes`
+// counts input that followed `text` but was never read (a line refused for
+// its length); the "...(N more bytes)" note includes it.
+std::string Echo(std::string_view text, std::size_t unreadBytes = 0);
+
 // `line` without a leading UTF-8 byte-order mark.
 std::string_view WithoutByteOrderMark(std::string_view line);
 
 // Flushes `out`. When anything written to it was lost, writes
-// "<program>: cannot write <what>: <reason>" to `err` and returns false.
+// "<program>: cannot write <what>: <reason>" to `err` and returns false. The
+// reason is that of the first failed write when `out` writes through an
+// FdOutputBuffer (which remembers it, however long ago the write failed),
+// otherwise that of the flush itself; it is left out when neither is known.
 bool FlushOrReport(std::ostream& out, std::ostream& err, std::string_view program, std::string_view what);
 
 }  // namespace platform

@@ -130,12 +130,29 @@ HRESULT HresultFor(int rc, std::string_view message, bool inCommand) {
     }
 }
 
+// True for the codes whose own text tells the user all there is: the
+// engine's words would only repeat it. Every other code (the catch-all
+// 未指定的错误 above all) keeps SQLite's reason for the user.
+bool SaysWhy(HRESULT hr) {
+    return hr == kE_OUTOFMEMORY || hr == kQueryTimedOut || hr == kAccessDenied || hr == kLockViolation ||
+           hr == kUnfinishedWrite || hr == kJournalModeUnreadable;
+}
+
 // The one check helper: every SQLite failure leaves through here.
 void Check(sqlite3* db, int rc, bool inCommand = false) {
     if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
     std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     if ((rc & 0xFF) == SQLITE_INTERRUPT) message = "the statement ran past its time limit";
-    throw ComError(HresultFor(rc, message, inCommand), message);
+    const HRESULT hr = HresultFor(rc, message, inCommand);
+    throw ComError(hr, message, SaysWhy(hr) ? std::string() : kEngineReasonLabel + message);
+}
+
+// `error` again, its detail naming the table it arose in. Errors raised by
+// Check carry SQLite's own words as their description.
+[[noreturn]] void RethrowForTable(const ComError& error, std::string_view table) {
+    if (SaysWhy(error.Error())) throw error;
+    throw ComError(error.Error(), error.Description(),
+                   "表 " + std::string(table) + " 无法读取；" + kEngineReasonLabel + error.Description());
 }
 
 // A file URI for `path` that opens it read-only. Every byte but the
@@ -213,19 +230,27 @@ std::vector<std::string> QueryColumn(sqlite3* db, std::chrono::milliseconds limi
 // columns; anything else is a broken installation.
 void CheckDatabaseContents(sqlite3* db, const std::string& path, std::chrono::milliseconds limit) {
     const auto integrity = QueryColumn(db, limit, "PRAGMA quick_check(1)");
-    if (integrity.size() != 1 || integrity.front() != "ok")
-        throw ComError(kFileCorrupt, path + " is damaged: " +
-                                         (integrity.empty() ? std::string("no answer") : integrity.front()));
+    if (integrity.size() != 1 || integrity.front() != "ok") {
+        const std::string reason = integrity.empty() ? std::string("no answer") : integrity.front();
+        throw ComError(kFileCorrupt, path + " is damaged: " + reason, kEngineReasonLabel + reason);
+    }
     for (const TableSchema& table : kDatabaseTables) {
-        const auto columns = QueryColumn(db, limit, "SELECT name FROM pragma_table_info(?1)", table.name);
+        const std::string name(table.name);
+        std::vector<std::string> columns;
+        try {
+            columns = QueryColumn(db, limit, "SELECT name FROM pragma_table_info(?1)", table.name);
+        } catch (const ComError& e) {
+            RethrowForTable(e, table.name);
+        }
         if (columns.empty())
-            throw ComError(kInvalidData, path + " lacks the table " + std::string(table.name));
+            throw ComError(kInvalidData, path + " lacks the table " + name, "缺少表 " + name);
         for (std::string_view wanted : {table.keys[0], table.keys[1], table.readColumn}) {
             if (wanted.empty()) continue;
             if (std::none_of(columns.begin(), columns.end(),
                              [&](const std::string& c) { return EqualsIgnoringAsciiCase(c, wanted); }))
-                throw ComError(kInvalidData, path + ": table " + std::string(table.name) +
-                                                 " lacks the column " + std::string(wanted));
+                throw ComError(kInvalidData,
+                               path + ": table " + name + " lacks the column " + std::string(wanted),
+                               "表 " + name + " 缺少列 " + std::string(wanted));
         }
     }
 }
@@ -436,7 +461,9 @@ long Connection::State() const noexcept {
 }
 
 // Closing a closed connection does nothing, so shutdown can never fail here.
-void Connection::Close() { m_impl->db.reset(); }
+void Connection::Close() {
+    m_impl->db.reset();
+}
 
 RecordsetPtr Connection::Execute(const std::string& sql, Variant* recordsAffected, long options) {
     sqlite3* db = m_impl->db.get();
@@ -453,6 +480,47 @@ RecordsetPtr Connection::Execute(const std::string& sql, Variant* recordsAffecte
     }
     if (recordsAffected) *recordsAffected = Variant::FromInt32(kRecordsAffectedUnknown);
     return recordset;
+}
+
+std::vector<Connection::TextRow> Connection::ReadColumns(std::string_view table,
+                                                         const std::vector<std::string_view>& columns,
+                                                         std::string_view nonNullColumn) {
+    sqlite3* db = m_impl->db.get();
+    if (!db) throw ComError(kAdErrObjectClosed, "the connection is not open");
+    const auto identifier = [](std::string_view name) {
+        std::string quoted = "\"";
+        for (const char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return quoted + "\"";
+    };
+    std::string sql = "SELECT ";
+    for (std::size_t i = 0; i < columns.size(); ++i) sql += (i > 0 ? ", " : "") + identifier(columns[i]);
+    sql += " FROM " + identifier(table);
+    if (!nonNullColumn.empty()) sql += " WHERE " + identifier(nonNullColumn) + " IS NOT NULL";
+
+    try {
+        sqlite3_stmt* raw = nullptr;
+        const int prepared = sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr);
+        const StatementHandle stmt(raw);
+        Check(db, prepared, /*inCommand=*/true);
+        const TimeLimit timeLimit(db, m_impl->timeLimit);
+        std::vector<TextRow> rows;
+        for (int rc = sqlite3_step(raw); rc != SQLITE_DONE; rc = sqlite3_step(raw)) {
+            Check(db, rc);
+            TextRow& row = rows.emplace_back(columns.size());
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                const int column = static_cast<int>(i);
+                if (sqlite3_column_type(raw, column) == SQLITE_NULL) continue;
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, column));
+                if (!text) throw ComError(kE_OUTOFMEMORY, "out of memory reading a value");
+                row[i].emplace(text, static_cast<std::size_t>(sqlite3_column_bytes(raw, column)));
+            }
+        }
+        return rows;
+    } catch (const std::bad_alloc&) {
+        throw ComError(kE_OUTOFMEMORY, "out of memory reading the table " + std::string(table));
+    } catch (const ComError& e) {
+        RethrowForTable(e, table);
+    }
 }
 
 RecordsetPtr RunQuery(Connection* connection, const std::string& sql) {

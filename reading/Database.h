@@ -6,8 +6,11 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 #include "ComError.h"
 
@@ -21,6 +24,9 @@ inline constexpr long adStateOpen = 1;
 // ComError(kQueryTimedOut). Every query of a reading takes milliseconds; only
 // a damaged or crafted file (a view that never ends) comes near it.
 inline constexpr std::chrono::milliseconds kQueryTimeLimit{5000};
+// How a message for the user quotes the database engine's own reason (UTF-8):
+// it follows this label, in the engine's words.
+inline constexpr char kEngineReasonLabel[] = "SQLite 原文：";
 
 // A field value: NULL, a 32-bit integer, a double or a GBK string.
 class Variant {
@@ -69,6 +75,18 @@ public:
     void Close();
     // sql: GBK text in the Jet dialect ("..." is a string literal).
     RecordsetPtr Execute(const std::string& sql, Variant* recordsAffected, long options);
+
+    // One row of ReadColumns: each column's text as stored (UTF-8; a number
+    // in its decimal form), nullopt for NULL.
+    using TextRow = std::vector<std::optional<std::string>>;
+    // Every row of `table`, for the checks of a file's contents: the text of
+    // `columns`, in that order; only the rows where `nonNullColumn` is not
+    // NULL, when one is named. The names are the program's own (quoted as
+    // identifiers), never input. ComError as for a query: kDB_E_NOTABLE,
+    // kDB_E_PARAMNOTOPTIONAL for an unknown column, kQueryTimedOut, ..., the
+    // detail naming the table.
+    std::vector<TextRow> ReadColumns(std::string_view table, const std::vector<std::string_view>& columns,
+                                     std::string_view nonNullColumn = {});
 
 private:
     struct Impl;

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "DatabaseKeys.h"
+#include "DatabaseSchema.h"
 #include "DbBuilder.h"
 
 namespace {
@@ -20,7 +22,8 @@ std::filesystem::path UniqueDir() {
 
 }  // namespace
 
-ComposerTestDb::ComposerTestDb(const std::map<std::string, std::string>& files) : m_dir(UniqueDir()) {
+ComposerTestDb::ComposerTestDb(const std::map<std::string, std::string>& files, Keys keys)
+    : m_dir(UniqueDir()) {
     const std::filesystem::path source = m_dir / "tsv";
     std::filesystem::create_directories(source);
     for (const auto& [name, content] : files) {
@@ -30,6 +33,30 @@ ComposerTestDb::ComposerTestDb(const std::map<std::string, std::string>& files) 
     }
     m_file = m_dir / kDatabaseFileName;
     BuildDatabase(source, m_file);
+    if (keys == Keys::kComplete) AddMissingKeys();
+}
+
+void ComposerTestDb::AddMissingKeys() const {
+    // Found through the programs' own declarations, then written once the
+    // reading connection is closed.
+    std::vector<std::pair<TableKeys, std::vector<TableKey>>> missing;
+    {
+        const std::unique_ptr<Connection> connection = Open();
+        for (TableKeys& demand : ReadingTableKeys(*connection)) {
+            std::vector<TableKey> lacking = MissingKeys(*connection, demand);
+            missing.emplace_back(std::move(demand), std::move(lacking));
+        }
+    }
+    std::string sql = "BEGIN;";
+    for (const auto& [demand, keys] : missing) {
+        const bool weights = demand.valueColumn == kDatabaseTables[0].readColumn;
+        for (const TableKey& key : keys) {
+            sql += "INSERT INTO " + std::string(demand.table) + " VALUES (";
+            for (const std::string& part : key) sql += "'" + part + "', ";
+            sql += weights ? "0);" : "'');";
+        }
+    }
+    Tamper(sql + "COMMIT;");
 }
 
 ComposerTestDb::~ComposerTestDb() {

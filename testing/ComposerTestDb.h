@@ -1,6 +1,9 @@
 // A small interpretation database for the composer's tests: the test writes
 // TSV files into a temporary folder and the builder turns them into a
-// database there; the folder is removed again with the object.
+// database there; the folder is removed again with the object. By default
+// every key the files do not give is added with weight 0 or an empty text,
+// which a reading shows exactly as it shows a missing row, so the database
+// passes the completeness check of the programs' open.
 #pragma once
 
 #include <filesystem>
@@ -13,8 +16,13 @@
 
 class ComposerTestDb {
 public:
+    enum class Keys {
+        kComplete,  // the keys the files lack are added (weight 0, empty text)
+        kAsGiven,   // only the files' rows
+    };
+
     // files: TSV file name -> its UTF-8 content, header row included.
-    explicit ComposerTestDb(const std::map<std::string, std::string>& files);
+    explicit ComposerTestDb(const std::map<std::string, std::string>& files, Keys keys = Keys::kComplete);
     ~ComposerTestDb();
     ComposerTestDb(const ComposerTestDb&) = delete;
     ComposerTestDb& operator=(const ComposerTestDb&) = delete;
@@ -28,6 +36,8 @@ public:
     void Tamper(const std::string& sql) const;
 
 private:
+    void AddMissingKeys() const;
+
     std::filesystem::path m_dir;
     std::filesystem::path m_file;
 };

@@ -41,7 +41,20 @@ bool ReplaceFile(const QString& path, const QByteArray& data, QString* error) {
         if (error) *error = file.errorString();
         return false;
     }
-    if (file.write(data) != data.size() || !file.commit()) {
+    // A short write is no error to Qt: the disk filled part way, and only
+    // writing the rest says why (asking at once gives "Unknown error"). The
+    // file is flushed before the commit, which would close it first, and
+    // closing forgets the reason too. An uncommitted file is discarded with
+    // its object.
+    for (qsizetype written = 0; written < data.size();) {
+        const qint64 count = file.write(data.constData() + written, data.size() - written);
+        if (count <= 0) {
+            if (error) *error = file.errorString();
+            return false;
+        }
+        written += count;
+    }
+    if (!file.flush() || !file.commit()) {
         if (error) *error = file.errorString();
         return false;
     }

@@ -1,5 +1,7 @@
 // Start-up and shutdown: the database path, the failed open and the whole
 // run of the main form as the only main loop.
+#include <sqlite3.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -118,6 +120,30 @@ private slots:
         QVERIFY(!formSeen);
         QCOMPARE(app.ExitInstance(), 0);
         QVERIFY(!app.m_pConnection);
+        app.m_options.databaseDirectory.clear();
+    }
+
+    // A database that lacks a row a reading can look up ends the start like
+    // a damaged one, its message naming the table.
+    void anIncompleteDatabaseEndsTheStartNamingTheTable() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Karvuto.mdb"));
+        QVERIFY(QFile::copy(QString::fromStdString(BinDir()) + QStringLiteral("/Karvuto.mdb"), file));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, "DELETE FROM bazi6", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+
+        CKarvutoApp& app = theApp();
+        app.m_options.databaseDirectory = QFile::encodeName(dir.path()).toStdString();
+        QVERIFY(!app.InitInstance());
+        QCOMPARE(m_boxes.size(), std::size_t(1));
+        QCOMPARE(
+            m_boxes[0],
+            QString::fromUtf8("连接数据库失败!\n错误信息:数据无效。\n表 bazi6 是空的，应有 12 个键的记录"));
+        QVERIFY(!CInstanceChecker::MainWindow());
+        QCOMPARE(app.ExitInstance(), 0);
         app.m_options.databaseDirectory.clear();
     }
 

@@ -1,8 +1,8 @@
-#include "Clock.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+
+#include "Clock.h"
 
 using namespace std::chrono;
 

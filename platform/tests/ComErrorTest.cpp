@@ -91,4 +91,33 @@ TEST(ComError, TextIsCachedAndCarriesCodeAndDescription) {
     EXPECT_EQ(first, "IDispatch error #3127");
 }
 
+// The detail a raiser gives for the user follows the code's text on a line of
+// its own, escaped, cut, and in GBK even where it quotes other scripts.
+TEST(ComError, DetailFollowsTheCodesText) {
+    struct Case {
+        const char* name;
+        HRESULT hr;
+        std::string detail;
+        std::string utf8;
+    } const cases[] = {
+        {"no detail: the text alone", kE_FAIL, "", "未指定的错误"},
+        {"engine reason", kE_FAIL, "SQLite 原文：unsupported file format",
+         "未指定的错误\r\nSQLite 原文：unsupported file format"},
+        {"a table named", kInvalidData, "表 bazi3 缺少 1 个键的记录：庚午",
+         "数据无效。\r\n表 bazi3 缺少 1 个键的记录：庚午"},
+        {"formatted form too", kDB_E_NOTABLE, "x", "IDispatch error #3127\r\nx"},
+        {"control bytes escaped", kE_FAIL, "no such function: a\x1B[2J",
+         "未指定的错误\r\nno such function: a\\x1B[2J"},
+        {"outside GBK", kE_FAIL, "no such function: 😀", "未指定的错误\r\nno such function: \\u{1F600}"},
+        {"long detail cut", kE_FAIL, std::string(300, 'n'),
+         "未指定的错误\r\n" + std::string(200, 'n') + "...(100 more bytes)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ComError error(c.hr, "diagnostic", c.detail);
+        EXPECT_EQ(error.ErrorText(), platform::Gbk(c.utf8));
+        EXPECT_EQ(error.Description(), "diagnostic");
+    }
+}
+
 }  // namespace

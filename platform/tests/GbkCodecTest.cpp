@@ -1,6 +1,6 @@
-#include "GbkCodec.h"
-
 #include <gtest/gtest.h>
+
+#include "GbkCodec.h"
 
 using namespace platform;
 
@@ -13,7 +13,9 @@ TEST(GbkCodec, RoundTripsChineseAndAscii) {
         {"ascii", "abc 123", "abc 123"},
         {"empty", "", ""},
         {"two characters", "甲子", "\xBC\xD7\xD7\xD3"},
-        {"mixed", "A命B", "A\xC3\xFC" "B"},
+        {"mixed", "A命B",
+         "A\xC3\xFC"
+         "B"},
         {"full-width star", "☆", "\xA1\xEE"},
     };
     for (const auto& c : cases) {

@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <iostream>
 #include <sstream>
 #include <string>
 
+#include "FdOutputBuffer.h"
 #include "TerminalText.h"
 
 using namespace platform;
@@ -49,6 +53,25 @@ TEST(TerminalText, CutsLongTextOnACharacterBoundary) {
     EXPECT_EQ(EscapeForTerminal("", 0), "");
 }
 
+// The echo of input counts what was never read in its cut notice.
+TEST(TerminalText, EchoCountsUnreadBytes) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::size_t unread;
+        std::string echo;
+    } const cases[] = {
+        {"short, all read", "solar\x01", 0, "solar\\x01"},
+        {"short, rest unread", "solar", 7, "solar...(7 more bytes)"},
+        {"cut and unread", std::string(kEchoLimit + 5, 'q'), 10,
+         std::string(kEchoLimit, 'q') + "...(15 more bytes)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Echo(c.text, c.unread), c.echo);
+    }
+}
+
 TEST(TerminalText, DropsOnlyALeadingByteOrderMark) {
     EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBFsolar 2000-01-01"), "solar 2000-01-01");
     EXPECT_EQ(WithoutByteOrderMark("solar\xEF\xBB\xBF"), "solar\xEF\xBB\xBF");
@@ -78,4 +101,56 @@ TEST(TerminalText, ReportsAnOutputThatWasLost) {
     std::ostringstream quiet;
     EXPECT_TRUE(FlushOrReport(good, quiet, "karvuto-x", "the output"));
     EXPECT_EQ(quiet.str(), "");
+}
+
+// Output past the stream's buffer fails inside a write long before the final
+// flush; the reason of that write is still the one reported.
+TEST(TerminalText, TheReasonOfAnEarlierFailedWriteIsKept) {
+    const int fd = open("/dev/full", O_WRONLY);
+    ASSERT_GE(fd, 0);
+    FdOutputBuffer full(fd);
+    std::ostream out(&full);
+    const std::string line(99, 'x');
+    for (int i = 0; i < 2000 && out; ++i) out << line << '\n';  // 200 KB, far past the buffer
+    EXPECT_FALSE(out.good());
+    errno = 0;  // whatever happened since
+    std::ostringstream err;
+    EXPECT_FALSE(FlushOrReport(out, err, "karvuto-x", "the answers"));
+    EXPECT_EQ(err.str(), "karvuto-x: cannot write the answers: No space left on device\n");
+    close(fd);
+
+    // A closed descriptor, failing at the flush itself.
+    FdOutputBuffer closed(fd);
+    std::ostream gone(&closed);
+    gone << "x";
+    std::ostringstream err2;
+    EXPECT_FALSE(FlushOrReport(gone, err2, "karvuto-x", "the help"));
+    EXPECT_EQ(err2.str(), "karvuto-x: cannot write the help: Bad file descriptor\n");
+}
+
+TEST(TerminalText, FdOutputBufferWritesEveryByteInOrder) {
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    std::string expected;
+    {
+        FdOutputBuffer buffer(pipeFds[1]);
+        std::ostream out(&buffer);
+        // Small pieces, then one larger than the buffer, then small again.
+        for (int i = 0; i < 100; ++i) {
+            out << i << ',';
+            expected += std::to_string(i) + ',';
+        }
+        const std::string big(40000, 'b');
+        out << big << "end";
+        expected += big + "end";
+        ASSERT_TRUE(FlushOrReport(out, std::cerr, "karvuto-x", "the test"));
+        EXPECT_EQ(buffer.Error(), 0);
+    }
+    close(pipeFds[1]);
+    std::string read;
+    char chunk[4096];
+    for (ssize_t n; (n = ::read(pipeFds[0], chunk, sizeof chunk)) > 0;)
+        read.append(chunk, static_cast<std::size_t>(n));
+    close(pipeFds[0]);
+    EXPECT_EQ(read, expected);
 }

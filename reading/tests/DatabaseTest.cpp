@@ -238,6 +238,56 @@ TEST(Database, OpenFailuresSayWhatIsWrong) {
     }
 }
 
+// Files SQLite refuses for reasons our codes do not name keep SQLite's
+// reason, and the table it arose in, on a line of its own.
+TEST(Database, OpenFailuresKeepSqlitesReason) {
+    TempDir dir;
+    MakeDatabase(dir / "good.mdb", std::string(dbtest::kSchemaSql) + kRowsSql);
+    std::string newer = dbtest::ReadFile(dir / "good.mdb");
+    newer[47] = 5;  // schema format 5: written by an SQLite this one does not know
+    dbtest::WriteFile(dir / "newer.mdb", newer);
+    MakeDatabase(dir / "view.mdb", std::string(dbtest::kSchemaSql) +
+                                       "DROP TABLE bazi3;"
+                                       "CREATE VIEW bazi3 AS SELECT nosuchfunc(1) AS year, 2 AS meaning;");
+    std::string damaged = dbtest::ReadFile(dir / "good.mdb");
+    damaged[100] = '\x07';  // the first page's b-tree type
+    dbtest::WriteFile(dir / "damaged.mdb", damaged);
+
+    struct Case {
+        const char* name;
+        const char* file;
+        HRESULT expected;
+        const char* text;  // UTF-8
+    } const cases[] = {
+        {"an unsupported file format", "newer.mdb", kE_FAIL,
+         "未指定的错误\r\nSQLite 原文：unsupported file format"},
+        {"a view calling an unknown function", "view.mdb", kE_FAIL,
+         "未指定的错误\r\n表 bazi3 无法读取；SQLite 原文：no such function: nosuchfunc"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Connection connection;
+        try {
+            connection.Open(ConnectionString(dir / c.file), "", "", 0);
+            ADD_FAILURE() << "opened";
+        } catch (const ComError& e) {
+            EXPECT_EQ(e.Error(), c.expected) << e.what();
+            EXPECT_EQ(platform::Utf8(e.ErrorText()), c.text);
+        }
+        EXPECT_EQ(connection.State(), adStateClosed);
+    }
+    // A damaged file says so, and what SQLite found.
+    try {
+        Connection connection;
+        connection.Open(ConnectionString(dir / "damaged.mdb"), "", "", 0);
+        ADD_FAILURE() << "opened";
+    } catch (const ComError& e) {
+        EXPECT_EQ(e.Error(), kFileCorrupt);
+        EXPECT_TRUE(platform::Utf8(e.ErrorText()).starts_with("文件或目录损坏且无法读取。\r\nSQLite 原文："))
+            << platform::Utf8(e.ErrorText());
+    }
+}
+
 TEST(Database, OpensUnderAwkwardFolderNames) {
     TempDir dir;
     // A path of more than 280 bytes, the size of the path buffer, is held whole.

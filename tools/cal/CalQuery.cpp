@@ -13,6 +13,7 @@
 #include "CalendarNames.h"
 #include "GbkCodec.h"
 #include "GregorianCalendar.h"
+#include "LineReader.h"
 #include "LunarCalendar.h"
 #include "PillarsQuery.h"
 #include "TerminalText.h"
@@ -24,11 +25,8 @@ namespace {
 constexpr int kMaxYearDigits = 4;
 constexpr int kLastHour = 23;
 constexpr std::string_view kInvalid = "INVALID";
-constexpr std::string_view kError = "ERROR";
 constexpr std::string_view kLeapOption = "--leap";
 constexpr std::string_view kProgram = "karvuto-cal";
-// A word of a malformed query quoted in its message is cut after this many bytes.
-constexpr std::size_t kWordEchoLimit = 40;
 
 struct Query {
     bool lunar = false;
@@ -59,11 +57,6 @@ std::optional<int> ParseNumber(std::string_view text, std::size_t maxDigits) {
     return value;
 }
 
-// A word of the query as its message quotes it: escaped and cut.
-std::string Quoted(std::string_view word) {
-    return "\"" + platform::EscapeForTerminal(word, kWordEchoLimit) + "\"";
-}
-
 // Parses the words of a query; on failure returns the reason.
 std::optional<std::string> Parse(const std::vector<std::string_view>& words, Query& q) {
     if (words.empty()) return "empty query";
@@ -72,17 +65,17 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& words, Que
     else if (words[0] == "lunar")
         q.lunar = true;
     else
-        return "unknown query " + Quoted(words[0]) + " (expected solar, lunar, terms or pillars)";
+        return "unknown query " + QuotedWord(words[0]) + " (expected solar, lunar, terms or pillars)";
     if (words.size() < 2) return "missing date YYYY-MM-DD";
 
     const std::string_view date = words[1];
     const std::size_t dash1 = date.find('-');
     const std::size_t dash2 = dash1 == std::string_view::npos ? dash1 : date.find('-', dash1 + 1);
-    if (dash2 == std::string_view::npos) return "date " + Quoted(date) + " is not YYYY-MM-DD";
+    if (dash2 == std::string_view::npos) return "date " + QuotedWord(date) + " is not YYYY-MM-DD";
     const auto year = ParseNumber(date.substr(0, dash1), kMaxYearDigits);
     const auto month = ParseNumber(date.substr(dash1 + 1, dash2 - dash1 - 1), 2);
     const auto day = ParseNumber(date.substr(dash2 + 1), 2);
-    if (!year || !month || !day) return "date " + Quoted(date) + " is not YYYY-MM-DD";
+    if (!year || !month || !day) return "date " + QuotedWord(date) + " is not YYYY-MM-DD";
     if (*month < 1 || *month > 12) return "month " + std::to_string(*month) + " is not 1-12";
     if (*day < 1 || *day > 31) return "day " + std::to_string(*day) + " is not 1-31";
     q.year = *year;
@@ -101,7 +94,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& words, Que
             q.hour = *hour;
             haveHour = true;
         } else {
-            return "unexpected " + Quoted(w);
+            return "unexpected " + QuotedWord(w);
         }
     }
     return std::nullopt;
@@ -152,16 +145,11 @@ Utf8Names& NamesInUtf8() {
 
 QueryResult RunQuery(std::string_view query) {
     const auto words = SplitWords(query);
-    if (!words.empty() && words[0] == "terms") return RunTermsQuery(words);
-    if (!words.empty() && words[0] == "pillars") return RunPillarsQuery(words);
-    QueryResult result;
+    if (!words.empty() && words[0] == "terms") return RunTermsQuery(query, words);
+    if (!words.empty() && words[0] == "pillars") return RunPillarsQuery(query, words);
     Query q;
-    if (const auto problem = Parse(words, q)) {
-        result.status = QueryStatus::kError;
-        result.line = platform::EscapeForTerminal(query) + "\t" + std::string(kError);
-        result.message = *problem;
-        return result;
-    }
+    if (auto problem = Parse(words, q)) return Refused(query, std::move(*problem));
+    QueryResult result;
 
     const CLunarCalendar cal;
     const SYSTEMTIME input = MakeSystemTime(q.year, q.month, q.day, q.hour);
@@ -206,17 +194,23 @@ int RunStream(std::istream& in, std::ostream& out, std::ostream& err, bool inter
     // Reading a tied stream flushes its output first: only a person at a
     // terminal needs each answer before typing the next query.
     std::ostream* const tie = in.tie(interactive ? &out : nullptr);
-    int status = 0;
-    std::string text;
-    for (long lineNumber = 1; out && std::getline(in, text); ++lineNumber) {
+    int status = kExitAnswered;
+    platform::LineReader lines(in, kMaxQueryLineBytes);
+    std::string_view text;
+    std::size_t unread = 0;
+    for (long lineNumber = 1; out && lines.Next(text, unread); ++lineNumber) {
         const std::string_view query = lineNumber == 1 ? platform::WithoutByteOrderMark(text) : text;
-        if (query.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const QueryResult r = RunQuery(query);
+        if (unread == 0 && query.find_first_not_of(" \t\r") == std::string::npos) continue;
+        const QueryResult r =
+            unread == 0
+                ? RunQuery(query)
+                : Refused(query, "the line is longer than " + std::to_string(kMaxQueryLineBytes) + " bytes",
+                          unread);
         out << r.line << '\n';
         if (interactive) out.flush();
         if (r.status == QueryStatus::kError) {
             err << kProgram << ": line " << lineNumber << ": " << r.message << ": "
-                << platform::EscapeForTerminal(query) << '\n';
+                << platform::Echo(query, unread) << '\n';
             status = kExitMalformed;
         }
     }
@@ -238,7 +232,7 @@ std::string_view UsageText() {
 
 HOUR is the hour 0-23 (default 0) in China Standard Time (UTC+8), taken at its
 start, H:00: a calendar query, not a birth, so no summer time applies.
-Blank input lines are skipped.
+Blank input lines are skipped; a line longer than 4096 bytes is a malformed query.
 For each query one UTF-8 line of tab-separated fields is printed:
   Gregorian date, lunar year, lunar month, lunar day, leap flag (0/1), hour,
   the four pillars (eight characters), the lunar date line, the double-hour

@@ -5,14 +5,12 @@
 #include <string>
 
 #include "PillarSearch.h"
-#include "TerminalText.h"
 
 namespace cal {
 namespace {
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
-constexpr std::size_t kEchoLimit = 40;
 constexpr std::string_view kNone = "NONE";
 constexpr std::size_t kTimeOffset = 11;  // "YYYY-MM-DD " before the time of FormatSeconds
 
@@ -24,18 +22,9 @@ std::optional<int> ParseYear(std::string_view text) {
     return value;
 }
 
-QueryResult Refuse(const std::string& query, std::string message) {
-    return {QueryStatus::kError, platform::EscapeForTerminal(query) + "\tERROR", std::move(message)};
-}
-
 }  // namespace
 
-QueryResult RunPillarsQuery(const std::vector<std::string_view>& words) {
-    std::string query;
-    for (std::string_view w : words) {
-        if (!query.empty()) query += ' ';
-        query += w;
-    }
+QueryResult RunPillarsQuery(std::string_view query, const std::vector<std::string_view>& words) {
     std::string text;
     int from = kFirstYear, to = kLastYear;
     bool haveFrom = false, haveTo = false;
@@ -43,12 +32,12 @@ QueryResult RunPillarsQuery(const std::vector<std::string_view>& words) {
         const std::string_view w = words[i];
         if (w == "--from" || w == "--to") {
             bool& given = w == "--from" ? haveFrom : haveTo;
-            if (given) return Refuse(query, std::string(w) + " given twice");
-            if (i + 1 >= words.size()) return Refuse(query, std::string(w) + " needs a year");
+            if (given) return Refused(query, std::string(w) + " given twice");
+            if (i + 1 >= words.size()) return Refused(query, std::string(w) + " needs a year");
             const std::optional<int> year = ParseYear(words[++i]);
             if (!year || *year < kFirstYear || *year > kLastYear)
-                return Refuse(query, std::string(w) + " needs a year from 1900 to 2100, not \"" +
-                                         platform::EscapeForTerminal(words[i], kEchoLimit) + "\"");
+                return Refused(
+                    query, std::string(w) + " needs a year from 1900 to 2100, not " + QuotedWord(words[i]));
             (w == "--from" ? from : to) = *year;
             given = true;
         } else {
@@ -56,9 +45,9 @@ QueryResult RunPillarsQuery(const std::vector<std::string_view>& words) {
         }
     }
     if (from > to)
-        return Refuse(query, "--from " + std::to_string(from) + " lies after --to " + std::to_string(to));
+        return Refused(query, "--from " + std::to_string(from) + " lies after --to " + std::to_string(to));
     const calendar::ParsedPillars parsed = calendar::ParsePillars(text);
-    if (!parsed.pillars) return Refuse(query, parsed.error);
+    if (!parsed.pillars) return Refused(query, parsed.error);
 
     QueryResult result;
     result.status = QueryStatus::kOk;

@@ -8,14 +8,15 @@
 #include <string_view>
 #include <vector>
 
-#include "CalQuery.h"
+#include "QueryResult.h"
 
 namespace cal {
 
-// words[0] is "pillars". The result's line holds the lines joined by line
+// query is the whole query line as read; words its words, words[0] being
+// "pillars". The result's line holds the lines joined by line
 // feeds (without the last one), or "<pillars><TAB>NONE" when no window has
 // them. Malformed pillars, pillars that break 五虎遁 or 五鼠遁, and years
 // outside 1900-2100 are refused with a message.
-QueryResult RunPillarsQuery(const std::vector<std::string_view>& words);
+QueryResult RunPillarsQuery(std::string_view query, const std::vector<std::string_view>& words);
 
 }  // namespace cal

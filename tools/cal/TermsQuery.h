@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "CalQuery.h"
+#include "QueryResult.h"
 
 namespace cal {
 
-// words[0] is "terms". The result's line holds the 24 lines joined by line
-// feeds (without the last one); a malformed query or a year outside
-// 1900-2100 is refused with a message.
-QueryResult RunTermsQuery(const std::vector<std::string_view>& words);
+// `words` are the words of `query`, words[0] being "terms". The result's line
+// holds the 24 lines joined by line feeds (without the last one); a
+// malformed query or a year outside 1900-2100 is refused with a message.
+QueryResult RunTermsQuery(std::string_view query, const std::vector<std::string_view>& words);
 
 }  // namespace cal

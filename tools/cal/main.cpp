@@ -6,10 +6,12 @@
 #include <string>
 
 #include "CalQuery.h"
+#include "FdOutputBuffer.h"
 #include "TerminalText.h"
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+    std::ios::sync_with_stdio(false);  // before the checked buffer, which it would replace
+    platform::UseCheckedStandardOutput();
     if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::cout << cal::UsageText();
         return platform::FlushOrReport(std::cout, std::cerr, "karvuto-cal", "the help")

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "GbkCodec.h"
+#include "TerminalText.h"
 
 namespace {
 
@@ -98,7 +99,8 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
             option.resize(eq);
         }
         const auto known = kOptionTakesValue.find(option);
-        if (known == kOptionTakesValue.end()) return Fail("unknown argument \"" + args[i] + "\"");
+        if (known == kOptionTakesValue.end())
+            return Fail("unknown argument \"" + platform::Echo(args[i]) + "\"");
         if (given.contains(option)) return Fail(option + " is given twice");
         if (known->second && !value) {
             if (i + 1 >= args.size()) return Fail(option + " needs a value");
@@ -145,7 +147,7 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
     if (given.contains("--leap") && !lunar) return Fail("--leap goes with --lunar only");
     const std::string& dateText = given[solar ? "--solar" : "--lunar"];
     const std::optional<Date> date = ParseDate(dateText);
-    if (!date) return Fail("the date \"" + dateText + "\" is not of the form YYYY-MM-DD");
+    if (!date) return Fail("the date \"" + platform::Echo(dateText) + "\" is not of the form YYYY-MM-DD");
     if (date->month < 1 || date->month > kMonthsPerYear) return Fail("the month must be 1-12");
     if (date->day < 1 || date->day > kLastOfferedDay) return Fail("the day must be 1-31");
     if (date->year < kFirstYear || date->year > kLastYear ||

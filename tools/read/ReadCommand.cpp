@@ -12,13 +12,13 @@
 #include "ComError.h"
 #include "ComposeFormat.h"
 #include "Database.h"
+#include "DatabaseKeys.h"
 #include "GbkCodec.h"
 #include "LunarCalendar.h"
 #include "ReadArguments.h"
 #include "ReadExport.h"
 #include "ReadingComposer.h"
 #include "ReadingMessages.h"
-#include "SqlConnectionString.h"
 #include "TerminalText.h"
 
 namespace {
@@ -143,7 +143,7 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     const std::string dbPath = a.dbPath.empty() ? defaultDb.string() : a.dbPath;
     Connection connection;
     try {
-        connection.Open(FormatConnectionString(dbPath), "", "", 0);
+        OpenInterpretationDatabase(connection, dbPath);
     } catch (const ComError& e) {
         err << platform::Utf8(ForTerminal(platform::Gbk(kOpenFailedText) + e.ErrorText())) << "\n";
         return kExitDatabaseOpen;

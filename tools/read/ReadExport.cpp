@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QPainter>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "Clock.h"
 #include "ReadCommand.h"
+#include "RuntimeDirectory.h"
+#include "TerminalText.h"
 #include "app/chart/ChartExport.h"
 #include "app/chart/ChartPage.h"
 #include "app/report/ReportView.h"
@@ -16,12 +19,14 @@ namespace {
 
 // The widgets the pages are painted with need an application object; one
 // is made for the export when the caller has none, on the offscreen
-// platform unless one is chosen.
+// platform unless one is chosen, with a runtime folder of its own for the
+// moment it lives when the user has none (Qt would warn and make one in /tmp).
 class ApplicationScope {
 public:
     ApplicationScope() {
         if (QCoreApplication::instance() != nullptr) return;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_runtime.emplace();
         m_app = std::make_unique<QApplication>(m_argc, m_argv);
     }
 
@@ -29,6 +34,7 @@ private:
     int m_argc = 1;
     char m_name[13] = "karvuto-read";
     char* m_argv[2] = {m_name, nullptr};
+    std::optional<platform::PrivateRuntimeDirectory> m_runtime;  // outlives the application
     std::unique_ptr<QApplication> m_app;
 };
 
@@ -67,7 +73,8 @@ int ExportReading(const ReadArguments& a, const ComposedReport& report, const ch
     const bool ok = EndsWithPng(a.exportPath) ? chartexport::WritePng(path, pages, &error)
                                               : chartexport::WritePdf(path, pages, &error);
     if (!ok) {
-        err << "karvuto-read: cannot write " << a.exportPath << ": " << error.toStdString() << "\n";
+        err << "karvuto-read: cannot write " << platform::Echo(a.exportPath) << ": "
+            << platform::EscapeForTerminal(error.toStdString()) << "\n";
         return kExitOutputLost;
     }
     return kExitReading;

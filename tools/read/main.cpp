@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "DatabaseLocation.h"
+#include "FdOutputBuffer.h"
 #include "ReadCommand.h"
 
 int main(int argc, char** argv) {
+    platform::UseCheckedStandardOutput();  // a lost reading is said with its reason
     // The database is found as the program finds it: beside the executable,
     // then in the installed tree's share/karvuto.
     const std::filesystem::path exeDir = ExecutableDirectory(argv[0]);

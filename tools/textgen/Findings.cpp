@@ -17,6 +17,8 @@
 namespace textgen {
 
 using namespace chart;
+using reading::EngineKeys;
+using reading::ReadingKeys;
 
 namespace {
 

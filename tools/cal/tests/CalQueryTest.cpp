@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CalQuery.h"
+#include "TerminalText.h"
 
 namespace {
 
@@ -110,6 +111,40 @@ TEST(CalQuery, EchoesOfMalformedLinesAreSafeForATerminal) {
     EXPECT_NE(out.str().find("more bytes)\tERROR\n"), std::string::npos);
     for (const std::string& text : {out.str(), err.str()})
         EXPECT_EQ(text.find_first_of(std::string("\0\x1B\xFF", 3)), std::string::npos);
+}
+
+// Every kind of query echoes a malformed one through the same routine:
+// escaped, cut at 200 bytes, on the output line and in the message alike.
+TEST(CalQuery, EveryQueryKindEchoesThroughOneRoutine) {
+    const std::string nasty = std::string("\x1B[2J\0\xFF\xC2\x9B", 8) + std::string(5000, 'z');
+    const std::string kinds[] = {"solar", "lunar", "terms", "terms 2024", "gregorian", ""};
+    for (const std::string& kind : kinds) {
+        SCOPED_TRACE(kind);
+        const std::string query = kind + (kind.empty() ? "" : " ") + nasty;
+        const cal::QueryResult r = cal::RunQuery(query);
+        EXPECT_EQ(r.status, QueryStatus::kError);
+        EXPECT_EQ(r.line, platform::Echo(query) + "\tERROR");
+        EXPECT_LT(r.line.size(), 300u);
+        EXPECT_LT(r.message.size(), 200u);
+        for (const std::string& text : {r.line, r.message})
+            EXPECT_EQ(text.find_first_of(std::string("\0\x1B\xFF\x9B", 4)), std::string::npos) << text;
+    }
+}
+
+// An over-long line is refused with the usual echo, its whole length counted,
+// and the lines after it are answered.
+TEST(CalQuery, AnOverLongLineIsRefusedAndTheNextStillWork) {
+    const std::string huge = "solar 2000-01-01 " + std::string(8 << 20, '1');
+    std::istringstream in("solar 2000-01-01 12\n" + huge + "\nsolar 2000-01-01 12\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(cal::RunStream(in, out, err, false), cal::kExitMalformed);
+    const std::string good = cal::RunQuery("solar 2000-01-01 12").line;
+    const std::string echo =
+        platform::Echo(huge.substr(0, cal::kMaxQueryLineBytes), huge.size() - cal::kMaxQueryLineBytes);
+    EXPECT_EQ(out.str(), good + "\n" + echo + "\tERROR\n" + good + "\n");
+    EXPECT_NE(echo.find("...(" + std::to_string(huge.size() - platform::kEchoLimit) + " more bytes)"),
+              std::string::npos);
+    EXPECT_EQ(err.str(), "karvuto-cal: line 2: the line is longer than 4096 bytes: " + echo + "\n");
 }
 
 TEST(CalQuery, ByteOrderMarkBeforeTheFirstQueryIsIgnored) {

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "CalQuery.h"
+#include "TerminalText.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ TEST(TermsQuery, RefusesBadYearsWithAMessage) {
         {"terms", "terms takes one year: terms YYYY"},
         {"terms 2024 12", "terms takes one year: terms YYYY"},
         {"terms 20x4", "year \"20x4\" is not YYYY"},
+        {"terms 20\x1B[4", "year \"20\\x1B[4\" is not YYYY"},
         {"terms -2024", "year \"-2024\" is not YYYY"},
         {"terms 02024", "year \"02024\" is not YYYY"},
     };
@@ -46,7 +48,7 @@ TEST(TermsQuery, RefusesBadYearsWithAMessage) {
         const cal::QueryResult r = cal::RunQuery(c.query);
         EXPECT_EQ(r.status, cal::QueryStatus::kError);
         EXPECT_EQ(r.message, c.message);
-        EXPECT_EQ(r.line, std::string(c.query) + "\tERROR");
+        EXPECT_EQ(r.line, platform::Echo(c.query) + "\tERROR");
     }
 }
 

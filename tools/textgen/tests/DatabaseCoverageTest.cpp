@@ -17,7 +17,7 @@ using platform::ReadFileBytes;
 using platform::ReadTsv;
 using platform::TsvTable;
 
-using namespace textgen;
+using namespace reading;
 
 namespace {
 

@@ -14,7 +14,7 @@ using platform::ReadFileBytes;
 using platform::ReadTsv;
 using platform::TsvTable;
 
-using namespace textgen;
+using namespace reading;
 using namespace chart;
 
 namespace {

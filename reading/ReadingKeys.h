@@ -1,5 +1,7 @@
 // Every key a reading can look up, enumerated from the calendar engine's own
-// names and pillars (never from the data files), as UTF-8 strings.
+// names and pillars (never from the data files), as UTF-8 strings: the one
+// enumeration behind the database's completeness check at open and the text
+// tools' coverage tests.
 #pragma once
 
 #include <map>
@@ -7,7 +9,7 @@
 #include <string>
 #include <utility>
 
-namespace textgen {
+namespace reading {
 
 struct ReadingKeys {
     std::set<std::string> years;   // year pillars (GetFourPillars), also the year names of the bone weight
@@ -15,10 +17,11 @@ struct ReadingKeys {
     std::set<std::string> days;    // GetLunarDayName
     std::set<std::string> hours;   // GetHourName
     // (day stem, hour pillar) and (day pillar, hour pillar): 13 hour pillars a
-    // day, the twelve double-hours and the 晚子时 at 23:00 (HourPillars.h).
+    // day, the twelve double-hours and the 晚子时 at 23:00.
     std::set<std::pair<std::string, std::string>> stemHours;
     std::set<std::pair<std::string, std::string>> pillarHours;
 };
+// Built once, on first use (thread-safe).
 const ReadingKeys& EngineKeys();
 
 // The keys one reading looks up for a Gregorian birth (UTF-8): the bone
@@ -30,8 +33,14 @@ struct BirthKeys {
 };
 bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out);
 
-// Every total bone weight some birth inside the engine's years has, with the
-// given weights (name -> 钱, UTF-8 names). Names without a weight count as 0.
-std::set<int> ReachableTotals(const std::map<std::string, int>& weights);
+// Every total bone weight some birth has that the engine can convert, given
+// the weights (name -> 钱, UTF-8 names): the sum of the lunar year's, month's,
+// day's and hour's weights, over every lunar date of the engine's years (the
+// dates a lunar birth can give, which include every Gregorian one). Names
+// without a weight count 0; sums wrap modulo 2^32 as the composer's do. A
+// birth with a name in `unreadable` (a stored weight that is no number) has
+// no total: its reading fails before it gets one.
+std::set<int> ReachableTotals(const std::map<std::string, int>& weights,
+                              const std::set<std::string>& unreadable = {});
 
-}  // namespace textgen
+}  // namespace reading
