@@ -18,11 +18,11 @@
 #include "ComError.h"
 #include "DatabaseLocation.h"
 #include "ReadingMessages.h"
-#include "app/GbkText.h"
+#include "SqlConnectionString.h"
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
+#include "app/pages/GbkText.h"
 #include "desktop/InstanceChecker.h"
-#include "SqlConnectionString.h"
 
 CKarvutoApp& theApp() {
     static CKarvutoApp app;

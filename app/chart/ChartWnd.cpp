@@ -16,8 +16,8 @@
 
 #include "Clock.h"
 #include "app/MessageBox.h"
-#include "app/chart/ChartExport.h"
-#include "app/report/PrintLayout.h"
+#include "app/pages/PageWriter.h"
+#include "app/pages/ReplaceFile.h"
 #include "app/report/ViewPrintPreview.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "res/bitmaps/FaceLayout.h"
@@ -41,19 +41,19 @@ QRect FaceRect(const art::PixelRect& r) {
 // The page widget inside the scroll area: the chart page at the view's width.
 class CChartPageView : public QWidget {
 public:
-    explicit CChartPageView(const chartpage::ChartPageText& page, QWidget* parent)
+    explicit CChartPageView(const pages::ChartPageText& page, QWidget* parent)
         : QWidget(parent), m_page(page) {
-        setFixedSize(kViewPageWidth, qRound(kViewPageWidth * chartpage::kPageHeight / chartpage::kPageWidth));
+        setFixedSize(kViewPageWidth, qRound(kViewPageWidth * pages::kPageHeight / pages::kPageWidth));
     }
 
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
-        chartpage::PaintChartPage(painter, QRectF(rect()), m_page);
+        pages::PaintChartPage(painter, QRectF(rect()), m_page);
     }
 
 private:
-    const chartpage::ChartPageText& m_page;
+    const pages::ChartPageText& m_page;
 };
 
 int CurrentYear() {
@@ -179,8 +179,8 @@ void CChartWnd::SetBirth(const chart::BirthMoment& birth, const QString& name) {
     Recompute();
 }
 
-chartpage::PageInput CChartWnd::PageInputNow() const {
-    chartpage::PageInput input;
+pages::PageInput CChartWnd::PageInputNow() const {
+    pages::PageInput input;
     input.name = m_name;
     if (m_pBasisCombo->currentIndex() == 1 && m_pPlaceCombo->currentIndex() < m_pPlaceCombo->count() - 1)
         input.place = m_pPlaceCombo->currentText();
@@ -203,7 +203,7 @@ void CChartWnd::Recompute() {
     }
     m_birth.minute = birth.minute;
     m_chart = chart::ComputeChart(birth, conventions);
-    m_page = chartpage::MakeChartPageText(m_chart, PageInputNow());
+    m_page = pages::MakeChartPageText(m_chart, PageInputNow());
     if (m_pPageView) m_pPageView->update();
 }
 
@@ -249,11 +249,11 @@ QString CChartWnd::SuggestedFileName(const char* suffix) const {
 }
 
 bool CChartWnd::ExportPdf(const QString& path, QString* error) const {
-    return chartexport::WritePdf(path, {chartexport::ChartPagePainter(m_page)}, error);
+    return pages::WritePdf(pages::NativePath(path), {pages::ChartPagePainter(m_page)}, error);
 }
 
 bool CChartWnd::ExportPng(const QString& path, QString* error) const {
-    return chartexport::WritePng(path, {chartexport::ChartPagePainter(m_page)}, error);
+    return pages::WritePng(pages::NativePath(path), {pages::ChartPagePainter(m_page)}, error);
 }
 
 void CChartWnd::OnExportPdf() {
@@ -323,7 +323,7 @@ void CChartWnd::OnBeginPrinting(QPainter* /*pDC*/, CPrintInfo* pInfo) {
 
 void CChartWnd::OnPrint(QPainter* pDC, CPrintInfo* pInfo) {
     if (pDC == nullptr || pInfo == nullptr) return;
-    chartpage::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_page);
+    pages::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_page);
 }
 
 void CChartWnd::OnEndPrinting(QPainter* /*pDC*/, CPrintInfo* /*pInfo*/) {}

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "Chart.h"
-#include "app/chart/ChartPage.h"
+#include "app/pages/ChartPage.h"
 #include "app/report/PrintJob.h"
 
 class CStateBitmapButton;
@@ -38,8 +38,8 @@ public:
     void Recompute();
 
     const chart::Chart& Chart() const { return m_chart; }
-    const chartpage::ChartPageText& Page() const { return m_page; }
-    chartpage::PageInput PageInputNow() const;
+    const pages::ChartPageText& Page() const { return m_page; }
+    pages::PageInput PageInputNow() const;
 
     // The controls, for the tests.
     QComboBox* ZiCombo() const { return m_pZiCombo; }
@@ -82,7 +82,7 @@ private:
     chart::BirthMoment m_birth;
     QString m_name;
     chart::Chart m_chart;
-    chartpage::ChartPageText m_page;
+    pages::ChartPageText m_page;
     bool m_bUpdating = false;  // the controls are being set by the program, not the user
 
     QComboBox* m_pZiCombo = nullptr;

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/report/PdfText.h"
-#include "app/report/PrintLayout.h"
+#include "app/pages/PageGeometry.h"
+#include "app/pages/PdfText.h"
 
 namespace print {
 
@@ -13,8 +13,8 @@ void PreparePrinter(QPrinter& printer) {
     if (printer.isValid() && printer.paintingActive()) {
         return;
     }
-    if (printer.resolution() != kPrintResolution) {
-        printer.setResolution(kPrintResolution);
+    if (printer.resolution() != pages::kPageDpi) {
+        printer.setResolution(pages::kPageDpi);
     }
     printer.setDocName(QString::fromUtf8(kDocumentName));
 }
@@ -25,21 +25,7 @@ bool RunPrintJob(CPrintPageSource& source, QPrinter& printer) {
     if (!painter.begin(&printer)) {
         return false;  // the job never started: nothing to abort
     }
-    CPrintInfo info;
-    info.drawRect = QRect(0, 0, printer.width(), printer.height());
-    source.OnBeginPrinting(&painter, &info);
-    bool ok = true;
-    for (int page = info.minPage; page <= info.maxPage && ok; ++page) {
-        if (page > info.minPage) {
-            ok = printer.newPage();
-            if (!ok) {
-                break;
-            }
-        }
-        info.currentPage = page;
-        source.OnPrint(&painter, &info);
-    }
-    source.OnEndPrinting(&painter, &info);
+    bool ok = pages::PaintPages(source, printer, painter);
     if (!ok) {
         printer.abort();
     }
@@ -47,7 +33,7 @@ bool RunPrintJob(CPrintPageSource& source, QPrinter& printer) {
     ok = ok && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
     // A job printed to a PDF file: its text must read back as the characters shown.
     if (ok && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        ok = pdftext::FixPdfFile(printer.outputFileName());
+        ok = pages::FixPdfFile(printer.outputFileName());
     }
     return ok;
 }

@@ -16,14 +16,14 @@
 #include "app/report/ViewPrintPreview.h"
 #include "app/report/tests/PrintTestSupport.h"
 
-using chartpage::BranchRow;
-using chartpage::HiddenRow;
-using chartpage::NayinRow;
-using chartpage::SelfStageRow;
-using chartpage::StageRow;
-using chartpage::StemRow;
-using chartpage::TenGodRow;
-using chartpage::XunKongRow;
+using pages::BranchRow;
+using pages::HiddenRow;
+using pages::NayinRow;
+using pages::SelfStageRow;
+using pages::StageRow;
+using pages::StemRow;
+using pages::TenGodRow;
+using pages::XunKongRow;
 
 namespace {
 
@@ -121,7 +121,7 @@ private slots:
     void headerStatesPersonBirthAndConventions() {
         CChartWnd w;
         w.SetBirth({1988, 7, 1, 12, 10, chart::Sex::Female}, U("李四"));
-        const chartpage::ChartPageText& page = w.Page();
+        const pages::ChartPageText& page = w.Page();
         QCOMPARE(page.person, U("李四  女  属龙"));
         QCOMPARE(page.solarLine, U("阳历 1988年07月01日 12:10"));
         QVERIFY2(page.lunarLine.startsWith(U("阴历 ")) && page.lunarLine.endsWith(U("午时")),
@@ -157,7 +157,7 @@ private slots:
         PinYear(now);
         CChartWnd w;
         w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
-        const chartpage::ChartPageText& page = w.Page();
+        const pages::ChartPageText& page = w.Page();
         // A 戊 year, female: backward from 戊午; the first starts at 10 in 1997.
         QVERIFY(page.luckLine.startsWith(U("逆行")));
         QCOMPARE(page.luck[0].pillar, U("丁巳"));

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/report/PdfText.h"
+#include "app/pages/PdfText.h"
 #include "app/report/PrintJob.h"
 #include "app/report/tests/PrintTestSupport.h"
 
@@ -93,7 +93,7 @@ private slots:
     void ideographOfRadical() {
         QFETCH(uint, from);
         QFETCH(uint, to);
-        QCOMPARE(uint(pdftext::UnifiedIdeograph(from)), to);
+        QCOMPARE(uint(pages::UnifiedIdeograph(from)), to);
     }
 
     void mapsAreRewrittenAndOffsetsFollow_data() {
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QByteArray, expected);
         const QByteArray before = MiniPdf(entries);
         VerifyCrossReferences(before);
-        const QByteArray after = pdftext::FixToUnicodeMaps(before);
+        const QByteArray after = pages::FixToUnicodeMaps(before);
         QVERIFY(after != before);
         QVERIFY2(CMapOf(after).contains(expected), CMapOf(after).constData());
         VerifyCrossReferences(after);
@@ -134,7 +134,7 @@ private slots:
     }
     void pdfsWithNothingToFixStayByteForByte() {
         QFETCH(QByteArray, pdf);
-        QCOMPARE(pdftext::FixToUnicodeMaps(pdf), pdf);
+        QCOMPARE(pages::FixToUnicodeMaps(pdf), pdf);
     }
 
     // The report printed to a PDF file reads back as the characters printed.

@@ -11,8 +11,10 @@
 #include <QtTest>
 
 #include "PrintTestSupport.h"
+#include "app/pages/PageGeometry.h"
+#include "app/pages/PrintLayout.h"
+#include "app/pages/ReportPage.h"
 #include "app/report/PrintJob.h"
-#include "app/report/PrintLayout.h"
 #include "app/report/ReportView.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "skin/SkinBitmaps.h"
@@ -106,7 +108,7 @@ void tst_PrintPage::layout() {
     QFETCH(QRect, picture);
     QFETCH(QRect, headerText);
     QFETCH(QRect, bodyText);
-    const print::PageLayout l = print::LayoutPage(page.width(), page.height());
+    const pages::paper::PageLayout l = pages::paper::LayoutPage(page);
     QCOMPARE(l.outerFrame, QRect(40, 40, page.width() - 80, page.height() - 80));
     QCOMPARE(l.headerBox, QRect(40, 40, page.width() - 80, 520));
     QCOMPARE(l.picture, picture);
@@ -127,21 +129,21 @@ void tst_PrintPage::fontCellHeight_data() {
 void tst_PrintPage::fontCellHeight() {
     QFETCH(int, dpi);
     QFETCH(int, cell);
-    QCOMPARE(print::PrintFontCellHeight(dpi), cell);
+    QCOMPARE(pages::paper::PrintFontCellHeight(dpi), cell);
 }
 
 void tst_PrintPage::printFontFitsItsCell() {
     // The characters are 10 points: a Chinese character as wide as the
     // 42-unit cell at 300 dpi, an ASCII one half of it; eight header lines,
     // one per cell, still fit the 420 units of the header rectangle.
-    const QFont font = print::MakePrintFont(print::kPrintResolution);
+    const QFont font = pages::paper::MakePrintFont(pages::kPageDpi);
     const QFontMetricsF metrics(font);
-    const report::TextGrid grid = print::PrintGrid(print::kPrintResolution);
+    const pages::TextGrid grid = pages::paper::PrintGrid(pages::kPageDpi);
     QCOMPARE(grid.cell, 42);
     QCOMPARE(grid.pitch, 42);
     QVERIFY2(qAbs(metrics.horizontalAdvance(QStringLiteral("命")) - grid.cell) <= 1,
              qPrintable(QString::number(metrics.horizontalAdvance(QStringLiteral("命")))));
-    const QFontMetricsF half(report::HalfWidthFont(font));
+    const QFontMetricsF half(pages::HalfWidthFont(font));
     QVERIFY2(qAbs(half.horizontalAdvance(QStringLiteral("W")) - grid.cell / 2.0) <= 0.5,
              qPrintable(QString::number(half.horizontalAdvance(QStringLiteral("W")))));
     QVERIFY(8 * grid.pitch <= 420);
@@ -174,9 +176,9 @@ void tst_PrintPage::gridWidthsAndWrapping() {
     QFETCH(QString, line);
     QFETCH(int, halfCells);
     QFETCH(QStringList, pieces);
-    QCOMPARE(report::WrapToGrid(line, halfCells), pieces);
-    QCOMPARE(report::HalfCells(QStringLiteral("出生年月日时:")), 13);
-    QCOMPARE(report::HalfCells(QStringLiteral("             ")), 13);
+    QCOMPARE(pages::WrapToGrid(line, halfCells), pieces);
+    QCOMPARE(pages::HalfCells(QStringLiteral("出生年月日时:")), 13);
+    QCOMPARE(pages::HalfCells(QStringLiteral("             ")), 13);
 }
 
 void tst_PrintPage::pdfHasOnePageWithAllTexts_data() {
@@ -196,7 +198,7 @@ void tst_PrintPage::pdfHasOnePageWithAllTexts() {
     SetReport(view, EightLineHeader() + QStringLiteral(" A&B"), body, true);
     const QString pdf = PrintToPdf(view, QStringLiteral("page.pdf"));
     QVERIFY(!pdf.isEmpty());
-    QCOMPARE(m_lastResolution, print::kPrintResolution);
+    QCOMPARE(m_lastResolution, pages::kPageDpi);
 
     QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("1"));
     QCOMPARE(PdfInfo(pdf, QStringLiteral("Title")), QString::fromUtf8(print::kDocumentName));
@@ -261,12 +263,12 @@ void tst_PrintPage::pictureFollowsTheReading() {
 }
 
 void tst_PrintPage::missingPictureLeavesTheRestOfThePage() {
-    CReportView view;
     QImage page(1200, 1600, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
-    view.PrintBitmapAsDib(&painter, QImage(), 500, 60, 640, 480);
-    view.PrintBitmapAsDib(nullptr, LoadBitmapResource(art::kDragonPictureId), 500, 60, 640, 480);
+    const QRect target(500, 60, 640, 480);
+    pages::PrintBitmapAsDib(&painter, QImage(), target);
+    pages::PrintBitmapAsDib(nullptr, LoadBitmapResource(art::kDragonPictureId), target);
     painter.end();
     QCOMPARE(InkIn(page, page.rect()), 0);
 }

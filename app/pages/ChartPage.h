@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "Chart.h"
+#include "app/pages/PageSource.h"
 
 class QPainter;
 
-namespace chartpage {
+namespace pages {
 
 // The page is laid out on a sheet of this many units, A4's proportions; it
 // is scaled to whatever rectangle it is painted in.
@@ -89,8 +90,11 @@ ChartPageText MakeChartPageText(const chart::Chart& chart, const PageInput& inpu
 // is centred) on `painter`, white paper included.
 void PaintChartPage(QPainter& painter, const QRectF& target, const ChartPageText& page);
 
+// The chart page over the whole page of the device it is painted on.
+PagePainter ChartPagePainter(ChartPageText page);
+
 // The customary colour of an element on white paper: 木 green, 火 red,
 // 土 brown, 金 gold, 水 blue.
 QRgb ElementColour(chart::Element element);
 
-}  // namespace chartpage
+}  // namespace pages

@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace report {
+namespace pages {
 
 // The grid of one device: the em size of the characters (a whole cell's
 // width), the line pitch and the baseline below a line's top, in pixels.
@@ -38,4 +38,4 @@ QFont HalfWidthFont(const QFont& reportFont);
 // `wrap` breaks lines at the box's right edge.
 void DrawGridText(QPainter* painter, const QString& text, const QRect& box, const TextGrid& grid, bool wrap);
 
-}  // namespace report
+}  // namespace pages

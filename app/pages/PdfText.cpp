@@ -8,7 +8,7 @@
 // length); a consecutive range that runs over a radical is written out as an
 // array. The stream's /Length and the cross-reference offsets are then set
 // for the new lengths.
-#include "app/report/PdfText.h"
+#include "app/pages/PdfText.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -17,7 +17,7 @@
 #include <optional>
 #include <vector>
 
-namespace pdftext {
+namespace pages {
 namespace {
 
 // U+2F00 … U+2FD5, the Kangxi radicals, by their compatibility decomposition.
@@ -354,4 +354,4 @@ bool FixPdfFile(const QString& path, QString* error) {
     return true;
 }
 
-}  // namespace pdftext
+}  // namespace pages

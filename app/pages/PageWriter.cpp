@@ -1,25 +1,24 @@
-// The PDF and PNG writers of the chart window and karvuto-read --export.
-#include "app/chart/ChartExport.h"
+// The PDF and PNG writers of the pages.
+#include "app/pages/PageWriter.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <QMarginsF>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
-#include "app/report/PdfText.h"
+#include "app/pages/PageGeometry.h"
+#include "app/pages/PdfText.h"
+#include "app/pages/ReplaceFile.h"
 
-namespace chartexport {
+namespace pages {
 namespace {
 
 constexpr double kMarginMillimetres = 10.0;
-constexpr double kMillimetresPerInch = 25.4;
 
-// The printable area of an A4 page with the PDF's margins, in pixels at kPageDpi.
+// The printable area of the exports' page (A4 within the margins), in pixels at kPageDpi.
 QSize PrintableSize() {
     const QSizeF page = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const double scale = kPageDpi / kMillimetresPerInch;
@@ -29,58 +28,45 @@ QSize PrintableSize() {
 
 }  // namespace
 
-PagePainter ChartPagePainter(chartpage::ChartPageText page) {
-    return [page = std::move(page)](QPainter& painter, QPaintDevice& device) {
-        chartpage::PaintChartPage(painter, QRectF(0, 0, device.width(), device.height()), page);
-    };
+PdfSetup ExportPdfSetup() {
+    return {
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                    QPageLayout::Millimeter),
+        kPageDpi, QStringLiteral("八字排盘"), QStringLiteral("弈澜坊-星衡命鉴")};
 }
 
-bool ReplaceFile(const QString& path, const QByteArray& data, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool WritePdf(const QString& path, const std::vector<PagePainter>& pages, QString* error) {
+bool WritePdf(const std::filesystem::path& path, const PdfSetup& setup, CPrintPageSource& source,
+              QString* error) {
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setResolution(kPageDpi);
-        writer.setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-            QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("八字排盘"));
-        writer.setCreator(QStringLiteral("弈澜坊-星衡命鉴"));
+        writer.setResolution(setup.resolution);
+        writer.setPageLayout(setup.layout);
+        writer.setTitle(setup.title);
+        writer.setCreator(setup.creator);
         QPainter painter;
         if (!painter.begin(&writer)) {
             if (error) *error = QStringLiteral("the PDF could not be started");
             return false;
         }
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            if (i > 0 && !writer.newPage()) {
-                if (error) *error = QStringLiteral("the PDF could not take another page");
-                return false;
-            }
-            painter.save();
-            pages[i](painter, writer);
-            painter.restore();
+        if (!PaintPages(source, writer, painter)) {
+            if (error) *error = QStringLiteral("the PDF could not take another page");
+            return false;
         }
         painter.end();
     }
-    return ReplaceFile(path, pdftext::FixToUnicodeMaps(pdf), error);
+    return ReplaceFile(path, FixToUnicodeMaps(pdf), error);
 }
 
-bool WritePng(const QString& path, const std::vector<PagePainter>& pages, QString* error) {
+bool WritePdf(const std::filesystem::path& path, const std::vector<PagePainter>& pages, QString* error) {
+    PageList source(pages);
+    return WritePdf(path, ExportPdfSetup(), source, error);
+}
+
+bool WritePng(const std::filesystem::path& path, const std::vector<PagePainter>& pages, QString* error) {
     const QSize printable = PrintableSize();
     const int pageHeight = qRound(double(kPngPageWidth) * printable.height() / printable.width());
     QImage sheet(kPngPageWidth, pageHeight * static_cast<int>(pages.size()), QImage::Format_RGB32);
@@ -121,4 +107,4 @@ bool WritePng(const QString& path, const std::vector<PagePainter>& pages, QStrin
     return ReplaceFile(path, png, error);
 }
 
-}  // namespace chartexport
+}  // namespace pages

@@ -1,5 +1,5 @@
 // Drawing report text on its character grid.
-#include "app/report/GridText.h"
+#include "app/pages/GridText.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -7,7 +7,7 @@
 
 #include "skin/SkinFonts.h"
 
-namespace report {
+namespace pages {
 namespace {
 
 bool IsAscii(QChar c) {
@@ -91,4 +91,4 @@ void DrawGridText(QPainter* painter, const QString& text, const QRect& box, cons
     painter->restore();
 }
 
-}  // namespace report
+}  // namespace pages

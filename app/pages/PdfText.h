@@ -10,7 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace pdftext {
+namespace pages {
 
 // The unified ideograph a Kangxi radical or a CJK radical-supplement
 // character is equivalent to (Unicode's compatibility decomposition), or
@@ -27,4 +27,4 @@ QByteArray FixToUnicodeMaps(const QByteArray& pdf);
 // a message when it cannot be read or written.
 bool FixPdfFile(const QString& path, QString* error = nullptr);
 
-}  // namespace pdftext
+}  // namespace pages

@@ -1,5 +1,5 @@
 // The chart page's texts and its painting.
-#include "app/chart/ChartPage.h"
+#include "app/pages/ChartPage.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -10,9 +10,9 @@
 #include "ChartText.h"
 #include "LunarCalendar.h"
 #include "SolarTerms.h"
-#include "app/GbkText.h"
+#include "app/pages/GbkText.h"
 
-namespace chartpage {
+namespace pages {
 namespace {
 
 QString U(std::string_view utf8) {
@@ -164,6 +164,12 @@ ChartPageText MakeChartPageText(const chart::Chart& c, const PageInput& input) {
     }
     page.footer = QStringLiteral("弈澜坊-星衡命鉴 · 八字排盘与大运");
     return page;
+}
+
+PagePainter ChartPagePainter(ChartPageText page) {
+    return [page = std::move(page)](QPainter& painter, QPaintDevice& device) {
+        PaintChartPage(painter, QRectF(0, 0, device.width(), device.height()), page);
+    };
 }
 
 QRgb ElementColour(chart::Element element) {
@@ -423,4 +429,4 @@ void PaintChartPage(QPainter& p, const QRectF& target, const ChartPageText& page
     p.restore();
 }
 
-}  // namespace chartpage
+}  // namespace pages
