@@ -136,7 +136,7 @@ bool CKarvutoApp::OpenDatabase() {
         if (!m_szDbSearched.empty() && !std::filesystem::exists(m_szDbPath, ec)) {
             text += QString::fromUtf8(kDatabaseSearchedText) + QFile::decodeName(m_szDbSearched.c_str());
         }
-        ShowMessageBox(nullptr, text, QString::fromLatin1(kApplicationName));
+        ShowMessageBox(nullptr, text, kApplicationName);
         return false;
     }
     return true;

@@ -254,7 +254,7 @@ void CKarvutoDlg::OnReading() {
     m_birth = BirthRecord{};
     UpdateData(true);
     if (m_strName.empty()) {
-        ShowMessageBox(this, Text(kEmptyNameMessage), Text(kMessageCaption));
+        ShowMessageBox(this, Text(kEmptyNameMessage));
         m_pNameEdit->setFocus();
         return;
     }
@@ -315,7 +315,7 @@ void CKarvutoDlg::OnChart() {
     const CLunarCalendar calendar;
     const std::optional<BirthDates> dates = ConvertBirthDate(calendar, m_birth);
     if (!dates) {
-        ShowMessageBox(this, Text(kInvalidDateText), Text(kMessageCaption));
+        ShowMessageBox(this, Text(kInvalidDateText));
         return;
     }
     const chart::BirthMoment birth{dates->solar.wYear,
@@ -324,11 +324,13 @@ void CKarvutoDlg::OnChart() {
                                    dates->solar.wHour,
                                    0,
                                    m_birth.sex == 0 ? chart::Sex::Male : chart::Sex::Female};
-    if (!m_pChartWnd) {
-        m_pChartWnd = new CChartWnd(this);
+    const QString name = FromGbk(std::string_view(m_birth.name));
+    if (m_pChartWnd) {
+        m_pChartWnd->SetBirth(birth, name);
+    } else {
+        m_pChartWnd = new CChartWnd(birth, name, this);
         m_pChartWnd->move(pos() + QPoint(40, 30));
     }
-    m_pChartWnd->SetBirth(birth, FromGbk(std::string_view(m_birth.name)));
     m_pChartWnd->show();
     m_pChartWnd->raise();
     m_pChartWnd->activateWindow();

@@ -35,11 +35,11 @@ render() {  # render BIN_DIR DEST
   for r in "${readings[@]}"; do
     local name=${r%%|*} args=${r#*|}
     # shellcheck disable=SC2086
-    faketime "$now" "$bin/karvuto-read" $args --db "$bin/Karvuto.mdb" --export "$dest/$name.pdf"
+    faketime -f "$now" "$bin/karvuto-read" $args --db "$bin/Karvuto.mdb" --export "$dest/$name.pdf"
     # shellcheck disable=SC2086
-    faketime "$now" "$bin/karvuto-read" $args --db "$bin/Karvuto.mdb" --export "$dest/$name.png"
+    faketime -f "$now" "$bin/karvuto-read" $args --db "$bin/Karvuto.mdb" --export "$dest/$name.png"
   done
-  faketime "$now" "$bin/karvuto-print-shots" "$bin/Karvuto.mdb" "$dest" >/dev/null 2>&1
+  faketime -f "$now" "$bin/karvuto-print-shots" "$bin/Karvuto.mdb" "$dest" >/dev/null 2>&1
   for pdf in "$dest"/*.pdf; do
     pdftoppm -r 100 -png "$pdf" "${pdf%.pdf}-page"
     pdftotext -layout "$pdf" "${pdf%.pdf}.txt"

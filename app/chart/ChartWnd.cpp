@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -18,7 +16,7 @@
 #include "app/MessageBox.h"
 #include "app/pages/PageWriter.h"
 #include "app/pages/ReplaceFile.h"
-#include "app/report/ViewPrintPreview.h"
+#include "app/print/PrintFront.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "res/bitmaps/FaceLayout.h"
 #include "skin/FrameSkin.h"
@@ -64,13 +62,18 @@ int CurrentYear() {
 
 }  // namespace
 
-CChartWnd::CChartWnd(QWidget* parent) : QWidget(parent) {
+CChartWnd::CChartWnd(const chart::BirthMoment& birth, const QString& name, QWidget* parent)
+    : QWidget(parent), m_birth(birth), m_name(name) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(kChartCaption));
     setFixedSize(art::kChartFaceWidth, art::kChartFaceHeight);
     ApplyFrameRegion(this, LoadBitmapResource(art::kChartFaceId));
+    // The controls take their first values without casting a chart each.
+    m_bUpdating = true;
     BuildControls();
+    m_pMinuteSpin->setValue(birth.minute);
+    m_bUpdating = false;
     Recompute();
 }
 
@@ -197,8 +200,7 @@ void CChartWnd::Recompute() {
     if (m_pBasisCombo->currentIndex() == 1) conventions.longitude = m_pLongitudeSpin->value();
     conventions.dstCorrect = m_pSummerBox->isChecked();
     if (const std::string error = chart::CheckBirth(birth, conventions); !error.empty()) {
-        ShowMessageBox(this, QStringLiteral("无法排盘：") + QString::fromStdString(error),
-                       QString::fromUtf8(kMessageCaption));
+        ShowMessageBox(this, QStringLiteral("无法排盘：") + QString::fromStdString(error));
         return;
     }
     m_birth.minute = birth.minute;
@@ -263,9 +265,7 @@ void CChartWnd::OnExportPdf() {
                                                       QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty()) return;
     QString error;
-    if (!ExportPdf(path, &error))
-        ShowMessageBox(this, QStringLiteral("无法写入文件：") + path + QStringLiteral("\n") + error,
-                       QString::fromUtf8(kMessageCaption));
+    if (!ExportPdf(path, &error)) ShowWriteFailure(this, path, error);
 }
 
 void CChartWnd::OnExportPng() {
@@ -275,23 +275,11 @@ void CChartWnd::OnExportPng() {
                                                       QStringLiteral("PNG 图片 (*.png)"));
     if (path.isEmpty()) return;
     QString error;
-    if (!ExportPng(path, &error))
-        ShowMessageBox(this, QStringLiteral("无法写入文件：") + path + QStringLiteral("\n") + error,
-                       QString::fromUtf8(kMessageCaption));
+    if (!ExportPng(path, &error)) ShowWriteFailure(this, path, error);
 }
 
 void CChartWnd::OnPrint() {
-    QPrinter printer(QPrinter::HighResolution);
-    print::PreparePrinter(printer);
-    QPrintDialog dialog(&printer, m_pPreview ? static_cast<QWidget*>(m_pPreview.data()) : this);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
-    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
-    if (dialog.exec() != QDialog::Accepted) return;
-    print::RunPrintJob(*this, printer);
+    print::PrintWithDialog(m_pPreview ? static_cast<QWidget*>(m_pPreview.data()) : this, *this);
 }
 
 CViewPrintPreview* CChartWnd::Preview() const {
@@ -299,20 +287,7 @@ CViewPrintPreview* CChartWnd::Preview() const {
 }
 
 void CChartWnd::OnPreview() {
-    if (m_pPreview) {
-        m_pPreview->raise();
-        m_pPreview->activateWindow();
-        return;
-    }
-    auto* preview = new CViewPrintPreview(this);
-    m_pPreview = preview;
-    connect(preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        if (printer != nullptr) print::RunPrintJob(*this, *printer);
-    });
-    connect(preview, &CViewPrintPreview::printRequested, this, [this] { OnPrint(); });
-    preview->showMaximized();
-    preview->raise();
-    preview->activateWindow();
+    print::OpenPreview(this, *this, m_pPreview);
 }
 
 void CChartWnd::OnBeginPrinting(QPainter* /*pDC*/, CPrintInfo* pInfo) {

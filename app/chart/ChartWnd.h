@@ -9,7 +9,7 @@
 
 #include "Chart.h"
 #include "app/pages/ChartPage.h"
-#include "app/report/PrintJob.h"
+#include "app/pages/PageSource.h"
 
 class CStateBitmapButton;
 class CViewPrintPreview;
@@ -25,11 +25,13 @@ inline constexpr char kChartCaption[] = "八字排盘与大运";
 class CChartWnd : public QWidget, public CPrintPageSource {
     Q_OBJECT
 public:
-    explicit CChartWnd(QWidget* parent = nullptr);
+    // The window of `birth`'s chart under the default conventions (its
+    // minute goes into the minute field); `name` may be empty.
+    CChartWnd(const chart::BirthMoment& birth, const QString& name, QWidget* parent = nullptr);
     ~CChartWnd() override;
 
     // Shows the chart of a new birth (its minute goes into the minute field);
-    // the conventions stay as they are set. `name` is UTF-8 and may be empty.
+    // the conventions stay as they are set. `name` may be empty.
     void SetBirth(const chart::BirthMoment& birth, const QString& name);
 
     // Reads the controls and casts the chart again. When the controls give a

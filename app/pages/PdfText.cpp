@@ -10,8 +10,7 @@
 // for the new lengths.
 #include "app/pages/PdfText.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QList>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -334,24 +333,6 @@ QByteArray FixToUnicodeMaps(const QByteArray& pdf) {
     out += pdf.mid(q, startxref - q);
     out += "startxref\n" + QByteArray::number(newXref) + " \n%%EOF\n";
     return out;
-}
-
-bool FixPdfFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    const QByteArray pdf = file.readAll();
-    file.close();
-    const QByteArray fixed = FixToUnicodeMaps(pdf);
-    if (fixed == pdf) return true;
-    QSaveFile out(path);  // a temporary file beside it, renamed over it when complete
-    if (!out.open(QIODevice::WriteOnly) || out.write(fixed) != fixed.size() || !out.commit()) {
-        if (error) *error = out.errorString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace pages

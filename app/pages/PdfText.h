@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 namespace pages {
 
@@ -22,9 +21,5 @@ char32_t UnifiedIdeograph(char32_t c);
 // rebuilt. A PDF without such maps, or one it does not understand, comes
 // back unchanged.
 QByteArray FixToUnicodeMaps(const QByteArray& pdf);
-
-// Fixes a PDF file in place (through a temporary file beside it). false with
-// a message when it cannot be read or written.
-bool FixPdfFile(const QString& path, QString* error = nullptr);
 
 }  // namespace pages

@@ -1,13 +1,36 @@
 // The printer set-up and the page loop of one print job.
-#include "app/report/PrintJob.h"
+#include "app/print/PrintJob.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 
 #include "app/pages/PageGeometry.h"
-#include "app/pages/PdfText.h"
+#include "app/pages/PageWriter.h"
+#include "app/pages/ReplaceFile.h"
 
 namespace print {
+namespace {
+
+// A preview records the pages as pictures through its own paint engine; a
+// printer that prints, or writes a file, has a printing engine.
+bool IsPreview(QPrinter& printer) {
+    const QPaintEngine* engine = printer.paintEngine();
+    return engine != nullptr && engine->type() == QPaintEngine::Picture;
+}
+
+bool PrintsToPdfFile(QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+           !IsPreview(printer);
+}
+
+bool PrintToPdfFile(CPrintPageSource& source, QPrinter& printer, QString* error) {
+    const pages::PdfSetup setup{printer.pageLayout(), printer.resolution(), printer.docName(),
+                                printer.creator()};
+    return pages::WritePdf(pages::NativePath(printer.outputFileName()), setup, source, error);
+}
+
+}  // namespace
 
 void PreparePrinter(QPrinter& printer) {
     if (printer.isValid() && printer.paintingActive()) {
@@ -19,8 +42,11 @@ void PreparePrinter(QPrinter& printer) {
     printer.setDocName(QString::fromUtf8(kDocumentName));
 }
 
-bool RunPrintJob(CPrintPageSource& source, QPrinter& printer) {
+bool RunPrintJob(CPrintPageSource& source, QPrinter& printer, QString* error) {
     PreparePrinter(printer);
+    if (PrintsToPdfFile(printer)) {
+        return PrintToPdfFile(source, printer, error);
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;  // the job never started: nothing to abort
@@ -30,12 +56,7 @@ bool RunPrintJob(CPrintPageSource& source, QPrinter& printer) {
         printer.abort();
     }
     ok = painter.end() && ok;
-    ok = ok && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
-    // A job printed to a PDF file: its text must read back as the characters shown.
-    if (ok && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        ok = pages::FixPdfFile(printer.outputFileName());
-    }
-    return ok;
+    return ok && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 }  // namespace print

@@ -68,12 +68,11 @@ bool CReportView::ComposeReading(const BirthRecord& birth, Connection* connectio
     try {
         report = ComposeReport(birth, connection, now);
     } catch (const ComError& e) {
-        ShowMessageBox(this, QString::fromUtf8(kReadFailedText) + FromGbk(e.ErrorText()),
-                       QString::fromUtf8(kMessageCaption));
+        ShowMessageBox(this, QString::fromUtf8(kReadFailedText) + FromGbk(e.ErrorText()));
         return false;
     }
     if (!report) {
-        ShowMessageBox(this, QString::fromUtf8(kInvalidDateText), QString::fromUtf8(kMessageCaption));
+        ShowMessageBox(this, QString::fromUtf8(kInvalidDateText));
         return false;
     }
     SetReport(std::move(*report));

@@ -10,8 +10,8 @@
 
 #include "Database.h"
 #include "ReadingComposer.h"
+#include "app/pages/PageSource.h"
 #include "app/pages/ReportPage.h"
-#include "app/report/PrintJob.h"
 
 class QPainter;
 class QPrintPreviewDialog;
@@ -66,9 +66,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The preview has ended: its form comes back to the front.
-    void OnPreviewFinished();
-
     ComposedReport m_report{};
     QPointer<CViewPrintPreview> m_pPreview;
 };

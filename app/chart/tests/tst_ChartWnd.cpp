@@ -13,7 +13,6 @@
 #include "app/KarvutoApp.h"
 #include "app/MessageBox.h"
 #include "app/chart/ChartWnd.h"
-#include "app/report/ViewPrintPreview.h"
 #include "app/report/tests/PrintTestSupport.h"
 
 using pages::BranchRow;
@@ -112,15 +111,13 @@ private slots:
         QFETCH(int, hour);
         QFETCH(int, row);
         QFETCH(QString, cells);
-        CChartWnd w;
-        w.SetBirth({year, month, day, hour, 0, chart::Sex::Male}, U("张三"));
+        CChartWnd w(chart::BirthMoment{year, month, day, hour, 0, chart::Sex::Male}, U("张三"));
         QCOMPARE(Row(w, row), cells);
         QVERIFY(m_boxes.empty());
     }
 
     void headerStatesPersonBirthAndConventions() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 12, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 12, 10, chart::Sex::Female}, U("李四"));
         const pages::ChartPageText& page = w.Page();
         QCOMPARE(page.person, U("李四  女  属龙"));
         QCOMPARE(page.solarLine, U("阳历 1988年07月01日 12:10"));
@@ -155,8 +152,7 @@ private slots:
         QFETCH(int, currentYear);
         QFETCH(QString, firstShownYear);
         PinYear(now);
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         const pages::ChartPageText& page = w.Page();
         // A 戊 year, female: backward from 戊午; the first starts at 10 in 1997.
         QVERIFY(page.luckLine.startsWith(U("逆行")));
@@ -179,8 +175,7 @@ private slots:
     }
 
     void conventionsRecastTheChart() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
         QCOMPARE(w.MinuteSpin()->value(), 30);
         QCOMPARE(Row(w, StemRow), U("戊|戊|丁|庚"));
         QCOMPARE(Row(w, BranchRow), U("辰|午|巳|子"));
@@ -224,8 +219,7 @@ private slots:
 
     // A new birth into an open window keeps its conventions, takes the new minute.
     void newBirthKeepsTheConventions() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
         Choose(w.ZiCombo(), "子初换日");
         w.SetBirth({2000, 1, 1, 23, 0, chart::Sex::Female}, U("赵六"));
         QCOMPARE(w.MinuteSpin()->value(), 0);
@@ -235,8 +229,7 @@ private slots:
     }
 
     void suggestedFileNames() {
-        CChartWnd w;
-        w.SetBirth({1975, 5, 20, 8, 0, chart::Sex::Male}, U("李/明"));
+        CChartWnd w(chart::BirthMoment{1975, 5, 20, 8, 0, chart::Sex::Male}, U("李/明"));
         QCOMPARE(w.SuggestedFileName("pdf"), U("李明-19750520-排盘.pdf"));
         w.SetBirth({1975, 5, 20, 8, 0, chart::Sex::Male}, QString());
         QCOMPARE(w.SuggestedFileName("png"), U("八字-19750520-排盘.png"));
@@ -245,8 +238,7 @@ private slots:
     void pdfExportReadsBackAsText() {
         if (!printtest::HavePoppler()) QFAIL(printtest::kPopplerMissing);
         QTemporaryDir dir;
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         const QString path = dir.filePath(QStringLiteral("chart.pdf"));
         QString error;
         QVERIFY2(w.ExportPdf(path, &error), qPrintable(error));
@@ -262,8 +254,7 @@ private slots:
 
     void pngExportIsTwiceTheScreenWidth() {
         QTemporaryDir dir;
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         const QString path = dir.filePath(QStringLiteral("chart.png"));
         QString error;
         QVERIFY2(w.ExportPng(path, &error), qPrintable(error));
@@ -284,8 +275,7 @@ private slots:
     // as it was until a new one is complete.
     void exportToAnUnwritablePlaceFails() {
         QTemporaryDir dir;
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         QString error;
         QVERIFY(!w.ExportPdf(dir.filePath(QStringLiteral("missing/chart.pdf")), &error));
         QVERIFY(!error.isEmpty());
@@ -306,23 +296,8 @@ private slots:
         }
     }
 
-    // One preview at a time; it shows the chart page.
-    void previewOpensOnce() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
-        w.OnPreview();
-        QPointer<CViewPrintPreview> preview = w.Preview();
-        QVERIFY(preview);
-        w.OnPreview();
-        QCOMPARE(w.Preview(), preview.data());
-        preview->close();
-        QTRY_VERIFY(!preview);
-        QVERIFY(!w.Preview());
-    }
-
     void windowIsSkinnedAndPrintsOnePage() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         QCOMPARE(w.size(), QSize(860, 760));
         QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(w.windowTitle(), U("八字排盘与大运"));

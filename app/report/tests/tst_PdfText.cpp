@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "app/pages/PdfText.h"
-#include "app/report/PrintJob.h"
+#include "app/print/PrintJob.h"
 #include "app/report/tests/PrintTestSupport.h"
 
 using namespace printtest;

@@ -14,7 +14,7 @@
 #include "app/pages/PageGeometry.h"
 #include "app/pages/PrintLayout.h"
 #include "app/pages/ReportPage.h"
-#include "app/report/PrintJob.h"
+#include "app/print/PrintJob.h"
 #include "app/report/ReportView.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "skin/SkinBitmaps.h"
