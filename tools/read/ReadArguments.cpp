@@ -215,7 +215,8 @@ const char* ReadUsage() {
            "standard time.\n"
            "--export writes the report page and the chart page to FILE instead of printing:\n"
            "a two-page A4 PDF, or one PNG with the pages one below the other; no display is\n"
-           "needed. The conventions apply to its chart page as they do with --chart.\n"
+           "needed. The conventions apply to its chart page as they do with --chart. FILE is\n"
+           "replaced only by a whole new file; a symbolic link is refused, not followed.\n"
            "Exit status: 0 a reading, 1 an invalid date, 2 bad arguments, 3 the database\n"
            "cannot be opened, 4 a database error while reading, 5 the output (the reading,\n"
            "or the --export file) could not be written.\n";

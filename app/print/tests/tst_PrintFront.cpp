@@ -338,6 +338,26 @@ private slots:
         }
     }
 
+    // The file named is the one written: a link to another file is refused.
+    void printingToALinkIsRefused() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("target.txt"));
+        QFile someone(target);
+        QVERIFY(someone.open(QIODevice::WriteOnly));
+        someone.write("someone else's");
+        someone.close();
+        const QString link = dir.filePath(QStringLiteral("link.pdf"));
+        QVERIFY(QFile::link(target, link));
+        ReportSource source;
+        QPrinter printer(QPrinter::HighResolution);
+        QString error;
+        QVERIFY(!print::RunPrintJob(source, *PdfPrinter(printer, link), &error));
+        QVERIFY2(error.contains(QStringLiteral("symbolic link")), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(someone.open(QIODevice::ReadOnly));
+        QCOMPARE(someone.readAll(), QByteArray("someone else's"));
+    }
+
     void printingToAFileReplacesItWhole() {
         QVERIFY2(printtest::HavePoppler(), printtest::kPopplerMissing);
         QTemporaryDir dir;
