@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ChartBirth.h"
 #include "Clock.h"
 #include "ComposeDate.h"
 #include "GbkCodec.h"
@@ -318,12 +319,7 @@ void CKarvutoDlg::OnChart() {
         ShowMessageBox(this, Text(kInvalidDateText));
         return;
     }
-    const chart::BirthMoment birth{dates->solar.wYear,
-                                   dates->solar.wMonth,
-                                   dates->solar.wDay,
-                                   dates->solar.wHour,
-                                   0,
-                                   m_birth.sex == 0 ? chart::Sex::Male : chart::Sex::Female};
+    const chart::BirthMoment birth = chart::BirthOfReading(m_birth, dates->solar, 0);
     const QString name = FromGbk(std::string_view(m_birth.name));
     if (m_pChartWnd) {
         m_pChartWnd->SetBirth(birth, name);

@@ -4,7 +4,9 @@
 # preview, About box and splash of karvuto-print-shots. PDFs are compared as
 # pictures (pdftoppm, 100 dpi) and as text (pdftotext); every picture pixel by
 # pixel (ImageMagick's compare -metric AE: the count of differing pixels).
-# The clock is pinned with faketime so that the reading time is the same.
+# The clock is pinned with faketime so that the reading time is the same
+# (frozen for karvuto-read; started at the same instant for print-shots,
+# whose own timer needs the clock to run).
 #   scripts/page-diff.sh OLD_BIN_DIR NEW_BIN_DIR [OUT_DIR]
 # Each BIN_DIR holds karvuto-read, karvuto-print-shots and Karvuto.mdb.
 # Exit status 0 when every page is the same, 1 otherwise.
@@ -39,7 +41,7 @@ render() {  # render BIN_DIR DEST
     # shellcheck disable=SC2086
     faketime -f "$now" "$bin/karvuto-read" $args --db "$bin/Karvuto.mdb" --export "$dest/$name.png"
   done
-  faketime -f "$now" "$bin/karvuto-print-shots" "$bin/Karvuto.mdb" "$dest" >/dev/null 2>&1
+  faketime -f "@$now" "$bin/karvuto-print-shots" "$bin/Karvuto.mdb" "$dest" >/dev/null 2>&1
   for pdf in "$dest"/*.pdf; do
     pdftoppm -r 100 -png "$pdf" "${pdf%.pdf}-page"
     pdftotext -layout "$pdf" "${pdf%.pdf}.txt"

@@ -14,6 +14,8 @@
 
 #include "Clock.h"
 #include "app/MessageBox.h"
+#include "app/pages/ChartPage.h"
+#include "app/pages/ChartPageLayout.h"
 #include "app/pages/PageWriter.h"
 #include "app/pages/ReplaceFile.h"
 #include "app/print/PrintFront.h"
@@ -39,19 +41,20 @@ QRect FaceRect(const art::PixelRect& r) {
 // The page widget inside the scroll area: the chart page at the view's width.
 class CChartPageView : public QWidget {
 public:
-    explicit CChartPageView(const pages::ChartPageText& page, QWidget* parent)
-        : QWidget(parent), m_page(page) {
-        setFixedSize(kViewPageWidth, qRound(kViewPageWidth * pages::kPageHeight / pages::kPageWidth));
+    explicit CChartPageView(const chart::ChartModel& model, QWidget* parent)
+        : QWidget(parent), m_model(model) {
+        setFixedSize(kViewPageWidth, qRound(kViewPageWidth * pages::chartlayout::kSheetHeight /
+                                            pages::chartlayout::kSheetWidth));
     }
 
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
-        pages::PaintChartPage(painter, QRectF(rect()), m_page);
+        pages::PaintChartPage(painter, QRectF(rect()), m_model);
     }
 
 private:
-    const pages::ChartPageText& m_page;
+    const chart::ChartModel& m_model;
 };
 
 int CurrentYear() {
@@ -161,7 +164,7 @@ void CChartWnd::BuildControls() {
     white.setColor(QPalette::Window, Qt::white);
     m_pScroll->setPalette(white);
     m_pScroll->setAutoFillBackground(true);
-    m_pPageView = new CChartPageView(m_page, m_pScroll);
+    m_pPageView = new CChartPageView(m_model, m_pScroll);
     m_pScroll->setWidget(m_pPageView);
 
     OnBasisChanged();
@@ -182,11 +185,11 @@ void CChartWnd::SetBirth(const chart::BirthMoment& birth, const QString& name) {
     Recompute();
 }
 
-pages::PageInput CChartWnd::PageInputNow() const {
-    pages::PageInput input;
-    input.name = m_name;
+chart::ModelInput CChartWnd::ModelInputNow() const {
+    chart::ModelInput input;
+    input.name = m_name.toStdString();
     if (m_pBasisCombo->currentIndex() == 1 && m_pPlaceCombo->currentIndex() < m_pPlaceCombo->count() - 1)
-        input.place = m_pPlaceCombo->currentText();
+        input.place = m_pPlaceCombo->currentText().toStdString();
     input.currentYear = CurrentYear();
     return input;
 }
@@ -205,7 +208,7 @@ void CChartWnd::Recompute() {
     }
     m_birth.minute = birth.minute;
     m_chart = chart::ComputeChart(birth, conventions);
-    m_page = pages::MakeChartPageText(m_chart, PageInputNow());
+    m_model = chart::MakeChartModel(m_chart, ModelInputNow());
     if (m_pPageView) m_pPageView->update();
 }
 
@@ -251,11 +254,11 @@ QString CChartWnd::SuggestedFileName(const char* suffix) const {
 }
 
 bool CChartWnd::ExportPdf(const QString& path, QString* error) const {
-    return pages::WritePdf(pages::NativePath(path), {pages::ChartPagePainter(m_page)}, error);
+    return pages::WritePdf(pages::NativePath(path), {pages::ChartPagePainter(m_model)}, error);
 }
 
 bool CChartWnd::ExportPng(const QString& path, QString* error) const {
-    return pages::WritePng(pages::NativePath(path), {pages::ChartPagePainter(m_page)}, error);
+    return pages::WritePng(pages::NativePath(path), {pages::ChartPagePainter(m_model)}, error);
 }
 
 void CChartWnd::OnExportPdf() {
@@ -298,7 +301,7 @@ void CChartWnd::OnBeginPrinting(QPainter* /*pDC*/, CPrintInfo* pInfo) {
 
 void CChartWnd::OnPrint(QPainter* pDC, CPrintInfo* pInfo) {
     if (pDC == nullptr || pInfo == nullptr) return;
-    pages::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_page);
+    pages::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_model);
 }
 
 void CChartWnd::OnEndPrinting(QPainter* /*pDC*/, CPrintInfo* /*pInfo*/) {}

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "Chart.h"
-#include "app/pages/ChartPage.h"
+#include "ChartModel.h"
 #include "app/pages/PageSource.h"
 
 class CStateBitmapButton;
@@ -40,8 +40,10 @@ public:
     void Recompute();
 
     const chart::Chart& Chart() const { return m_chart; }
-    const pages::ChartPageText& Page() const { return m_page; }
-    pages::PageInput PageInputNow() const;
+    // The chart as its page shows it.
+    const chart::ChartModel& Model() const { return m_model; }
+    // The name, the birthplace chosen and the current year the model is made with.
+    chart::ModelInput ModelInputNow() const;
 
     // The controls, for the tests.
     QComboBox* ZiCombo() const { return m_pZiCombo; }
@@ -84,7 +86,7 @@ private:
     chart::BirthMoment m_birth;
     QString m_name;
     chart::Chart m_chart;
-    pages::ChartPageText m_page;
+    chart::ChartModel m_model;
     bool m_bUpdating = false;  // the controls are being set by the program, not the user
 
     QComboBox* m_pZiCombo = nullptr;

@@ -181,7 +181,10 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
     if (const auto longitude = given.find("--longitude"); longitude != given.end()) {
         std::optional<double> degrees = ParseDegrees(longitude->second);
         if (!degrees) {
-            if (const auto capital = chart::FindCapital(longitude->second)) degrees = capital->longitude;
+            if (const auto capital = chart::FindCapital(longitude->second)) {
+                degrees = capital->longitude;
+                parsed.place = capital->name;
+            }
         }
         if (!degrees || !std::isfinite(*degrees) || std::abs(*degrees) > kMaxLongitude) {
             return Fail(

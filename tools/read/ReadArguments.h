@@ -24,6 +24,7 @@ struct ReadArguments {
     int minute = 0;                  // --minute: the minute of the birth (the chart uses it)
     bool chart = false;              // --chart: the full chart after the reading
     chart::Conventions conventions;  // --zi, --longitude, --dst-correct (with --chart or --export)
+    std::string place;               // the provincial capital --longitude named; "" for degrees
     std::string exportPath;          // --export: the .pdf or .png file to write instead of printing
 };
 

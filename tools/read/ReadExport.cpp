@@ -6,8 +6,7 @@
 #include <memory>
 #include <ostream>
 
-#include "Clock.h"
-#include "ReadCommand.h"
+#include "ReadExitStatus.h"
 #include "app/pages/ChartPage.h"
 #include "app/pages/PageWriter.h"
 #include "app/pages/ReportPage.h"
@@ -41,7 +40,7 @@ bool EndsWithPng(const std::string& path) {
 
 }  // namespace
 
-int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::Chart& chart,
+int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::ChartModel& chart,
                   std::ostream& err) {
     ApplicationScope scope;
     const pages::ReportPageText reportText =
@@ -49,13 +48,7 @@ int ExportReading(const ReadArguments& a, const ComposedReport& report, const ch
     const pages::PagePainter reportPage = [&reportText](QPainter& painter, QPaintDevice& device) {
         pages::PaintReportPage(painter, QRect(0, 0, device.width(), device.height()), reportText);
     };
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    pages::PageInput input;
-    input.name = QString::fromStdString(a.nameUtf8);
-    input.currentYear = now.wYear;
-    const std::vector<pages::PagePainter> painters = {
-        reportPage, pages::ChartPagePainter(pages::MakeChartPageText(chart, input))};
+    const std::vector<pages::PagePainter> painters = {reportPage, pages::ChartPagePainter(chart)};
 
     const std::filesystem::path path = a.exportPath;
     QString error;
