@@ -107,9 +107,9 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
     }
     const std::optional<std::string> name = platform::Utf8ToGbk(parsed.nameUtf8);
     if (!name) return Fail("the name has a character that GBK cannot encode (or is not valid UTF-8)");
-    if (name->size() > kMaxNameBytes) {
+    if (name->size() > kNameMaxBytes) {
         return Fail("the name takes " + std::to_string(name->size()) + " bytes in GBK; at most " +
-                    std::to_string(kMaxNameBytes) + " are allowed (5 Chinese characters)");
+                    std::to_string(kNameMaxBytes) + " are allowed (5 Chinese characters)");
     }
     std::memcpy(birth.name, name->data(), name->size());
 

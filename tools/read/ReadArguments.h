@@ -13,8 +13,6 @@
 #include "BirthRecord.h"
 #include "Conventions.h"
 
-inline constexpr std::size_t kMaxNameBytes = 10;  // the form's name box admits 10 GBK bytes
-
 struct ReadArguments {
     BirthRecord birth{};   // name in GBK; date, hour, sex, calendar kind and leap flag
     std::string nameUtf8;  // the name as given

@@ -11,11 +11,13 @@
 #include <string>
 
 #include "GbkCodec.h"
+#include "app/pages/PageGeometry.h"
 #include "app/report/ReportView.h"
 
 namespace printtest {
 
-inline constexpr int kDotsPerMetreAt300Dpi = 11811;  // 300 dpi
+// The pages' resolution in dots per metre (an inch is 0.0254 m): 11811 at 300 dpi.
+inline constexpr int kDotsPerMetre = pages::kPageDpi * 10000 / 254;
 
 // Gives the view a report of UTF-8 texts converted to GBK and cut to the
 // composer's limits, as a composed reading would be.
@@ -29,11 +31,11 @@ inline void SetReport(CReportView& view, const QString& header, const QString& b
     view.SetReport(std::move(report));
 }
 
-// A white page of w x h device pixels at 300 dpi, with OnPrint drawn on it.
+// A white page of w x h device pixels at the pages' resolution, with OnPrint drawn on it.
 inline QImage RenderPage(CReportView& view, int w, int h) {
     QImage page(w, h, QImage::Format_RGB32);
-    page.setDotsPerMeterX(kDotsPerMetreAt300Dpi);
-    page.setDotsPerMeterY(kDotsPerMetreAt300Dpi);
+    page.setDotsPerMeterX(kDotsPerMetre);
+    page.setDotsPerMeterY(kDotsPerMetre);
     page.fill(Qt::white);
     QPainter painter(&page);
     CPrintInfo info;
