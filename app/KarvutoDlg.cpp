@@ -148,7 +148,7 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     }
 
     if (splashMilliseconds > 0) {
-        CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, splashMilliseconds);
+        CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, std::chrono::milliseconds(splashMilliseconds));
     }
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |

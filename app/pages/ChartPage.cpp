@@ -63,9 +63,14 @@ QColor BranchColour(int branch) {
 
 // A pillar written as two coloured characters side by side, meeting at the
 // box's middle (one word to a PDF reader).
-void PillarText(QPainter& p, const QRectF& box, int sexagenary, double size) {
-    const int stem = sexagenary % 10;
-    const int branch = sexagenary % 12;
+struct PillarMark {
+    int sexagenary = 0;  // which pillar
+    double size = 0;     // its type size
+};
+void PillarText(QPainter& p, const QRectF& box, PillarMark pillar) {
+    const int stem = pillar.sexagenary % 10;
+    const int branch = pillar.sexagenary % 12;
+    const double size = pillar.size;
     QRectF first = box, second = box;
     first.setRight(box.center().x());
     second.setLeft(box.center().x());
@@ -210,14 +215,17 @@ void PaintLuck(QPainter& p, const chart::ChartModel& m, double top) {
              {kLuckTextSize, kInk});
         Text(p, QRectF(left, top + kLuckYearTop, kCellWidth, kCellTextHeight), Qt::AlignCenter,
              U(luck.yearText), {kLuckTextSize, kInk});
-        PillarText(p, QRectF(left, top + kLuckPillarTop, kCellWidth, kLuckPillarHeight), luck.pillar,
-                   kLuckPillarSize);
+        PillarText(p, QRectF(left, top + kLuckPillarTop, kCellWidth, kLuckPillarHeight),
+                   {luck.pillar, kLuckPillarSize});
         Text(p, QRectF(left, top + kLuckGodTop, kCellWidth, kCellTextHeight), Qt::AlignCenter, U(luck.tenGod),
              {kLuckTextSize, current ? kMark : kInk, current});
     }
 }
 
-void PaintYears(QPainter& p, const chart::LuckText& shown, int currentYear, double top) {
+// The ten years of the luck pillar a page shows, the current one marked.
+void PaintYears(QPainter& p, const chart::ChartModel& m, double top) {
+    const chart::LuckText& shown = m.luck[static_cast<std::size_t>(m.shownLuck)];
+    const int currentYear = m.currentYear;
     for (std::size_t i = 0; i < shown.years.size() && i < kStripCells; ++i) {
         const chart::YearText& year = shown.years[i];
         const double left = kMargin + static_cast<double>(i) * kCellWidth;
@@ -228,7 +236,7 @@ void PaintYears(QPainter& p, const chart::LuckText& shown, int currentYear, doub
         PillarText(p,
                    QRectF(left + kYearPillarInset, top + kYearPillarTop, kCellWidth - 2 * kYearPillarInset,
                           kYearPillarHeight),
-                   year.pillar, kYearPillarSize);
+                   {year.pillar, kYearPillarSize});
     }
 }
 
@@ -303,7 +311,7 @@ void PaintChartPage(QPainter& p, const QRectF& target, const chart::ChartModel& 
         const chart::LuckText& shown = m.luck[static_cast<std::size_t>(m.shownLuck)];
         Heading(p, y,
                 U(chart::kYearsLabel) + QStringLiteral("  ") + U(shown.pillarName) + QStringLiteral("运"));
-        PaintYears(p, shown, m.currentYear, y + kSectionBodyTop);
+        PaintYears(p, m, y + kSectionBodyTop);
     }
 
     Text(p, QRectF(kMargin, kFooterTop, kContentWidth, kFooterHeight), Qt::AlignCenter,

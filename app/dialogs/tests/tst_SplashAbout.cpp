@@ -169,13 +169,13 @@ void tst_SplashAbout::splashStandsCentredWithItsPicture() {
 void tst_SplashAbout::showSplashScreenTakesItDownAgain() {
     QElapsedTimer timer;
     timer.start();
-    CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, 100);
+    CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, std::chrono::milliseconds(100));
     QVERIFY(timer.elapsed() >= 100);
     for (QWidget* w : QApplication::topLevelWidgets()) {
         QVERIFY(!(qobject_cast<CSplashWnd*>(w) && w->isVisible()));
     }
     timer.restart();
-    CSplashWnd::ShowSplashScreen(9999, 5000);  // no picture: no splash and no wait
+    CSplashWnd::ShowSplashScreen(9999, std::chrono::seconds(5));  // no picture: no splash and no wait
     QVERIFY(timer.elapsed() < 1000);
 }
 
