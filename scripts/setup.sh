@@ -16,7 +16,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libswe-dev
   fonts-noto-cjk tzdata xdg-utils qt6-translations-l10n
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils python3
   qt6-wayland desktop-file-utils appstream dpkg-dev scdoc
 )
 
