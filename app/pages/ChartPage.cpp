@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "app/pages/ChartPageLayout.h"
+#include "app/pages/LineBreak.h"
 
 namespace pages {
 
@@ -52,6 +53,13 @@ void Text(QPainter& p, const QRectF& box, int flags, const QString& text, const 
     p.setFont(PageFont(type.size, type.bold));
     p.setPen(type.colour);
     p.drawText(box, flags, text);
+}
+
+// A text wrapped at the box's right edge, from its top left (LineBreak.h).
+void Wrapped(QPainter& p, const QRectF& box, const QString& text, const Type& type) {
+    p.setFont(PageFont(type.size, type.bold));
+    p.setPen(type.colour);
+    DrawWrappedText(p, box, Qt::AlignLeft, text);
 }
 
 QColor StemColour(int stem) {
@@ -289,15 +297,15 @@ void PaintChartPage(QPainter& p, const QRectF& target, const chart::ChartModel& 
     // Relations, elements, facts and notes.
     y += kSectionGap;
     Heading(p, y, U(chart::kRelationsLabel));
-    Text(p, QRectF(kMargin, y + kRelationsTextTop, kContentWidth, kRelationsTextHeight),
-         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, RelationsText(m), {kRelationsSize, kInk});
+    Wrapped(p, QRectF(kMargin, y + kRelationsTextTop, kContentWidth, kRelationsTextHeight), RelationsText(m),
+            {kRelationsSize, kInk});
     y += kRelationsSection;
     Heading(p, y, U(chart::kElementsLabel));
     PaintElements(p, m, QRectF(kMargin, y + kSectionBodyTop, kElementsWidth, kElementsHeight));
     Text(p, QRectF(kMargin, y + kElementsLegendTop, kElementsWidth, kElementsLegendHeight), left,
          QString::fromUtf8(kElementsLegend) + U(m.missing), {kSmallSize, kInk});
-    Text(p, QRectF(kRightColumn, y + kSectionBodyTop, kFactsWidth, kFactsHeight),
-         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FactsText(m), {kSmallSize, kInk});
+    Wrapped(p, QRectF(kRightColumn, y + kSectionBodyTop, kFactsWidth, kFactsHeight), FactsText(m),
+            {kSmallSize, kInk});
     y += kElementsSection;
 
     const QString luckLine = U(m.luckLine);

@@ -24,9 +24,8 @@ struct TextGrid {
 // Width of `text` in half cells.
 int HalfCells(const QString& text);
 
-// `line` broken into pieces of at most `halfCells` half cells: a piece ends
-// before the character that would not fit, or after the last blank before
-// it when that character is inside a run of ASCII letters (a word).
+// `line` broken into pieces of at most `halfCells` half cells, by the pages'
+// one line-breaking rule (LineBreak.h).
 QStringList WrapToGrid(const QString& line, int halfCells);
 
 // The face for the ASCII characters: the report face's fixed-pitch sibling,
