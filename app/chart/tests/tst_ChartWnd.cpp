@@ -52,13 +52,6 @@ void Choose(QComboBox* combo, const char* text) {
     combo->setCurrentIndex(index);
 }
 
-// True when the text holds a Kangxi radical or a CJK radical-supplement character.
-bool HasRadical(const QString& text) {
-    for (const QChar ch : text)
-        if (ch.unicode() >= 0x2E80 && ch.unicode() <= 0x2FDF) return true;
-    return false;
-}
-
 }  // namespace
 
 class tst_ChartWnd : public QObject {
@@ -146,7 +139,7 @@ private slots:
         QVERIFY2(w.ExportPdf(path, &error), qPrintable(error));
         QCOMPARE(printtest::PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
         const QString text = printtest::PdfText(path);
-        QVERIFY2(!HasRadical(text), qPrintable(text));
+        QVERIFY2(!printtest::HasRadical(text), qPrintable(text));
         for (const char* word : {"八字排盘", "李四", "年柱", "时柱", "伤官", "劫财", "日主", "大运", "丁巳",
                                  "乙卯", "比肩", "偏印", "大林木", "缺：木金水"})
             QVERIFY2(text.contains(U(word)), word);

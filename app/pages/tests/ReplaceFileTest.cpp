@@ -10,7 +10,7 @@
 
 #include "DatabaseTestFiles.h"
 #include "app/pages/ReplaceFile.h"
-#include "app/pages/tests/FileSizeLimit.h"
+#include "app/pages/tests/PageTestSupport.h"
 
 namespace fs = std::filesystem;
 using dbtest::ReadFile;

@@ -23,7 +23,7 @@
 
 #include "app/MessageBox.h"
 #include "app/chart/ChartWnd.h"
-#include "app/pages/tests/FileSizeLimit.h"
+#include "app/pages/tests/PageTestSupport.h"
 #include "app/print/PrintFront.h"
 #include "app/print/PrintJob.h"
 #include "app/print/ViewPrintPreview.h"
