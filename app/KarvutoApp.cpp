@@ -19,9 +19,10 @@
 #include "DatabaseKeys.h"
 #include "DatabaseLocation.h"
 #include "ReadingMessages.h"
-#include "app/GbkText.h"
+#include "SqlConnectionString.h"
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
+#include "app/pages/GbkText.h"
 #include "desktop/InstanceChecker.h"
 
 CKarvutoApp& theApp() {
@@ -137,7 +138,7 @@ bool CKarvutoApp::OpenDatabase() {
         if (!m_szDbSearched.empty() && !std::filesystem::exists(m_szDbPath, ec)) {
             text += QString::fromUtf8(kDatabaseSearchedText) + QFile::decodeName(m_szDbSearched.c_str());
         }
-        ShowMessageBox(nullptr, text, QString::fromLatin1(kApplicationName));
+        ShowMessageBox(nullptr, text, kApplicationName);
         return false;
     }
     return true;

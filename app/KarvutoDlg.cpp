@@ -12,18 +12,19 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ChartBirth.h"
 #include "Clock.h"
 #include "ComposeDate.h"
 #include "GbkCodec.h"
 #include "ReadingMessages.h"
 #include "app/CompactComboStyle.h"
-#include "app/GbkText.h"
 #include "app/MessageBox.h"
 #include "app/NameEdit.h"
 #include "app/chart/ChartWnd.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/dialogs/HelpDlg.h"
 #include "app/dialogs/SplashWnd.h"
+#include "app/pages/GbkText.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "skin/FrameSkin.h"
 #include "skin/SkinBitmaps.h"
@@ -147,7 +148,7 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     }
 
     if (splashMilliseconds > 0) {
-        CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, splashMilliseconds);
+        CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, std::chrono::milliseconds(splashMilliseconds));
     }
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
@@ -254,7 +255,7 @@ void CKarvutoDlg::OnReading() {
     m_birth = BirthRecord{};
     UpdateData(true);
     if (m_strName.empty()) {
-        ShowMessageBox(this, Text(kEmptyNameMessage), Text(kMessageCaption));
+        ShowMessageBox(this, Text(kEmptyNameMessage));
         m_pNameEdit->setFocus();
         return;
     }
@@ -315,20 +316,17 @@ void CKarvutoDlg::OnChart() {
     const CLunarCalendar calendar;
     const std::optional<BirthDates> dates = ConvertBirthDate(calendar, m_birth);
     if (!dates) {
-        ShowMessageBox(this, Text(kInvalidDateText), Text(kMessageCaption));
+        ShowMessageBox(this, Text(kInvalidDateText));
         return;
     }
-    const chart::BirthMoment birth{dates->solar.wYear,
-                                   dates->solar.wMonth,
-                                   dates->solar.wDay,
-                                   dates->solar.wHour,
-                                   0,
-                                   m_birth.sex == 0 ? chart::Sex::Male : chart::Sex::Female};
-    if (!m_pChartWnd) {
-        m_pChartWnd = new CChartWnd(this);
+    const chart::BirthMoment birth = chart::BirthOfReading(m_birth, dates->solar, 0);
+    const QString name = FromGbk(std::string_view(m_birth.name));
+    if (m_pChartWnd) {
+        m_pChartWnd->SetBirth(birth, name);
+    } else {
+        m_pChartWnd = new CChartWnd(birth, name, this);
         m_pChartWnd->move(pos() + QPoint(40, 30));
     }
-    m_pChartWnd->SetBirth(birth, FromGbk(std::string_view(m_birth.name)));
     m_pChartWnd->show();
     m_pChartWnd->raise();
     m_pChartWnd->activateWindow();

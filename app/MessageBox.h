@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -15,6 +16,9 @@ using MessageBoxHook = std::function<void(QWidget* parent, const QString& text, 
 // Replaces the real box (an MB_OK box without icon); an empty hook restores it.
 void SetMessageBoxHook(MessageBoxHook hook);
 
-// Shows `text` under `caption` and waits for OK. "\r\n" line ends are shown as
-// one line break.
-void ShowMessageBox(QWidget* parent, const QString& text, const QString& caption);
+// Shows `text` under `captionUtf8` and waits for OK. "\r\n" line ends are
+// shown as one line break.
+void ShowMessageBox(QWidget* parent, const QString& text, std::string_view captionUtf8 = kMessageCaption);
+
+// "无法写入文件：<path>" and the reason on the next line, under the program's caption.
+void ShowWriteFailure(QWidget* parent, const QString& path, const QString& reason);

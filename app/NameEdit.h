@@ -10,7 +10,7 @@
 #include <QValidator>
 #include <string>
 
-inline constexpr std::size_t kNameMaxBytes = 10;
+#include "BirthRecord.h"
 
 class CNameValidator : public QValidator {
     Q_OBJECT

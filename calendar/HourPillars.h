@@ -7,8 +7,8 @@
 
 #include <array>
 
-#include "FourPillars.h"
 #include "Sexagenary.h"
+#include "ZiHour.h"
 
 namespace calendar {
 

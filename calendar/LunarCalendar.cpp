@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CalendarTables.h"
+#include "CivilTime.h"
 #include "GregorianCalendar.h"
 #include "SolarTerms.h"
 

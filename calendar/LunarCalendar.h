@@ -11,8 +11,8 @@
 #include <string>
 
 #include "BirthRecord.h"
-#include "FourPillars.h"
 #include "SystemTime.h"
+#include "ZiHour.h"
 
 class CLunarCalendar {
 public:

@@ -1,48 +1,86 @@
-// The terminal layout of a chart.
+// The terminal layout of a chart's model.
 #include "ChartText.h"
-
-#include <cstdio>
-
-#include "SolarTerms.h"
 
 namespace chart {
 namespace {
 
-constexpr int kLabelWidth = 10;
-constexpr int kColumnWidth = 12;
+constexpr int kLabelWidth = 10;     // the grid's label column
+constexpr int kColumnWidth = 12;    // each pillar's column
+constexpr int kLineLabelWidth = 8;  // "五行", "大运", … before their lines
+constexpr int kHeadLabelWidth = 6;  // "排盘" and "约定" and two blanks
+constexpr std::size_t kRelationsPerLine = 4;
+constexpr int kAgeWidth = 7, kYearWidth = 6, kPillarWidth = 6, kTenGodWidth = 6;  // a luck pillar's line
 
-std::string Pad(const std::string& text, int width) {
+std::string Pad(std::string_view text, int width) {
     const int w = DisplayWidth(text);
-    return w >= width ? text + " " : text + std::string(width - w, ' ');
+    return w >= width ? std::string(text) + " " : std::string(text) + std::string(width - w, ' ');
 }
 
-std::string Row(const std::string& label, const std::array<std::string, 4>& cells) {
+std::string Row(std::string_view label, const std::array<std::string, 4>& cells) {
     std::string line = Pad(label, kLabelWidth);
     for (const std::string& c : cells) line += Pad(c, kColumnWidth);
     while (!line.empty() && line.back() == ' ') line.pop_back();
     return line + "\n";
 }
 
-template <typename F>
-std::array<std::string, 4> Cells(const Chart& c, F cell) {
-    return {cell(c.pillars[0]), cell(c.pillars[1]), cell(c.pillars[2]), cell(c.pillars[3])};
+// A line under its label: "五行    …".
+std::string Labelled(std::string_view label, std::string_view text) {
+    return Pad(label, kLineLabelWidth) + std::string(text) + "\n";
 }
 
-std::string Number(double v) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f", v);
-    return text;
+// The grid: one row of headings, then each row of cells; a cell of several
+// lines (the hidden stems) takes as many rows.
+std::string Grid(const ChartModel& m) {
+    std::array<std::string, 4> headings;
+    for (std::size_t i = 0; i < 4; ++i) headings[i] = m.columns[i].heading;
+    std::string out = Row("", headings);
+    for (const GridRowLabel& row : kGridRows) {
+        std::array<std::vector<std::string>, 4> cells;
+        std::size_t lines = 1;
+        for (std::size_t i = 0; i < 4; ++i) {
+            cells[i] = CellLines(m.columns[i], row.row);
+            lines = std::max(lines, cells[i].size());
+        }
+        for (std::size_t line = 0; line < lines; ++line) {
+            std::array<std::string, 4> texts;
+            for (std::size_t i = 0; i < 4; ++i) texts[i] = line < cells[i].size() ? cells[i][line] : "";
+            out += Row(line == 0 ? row.label : "", texts);
+        }
+    }
+    return out;
 }
 
-std::string TermText(const TermTime& t) {
-    return std::string(TermName(t.term)) + " " + FormatSeconds(t.time);
+std::string Elements(const ChartModel& m) {
+    std::string counts, weights;
+    for (const ElementText& e : m.elements) {
+        counts += e.name + std::to_string(e.count) + " ";
+        weights += (weights.empty() ? "" : " ") + e.name + e.weightText;
+    }
+    return Labelled(kElementsLabel, counts + "（含藏干 " + weights + "）  " + m.missing);
+}
+
+std::string Relations(const ChartModel& m) {
+    std::string text = m.relations.empty() ? std::string(kNoneText) : "";
+    for (std::size_t i = 0; i < m.relations.size(); ++i) {
+        if (i > 0) text += i % kRelationsPerLine == 0 ? "\n" + std::string(kLineLabelWidth, ' ') : "  ";
+        text += m.relations[i].text;
+    }
+    return Labelled(kRelationsLabel, text);
+}
+
+std::string LuckLines(const ChartModel& m) {
+    std::string out = Labelled(kLuckLabel, m.luckLine);
+    for (const LuckText& p : m.luck) {
+        std::string line = std::string(kLineLabelWidth, ' ') + Pad(p.age, kAgeWidth) +
+                           Pad(p.yearText, kYearWidth) + Pad(p.pillarName, kPillarWidth) +
+                           Pad(p.tenGod, kTenGodWidth) + std::string(kYearsLabel);
+        for (const YearText& y : p.years) line += " " + y.pillarName;
+        out += line + "\n";
+    }
+    return out;
 }
 
 }  // namespace
-
-std::string TermSpanText(const Chart& c) {
-    return TermText(c.previousTerm) + " 至 " + TermText(c.nextTerm);
-}
 
 int DisplayWidth(std::string_view utf8) {
     int width = 0;
@@ -55,79 +93,20 @@ int DisplayWidth(std::string_view utf8) {
     return width;
 }
 
-std::string FormatChartText(const Chart& c) {
-    std::string out;
-    const Conventions& conv = c.conventions;
-    out += "排盘  " + FormatMinutes(c.clockTime) + " 钟表时间";
-    if (c.chartTime != c.clockTime) out += "，按 " + FormatMinutes(c.chartTime) + " 排";
-    out += "\n约定  子时：" + std::string(ZiHourName(conv.zi)) + "；时间：" +
-           (conv.longitude ? "真太阳时" : "钟表时间") + "；夏令时：" +
-           (conv.dstCorrect ? "拨回标准时间" : "不调整") + "\n\n";
-
-    out += Row("", {"年柱", "月柱", "日柱", "时柱"});
-    out += Row("十神", Cells(c, [](const Pillar& p) {
-                   return p.dayMaster ? std::string("日主") : std::string(TenGodName(p.tenGod));
-               }));
-    out += Row("天干", Cells(c, [](const Pillar& p) { return std::string(StemName(p.stem)); }));
-    out += Row("地支", Cells(c, [](const Pillar& p) { return std::string(BranchName(p.branch)); }));
-    for (int i = 0; i < 3; ++i) {
-        out += Row(i == 0 ? "藏干" : "", Cells(c, [i](const Pillar& p) {
-                       if (i >= p.hiddenCount) return std::string();
-                       return std::string(StemName(p.hidden[i].stem)) + " " +
-                              std::string(TenGodName(p.hidden[i].tenGod));
-                   }));
-    }
-    out += Row("纳音", Cells(c, [](const Pillar& p) { return std::string(NayinName(p.pillar)); }));
-    out += Row("地势", Cells(c, [](const Pillar& p) { return std::string(StageName(p.stage)); }));
-    out += Row("自坐", Cells(c, [](const Pillar& p) { return std::string(StageName(p.selfStage)); }));
-    out += Row("旬空", Cells(c, [](const Pillar& p) {
-                   return std::string(BranchName(p.xunkong[0])) + std::string(BranchName(p.xunkong[1]));
-               }));
-
-    out += "\n五行    ";
-    for (int e = 0; e < 5; ++e)
-        out += std::string(ElementName(static_cast<Element>(e))) + std::to_string(c.elements.characters[e]) +
-               " ";
-    out += "（含藏干 ";
-    for (int e = 0; e < 5; ++e)
-        out += std::string(ElementName(static_cast<Element>(e))) + Number(c.elements.weighted[e]) +
-               (e < 4 ? " " : "");
-    out += "）  缺：";
-    if (c.elements.missing.empty()) out += "无";
-    for (Element e : c.elements.missing) out += ElementName(e);
-    out += "\n关系    ";
-    if (c.relations.empty()) out += "无";
-    for (std::size_t i = 0; i < c.relations.size(); ++i) {
-        const ChartRelation& r = c.relations[i];
-        if (i > 0) out += (i % 4 == 0) ? "\n        " : "  ";
-        out += std::string(RelationKindName(r.kind)) + " " + r.members;
-        if (r.hasElement) {
-            out += "(";
-            out += ElementName(r.element);
-            out += ")";
-        }
-        out += " ";
-        constexpr const char* kPillarChar[] = {"年", "月", "日", "时"};
-        for (int p : r.pillars) out += kPillarChar[p];
-    }
-    out += "\n胎元    " + PillarName(c.taiyuan) + "    命宫 " + PillarName(c.minggong) + "\n";
-    out += "节气    " + TermSpanText(c) + "\n";
-
-    const Luck& luck = c.luck;
-    out += "\n大运    " + std::string(luck.forward ? "顺行" : "逆行") + "，出生后 " +
-           std::to_string(luck.start.years) + " 年 " + std::to_string(luck.start.months) + " 月 " +
-           std::to_string(luck.start.days) + " 天起运，" + FormatDate(luck.startMoment) + " 交运\n";
-    for (const LuckPillar& p : luck.pillars) {
-        out += "        " + Pad(std::to_string(p.startAge) + "岁", 7) + Pad(std::to_string(p.startYear), 6) +
-               Pad(PillarName(p.pillar), 6) + Pad(std::string(TenGodName(p.tenGod)), 6) + "流年";
-        for (int y = 0; y < 10; ++y) {
-            out += " ";
-            out += PillarName(p.years[y]);
-        }
-        out += "\n";
-    }
-    for (const std::string& note : c.notes) out += "注：" + note + "\n";
+std::string FormatChartText(const ChartModel& m) {
+    std::string out = Pad(kCastLabel, kHeadLabelWidth) + m.clockTime + " 钟表时间";
+    if (!m.castTime.empty()) out += "，" + m.castTime;
+    out += "\n" + Pad(kConventionsLabel, kHeadLabelWidth) + m.conventions + "\n\n";
+    out += Grid(m) + "\n";
+    out += Elements(m) + Relations(m);
+    for (const FactLine& fact : m.facts) out += Labelled(fact.label, fact.text);
+    out += "\n" + LuckLines(m);
+    for (const std::string& note : m.notes) out += std::string(kNotePrefix) + note + "\n";
     return out;
+}
+
+std::string FormatChartText(const Chart& chart) {
+    return FormatChartText(MakeChartModel(chart, {}));
 }
 
 }  // namespace chart

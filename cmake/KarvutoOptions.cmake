@@ -22,6 +22,14 @@ elseif(KARVUTO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Marks a target that uses Qt: moc runs on its sources. The project turns no
+# code generator on by default (no qt_standard_project_setup), so the plain
+# C++ targets are spared the scan; there are no .ui files, and resources are
+# compiled by qt_add_resources, so AUTOUIC and AUTORCC stay off.
+function(karvuto_qt target)
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+endfunction()
+
 # Adds a GoogleTest executable as one CTest test of its own.
 function(karvuto_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -38,6 +46,7 @@ function(karvuto_qtest name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
   karvuto_warnings(${name})
+  karvuto_qt(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1;LANG=C.UTF-8;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;ASAN_OPTIONS=detect_leaks=0")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the project needs from Debian, configures and builds.
 #   scripts/setup.sh run    build the program and start it on its built-in database
-#   scripts/setup.sh test   build with the sanitizers, warnings as errors, and run every test
+#   scripts/setup.sh test   build with the sanitizers, warnings as errors, and run every test;
+#                           then build everything again with clang, warnings as errors
 #   scripts/setup.sh build  only install and build (release build in build/)
 # Release builds take Debian's hardening flags from dpkg-buildflags, so that the
 # package `cpack -G DEB` makes in build/ is built as Debian builds its own.
@@ -12,13 +13,13 @@ cd "$(dirname "$0")/.."
 mode=${1:-build}
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ clang cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libswe-dev
   fonts-noto-cjk tzdata xdg-utils qt6-translations-l10n
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils python3
   qt6-wayland desktop-file-utils appstream dpkg-dev scdoc
   file lintian
 )
@@ -83,9 +84,15 @@ case "$mode" in
     fi
     ;;
   test)
+    # The tests run on the gcc build with AddressSanitizer and UBSan.
     cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKARVUTO_SANITIZE=ON -DKARVUTO_WERROR=ON -DKARVUTO_BENCHMARKS=OFF
     cmake --build build-test -j "$jobs"
     ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 600
+    # The second compiler sees what the first misses: everything is built
+    # with clang too, warnings as errors (unoptimised and without the
+    # sanitizers, to keep it quick; its tests are not run again).
+    cmake -S . -B build-clang -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DKARVUTO_WERROR=ON -DKARVUTO_BENCHMARKS=OFF
+    cmake --build build-clang -j "$jobs"
     build_package
     ;;
   *)

@@ -8,17 +8,17 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardPaths>
 
 #include "Clock.h"
 #include "app/MessageBox.h"
-#include "app/chart/ChartExport.h"
-#include "app/report/PrintLayout.h"
-#include "app/report/ViewPrintPreview.h"
+#include "app/pages/ChartPage.h"
+#include "app/pages/ChartPageLayout.h"
+#include "app/pages/PageWriter.h"
+#include "app/pages/ReplaceFile.h"
+#include "app/print/PrintFront.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "res/bitmaps/FaceLayout.h"
 #include "skin/FrameSkin.h"
@@ -41,19 +41,20 @@ QRect FaceRect(const art::PixelRect& r) {
 // The page widget inside the scroll area: the chart page at the view's width.
 class CChartPageView : public QWidget {
 public:
-    explicit CChartPageView(const chartpage::ChartPageText& page, QWidget* parent)
-        : QWidget(parent), m_page(page) {
-        setFixedSize(kViewPageWidth, qRound(kViewPageWidth * chartpage::kPageHeight / chartpage::kPageWidth));
+    explicit CChartPageView(const chart::ChartModel& model, QWidget* parent)
+        : QWidget(parent), m_model(model) {
+        setFixedSize(kViewPageWidth, qRound(kViewPageWidth * pages::chartlayout::kSheetHeight /
+                                            pages::chartlayout::kSheetWidth));
     }
 
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
-        chartpage::PaintChartPage(painter, QRectF(rect()), m_page);
+        pages::PaintChartPage(painter, QRectF(rect()), m_model);
     }
 
 private:
-    const chartpage::ChartPageText& m_page;
+    const chart::ChartModel& m_model;
 };
 
 int CurrentYear() {
@@ -64,13 +65,18 @@ int CurrentYear() {
 
 }  // namespace
 
-CChartWnd::CChartWnd(QWidget* parent) : QWidget(parent) {
+CChartWnd::CChartWnd(const chart::BirthMoment& birth, const QString& name, QWidget* parent)
+    : QWidget(parent), m_birth(birth), m_name(name) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(kChartCaption));
     setFixedSize(art::kChartFaceWidth, art::kChartFaceHeight);
     ApplyFrameRegion(this, LoadBitmapResource(art::kChartFaceId));
+    // The controls take their first values without casting a chart each.
+    m_bUpdating = true;
     BuildControls();
+    m_pMinuteSpin->setValue(birth.minute);
+    m_bUpdating = false;
     Recompute();
 }
 
@@ -159,7 +165,7 @@ void CChartWnd::BuildControls() {
     white.setColor(QPalette::Window, Qt::white);
     m_pScroll->setPalette(white);
     m_pScroll->setAutoFillBackground(true);
-    m_pPageView = new CChartPageView(m_page, m_pScroll);
+    m_pPageView = new CChartPageView(m_model, m_pScroll);
     m_pScroll->setWidget(m_pPageView);
 
     OnBasisChanged();
@@ -180,11 +186,11 @@ void CChartWnd::SetBirth(const chart::BirthMoment& birth, const QString& name) {
     Recompute();
 }
 
-chartpage::PageInput CChartWnd::PageInputNow() const {
-    chartpage::PageInput input;
-    input.name = m_name;
+chart::ModelInput CChartWnd::ModelInputNow() const {
+    chart::ModelInput input;
+    input.name = m_name.toStdString();
     if (m_pBasisCombo->currentIndex() == 1 && m_pPlaceCombo->currentIndex() < m_pPlaceCombo->count() - 1)
-        input.place = m_pPlaceCombo->currentText();
+        input.place = m_pPlaceCombo->currentText().toStdString();
     input.currentYear = CurrentYear();
     return input;
 }
@@ -198,13 +204,12 @@ void CChartWnd::Recompute() {
     if (m_pBasisCombo->currentIndex() == 1) conventions.longitude = m_pLongitudeSpin->value();
     conventions.dstCorrect = m_pSummerBox->isChecked();
     if (const std::string error = chart::CheckBirth(birth, conventions); !error.empty()) {
-        ShowMessageBox(this, QStringLiteral("无法排盘：") + QString::fromStdString(error),
-                       QString::fromUtf8(kMessageCaption));
+        ShowMessageBox(this, QStringLiteral("无法排盘：") + QString::fromStdString(error));
         return;
     }
     m_birth.minute = birth.minute;
     m_chart = chart::ComputeChart(birth, conventions);
-    m_page = chartpage::MakeChartPageText(m_chart, PageInputNow());
+    m_model = chart::MakeChartModel(m_chart, ModelInputNow());
     if (m_pPageView) m_pPageView->update();
 }
 
@@ -250,11 +255,11 @@ QString CChartWnd::SuggestedFileName(const char* suffix) const {
 }
 
 bool CChartWnd::ExportPdf(const QString& path, QString* error) const {
-    return chartexport::WritePdf(path, {chartexport::ChartPagePainter(m_page)}, error);
+    return pages::WritePdf(pages::NativePath(path), {pages::ChartPagePainter(m_model)}, error);
 }
 
 bool CChartWnd::ExportPng(const QString& path, QString* error) const {
-    return chartexport::WritePng(path, {chartexport::ChartPagePainter(m_page)}, error);
+    return pages::WritePng(pages::NativePath(path), {pages::ChartPagePainter(m_model)}, error);
 }
 
 void CChartWnd::OnExportPdf() {
@@ -264,9 +269,7 @@ void CChartWnd::OnExportPdf() {
                                                       QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty()) return;
     QString error;
-    if (!ExportPdf(path, &error))
-        ShowMessageBox(this, QStringLiteral("无法写入文件：") + path + QStringLiteral("\n") + error,
-                       QString::fromUtf8(kMessageCaption));
+    if (!ExportPdf(path, &error)) ShowWriteFailure(this, path, error);
 }
 
 void CChartWnd::OnExportPng() {
@@ -276,23 +279,11 @@ void CChartWnd::OnExportPng() {
                                                       QStringLiteral("PNG 图片 (*.png)"));
     if (path.isEmpty()) return;
     QString error;
-    if (!ExportPng(path, &error))
-        ShowMessageBox(this, QStringLiteral("无法写入文件：") + path + QStringLiteral("\n") + error,
-                       QString::fromUtf8(kMessageCaption));
+    if (!ExportPng(path, &error)) ShowWriteFailure(this, path, error);
 }
 
 void CChartWnd::OnPrint() {
-    QPrinter printer(QPrinter::HighResolution);
-    print::PreparePrinter(printer);
-    QPrintDialog dialog(&printer, m_pPreview ? static_cast<QWidget*>(m_pPreview.data()) : this);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
-    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
-    if (dialog.exec() != QDialog::Accepted) return;
-    print::RunPrintJob(*this, printer);
+    print::PrintWithDialog(m_pPreview ? static_cast<QWidget*>(m_pPreview.data()) : this, *this);
 }
 
 CViewPrintPreview* CChartWnd::Preview() const {
@@ -300,20 +291,7 @@ CViewPrintPreview* CChartWnd::Preview() const {
 }
 
 void CChartWnd::OnPreview() {
-    if (m_pPreview) {
-        m_pPreview->raise();
-        m_pPreview->activateWindow();
-        return;
-    }
-    auto* preview = new CViewPrintPreview(this);
-    m_pPreview = preview;
-    connect(preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        if (printer != nullptr) print::RunPrintJob(*this, *printer);
-    });
-    connect(preview, &CViewPrintPreview::printRequested, this, [this] { OnPrint(); });
-    preview->showMaximized();
-    preview->raise();
-    preview->activateWindow();
+    print::OpenPreview(this, *this, m_pPreview);
 }
 
 void CChartWnd::OnBeginPrinting(QPainter* /*pDC*/, CPrintInfo* pInfo) {
@@ -324,7 +302,7 @@ void CChartWnd::OnBeginPrinting(QPainter* /*pDC*/, CPrintInfo* pInfo) {
 
 void CChartWnd::OnPrint(QPainter* pDC, CPrintInfo* pInfo) {
     if (pDC == nullptr || pInfo == nullptr) return;
-    chartpage::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_page);
+    pages::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_model);
 }
 
 void CChartWnd::OnEndPrinting(QPainter* /*pDC*/, CPrintInfo* /*pInfo*/) {}

@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "Chart.h"
-#include "app/chart/ChartPage.h"
-#include "app/report/PrintJob.h"
+#include "ChartModel.h"
+#include "app/pages/PageSource.h"
 
 class CStateBitmapButton;
 class CViewPrintPreview;
@@ -25,11 +25,13 @@ inline constexpr char kChartCaption[] = "八字排盘与大运";
 class CChartWnd : public QWidget, public CPrintPageSource {
     Q_OBJECT
 public:
-    explicit CChartWnd(QWidget* parent = nullptr);
+    // The window of `birth`'s chart under the default conventions (its
+    // minute goes into the minute field); `name` may be empty.
+    CChartWnd(const chart::BirthMoment& birth, const QString& name, QWidget* parent = nullptr);
     ~CChartWnd() override;
 
     // Shows the chart of a new birth (its minute goes into the minute field);
-    // the conventions stay as they are set. `name` is UTF-8 and may be empty.
+    // the conventions stay as they are set. `name` may be empty.
     void SetBirth(const chart::BirthMoment& birth, const QString& name);
 
     // Reads the controls and casts the chart again. When the controls give a
@@ -38,8 +40,10 @@ public:
     void Recompute();
 
     const chart::Chart& Chart() const { return m_chart; }
-    const chartpage::ChartPageText& Page() const { return m_page; }
-    chartpage::PageInput PageInputNow() const;
+    // The chart as its page shows it.
+    const chart::ChartModel& Model() const { return m_model; }
+    // The name, the birthplace chosen and the current year the model is made with.
+    chart::ModelInput ModelInputNow() const;
 
     // The controls, for the tests.
     QComboBox* ZiCombo() const { return m_pZiCombo; }
@@ -82,7 +86,7 @@ private:
     chart::BirthMoment m_birth;
     QString m_name;
     chart::Chart m_chart;
-    chartpage::ChartPageText m_page;
+    chart::ChartModel m_model;
     bool m_bUpdating = false;  // the controls are being set by the program, not the user
 
     QComboBox* m_pZiCombo = nullptr;

@@ -39,7 +39,7 @@ bool CSplashWnd::Create(int bitmapId) {
     return true;
 }
 
-void CSplashWnd::ShowSplashScreen(int bitmapId, int milliseconds) {
+void CSplashWnd::ShowSplashScreen(int bitmapId, std::chrono::milliseconds duration) {
     CSplashWnd splash;
     if (!splash.Create(bitmapId)) {
         return;
@@ -47,7 +47,7 @@ void CSplashWnd::ShowSplashScreen(int bitmapId, int milliseconds) {
     // The window system maps the window before it can be painted; let that
     // happen (input stays queued), paint, then stand for the rest of the time.
     QEventLoop loop;
-    QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
+    QTimer::singleShot(std::max(std::chrono::milliseconds(0), duration), &loop, &QEventLoop::quit);
     splash.repaint();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     splash.hide();

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <chrono>
 
 #include "app/dialogs/WzdBitmap.h"
 #include "res/bitmaps/BitmapIds.h"
@@ -13,8 +14,8 @@
 class CSplashWnd : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kBitmapId = art::kSplashId;  // 420 x 270, 24 bits
-    static constexpr int kShowMilliseconds = 3000;    // how long the splash stands
+    static constexpr int kBitmapId = art::kSplashId;             // 420 x 270, 24 bits
+    static constexpr std::chrono::milliseconds kShowTime{3000};  // how long the splash stands
 
     explicit CSplashWnd(QWidget* parent = nullptr);
     ~CSplashWnd() override;
@@ -24,11 +25,11 @@ public:
     // picture cannot be loaded.
     bool Create(int bitmapId);
 
-    // Shows the splash for `milliseconds`, painted before the wait starts, and
+    // Shows the splash for `duration`, painted before the wait starts, and
     // takes it down again; the main form calls this during its initialisation.
     // Input events that arrive meanwhile are held back until the wait is over.
     // Returns at once when the picture cannot be loaded.
-    static void ShowSplashScreen(int bitmapId = kBitmapId, int milliseconds = kShowMilliseconds);
+    static void ShowSplashScreen(int bitmapId = kBitmapId, std::chrono::milliseconds duration = kShowTime);
 
     // The window rectangle of a `picture`-sized splash centred on `screen`:
     // left = (screen width - picture width) / 2, truncated toward zero, so on

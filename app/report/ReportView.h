@@ -5,13 +5,13 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
 #include "Database.h"
 #include "ReadingComposer.h"
-#include "app/report/PrintJob.h"
+#include "app/pages/PageSource.h"
+#include "app/pages/ReportPage.h"
 
 class QPainter;
 class QPrintPreviewDialog;
@@ -38,6 +38,8 @@ public:
     // The report shown; all texts empty before the first reading.
     const ComposedReport& Report() const { return m_report; }
     void SetReport(ComposedReport report);
+    // The report as its pages show it.
+    pages::ReportPageText PageText() const;
 
     // Paints the page in device units (the scroll offset already applied).
     void OnDraw(QPainter* pDC);
@@ -57,8 +59,6 @@ public:
     void OnBeginPrinting(QPainter* pDC, CPrintInfo* pInfo) override;
     void OnPrint(QPainter* pDC, CPrintInfo* pInfo) override;
     void OnEndPrinting(QPainter* pDC, CPrintInfo* pInfo) override;
-    // Draws a bitmap onto a printer or preview device at (x, y), scaled.
-    void PrintBitmapAsDib(QPainter* painter, const QImage& bitmap, int x, int y, int width, int height);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,12 +66,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The preview has ended: its form comes back to the front.
-    void OnPreviewFinished();
-
     ComposedReport m_report{};
     QPointer<CViewPrintPreview> m_pPreview;
 };
-
-// The screen font of the report ("新宋体", cell height 13 px); made once.
-const QFont& ReportFont();

@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(window->Chart().birth.month, 2);
         QCOMPARE(window->Chart().birth.day, 20);
         QCOMPARE(window->Chart().birth.hour, 8);
-        QCOMPARE(window->Page().person, U("王五  男  属兔"));
+        QCOMPARE(QString::fromStdString(window->Model().person), U("王五  男  属兔"));
 
         // 1990 lunar 五月初十 is 1990-06-02 on the Gregorian calendar.
         Combo(form, IDC_CALENDAR_KIND)->setCurrentIndex(1);

@@ -6,6 +6,7 @@
 #include <climits>
 #include <map>
 
+#include "FourPillars.h"
 #include "GbkCodec.h"
 #include "GregorianCalendar.h"
 #include "LunarCalendar.h"

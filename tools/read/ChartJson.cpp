@@ -1,129 +1,98 @@
-// The JSON face of a chart.
+// The JSON face of a chart's model.
 #include "ChartJson.h"
 
 #include <cmath>
-
-#include "SolarTerms.h"
 
 namespace {
 
 using nlohmann::ordered_json;
 
-std::string_view SummerKey(chart::SummerClock c) {
-    switch (c) {
-        case chart::SummerClock::Standard:
-            return "standard";
-        case chart::SummerClock::Summer:
-            return "summer";
-        case chart::SummerClock::Repeated:
-            return "repeated";
-        case chart::SummerClock::Skipped:
-            return "skipped";
-    }
-    return "";
+ordered_json Term(const chart::TermText& t) {
+    return {{"name", t.name}, {"time", t.time}};
 }
 
-ordered_json Term(const chart::TermTime& t) {
-    return {{"name", chart::TermName(t.term)}, {"time", chart::FormatSeconds(t.time)}};
-}
-
-ordered_json Pillar(const chart::Pillar& p, int position) {
+ordered_json Pillar(const chart::PillarColumn& p) {
     ordered_json hidden = ordered_json::array();
-    for (int i = 0; i < p.hiddenCount; ++i)
-        hidden.push_back(
-            {{"stem", chart::StemName(p.hidden[i].stem)}, {"tenGod", chart::TenGodName(p.hidden[i].tenGod)}});
+    for (const chart::HiddenStemText& h : p.hidden)
+        hidden.push_back({{"stem", h.stemName}, {"tenGod", h.tenGod}});
     return {
-        {"position", chart::PillarKey(position)},
-        {"pillar", chart::PillarName(p.pillar)},
-        {"stem", chart::StemName(p.stem)},
-        {"branch", chart::BranchName(p.branch)},
-        {"tenGod", p.dayMaster ? std::string_view("日主") : chart::TenGodName(p.tenGod)},
-        {"hidden", std::move(hidden)},
-        {"nayin", chart::NayinName(p.pillar)},
-        {"stage", chart::StageName(p.stage)},
-        {"selfStage", chart::StageName(p.selfStage)},
-        {"xunkong",
-         std::string(chart::BranchName(p.xunkong[0])) + std::string(chart::BranchName(p.xunkong[1]))},
+        {"position", p.key},      {"pillar", p.pillarName}, {"stem", p.stemName},
+        {"branch", p.branchName}, {"tenGod", p.tenGod},     {"hidden", std::move(hidden)},
+        {"nayin", p.nayin},       {"stage", p.stage},       {"selfStage", p.selfStage},
+        {"xunkong", p.xunkong},
     };
+}
+
+// A weight to one decimal, as the text shows it.
+double Rounded(double weight) {
+    return std::round(weight * 10) / 10;
 }
 
 }  // namespace
 
-ordered_json ChartToJson(const chart::Chart& c) {
+ordered_json ChartToJson(const chart::ChartModel& m) {
     ordered_json json;
     json["conventions"] = {
-        {"zi", chart::ZiHourKey(c.conventions.zi)},
-        {"timeBasis", chart::TimeBasisKey(c.conventions)},
-        {"longitude",
-         c.conventions.longitude ? ordered_json(*c.conventions.longitude) : ordered_json(nullptr)},
-        {"dstCorrect", c.conventions.dstCorrect},
-        {"summerTime", SummerKey(c.summerClock)},
+        {"zi", m.ziKey},
+        {"timeBasis", m.timeBasisKey},
+        {"longitude", m.longitude ? ordered_json(*m.longitude) : ordered_json(nullptr)},
+        {"dstCorrect", m.dstCorrect},
+        {"summerTime", m.summerTimeKey},
     };
-    json["time"] = {
-        {"clock", chart::FormatSeconds(c.clockTime)},
-        {"standard", chart::FormatSeconds(c.standardTime)},
-        {"chart", chart::FormatSeconds(c.chartTime)},
-    };
+    json["time"] = {{"clock", m.clockSeconds}, {"standard", m.standardSeconds}, {"chart", m.chartSeconds}};
     ordered_json pillars = ordered_json::array();
-    for (int i = 0; i < 4; ++i) pillars.push_back(Pillar(c.pillars[i], i));
+    for (const chart::PillarColumn& p : m.columns) pillars.push_back(Pillar(p));
     json["pillars"] = std::move(pillars);
 
     ordered_json elements, weighted;
-    for (int e = 0; e < 5; ++e) {
-        const std::string name(chart::ElementName(static_cast<chart::Element>(e)));
-        elements[name] = c.elements.characters[e];
-        weighted[name] = std::round(c.elements.weighted[e] * 10) / 10;
+    for (const chart::ElementText& e : m.elements) {
+        elements[e.name] = e.count;
+        weighted[e.name] = Rounded(e.weight);
     }
     json["elements"] = std::move(elements);
     json["weightedElements"] = std::move(weighted);
-    ordered_json missing = ordered_json::array();
-    for (chart::Element e : c.elements.missing) missing.push_back(chart::ElementName(e));
-    json["missing"] = std::move(missing);
+    json["missing"] = m.missingNames;
 
     ordered_json relations = ordered_json::array();
-    for (const chart::ChartRelation& r : c.relations) {
+    for (const chart::RelationText& r : m.relations) {
         ordered_json positions = ordered_json::array();
-        for (int p : r.pillars) positions.push_back(chart::PillarKey(p));
-        ordered_json relation = {{"kind", chart::RelationKindName(r.kind)},
-                                 {"members", r.members},
-                                 {"pillars", std::move(positions)}};
-        if (r.hasElement) relation["element"] = chart::ElementName(r.element);
+        for (int p : r.pillars) positions.push_back(m.columns[static_cast<std::size_t>(p)].key);
+        ordered_json relation = {{"kind", r.kind}, {"members", r.members}, {"pillars", std::move(positions)}};
+        if (r.element) relation["element"] = *r.element;
         relations.push_back(std::move(relation));
     }
     json["relations"] = std::move(relations);
-    json["taiyuan"] = chart::PillarName(c.taiyuan);
-    json["minggong"] = chart::PillarName(c.minggong);
-    json["terms"] = {{"previous", Term(c.previousTerm)}, {"next", Term(c.nextTerm)}};
-    if (c.termInHour) {
-        ordered_json other = ordered_json::array();
-        for (int p : c.termInHour->otherPillars) other.push_back(chart::PillarName(p));
-        json["otherSidePillars"] = std::move(other);
-    } else {
-        json["otherSidePillars"] = nullptr;
-    }
+    json["taiyuan"] = m.taiyuan;
+    json["minggong"] = m.minggong;
+    json["terms"] = {{"previous", Term(m.previousTerm)}, {"next", Term(m.nextTerm)}};
+    json["otherSidePillars"] = m.otherSidePillars ? ordered_json(*m.otherSidePillars) : ordered_json(nullptr);
 
-    const chart::Luck& luck = c.luck;
     ordered_json luckPillars = ordered_json::array();
-    for (const chart::LuckPillar& p : luck.pillars) {
+    for (const chart::LuckText& p : m.luck) {
         ordered_json years = ordered_json::array();
-        for (int y = 0; y < 10; ++y)
-            years.push_back({{"year", p.startYear + y}, {"pillar", chart::PillarName(p.years[y])}});
-        luckPillars.push_back({{"pillar", chart::PillarName(p.pillar)},
-                               {"tenGod", chart::TenGodName(p.tenGod)},
+        for (const chart::YearText& y : p.years)
+            years.push_back({{"year", y.year}, {"pillar", y.pillarName}});
+        luckPillars.push_back({{"pillar", p.pillarName},
+                               {"tenGod", p.tenGod},
                                {"startAge", p.startAge},
                                {"startYear", p.startYear},
                                {"years", std::move(years)}});
     }
+    ordered_json xiaoyun = ordered_json::array();
+    for (const chart::XiaoYunText& x : m.xiaoyun)
+        xiaoyun.push_back({{"year", x.year}, {"age", x.age}, {"pillar", x.pillarName}});
     json["luck"] = {
-        {"direction", luck.forward ? "forward" : "backward"},
+        {"direction", m.luckForward ? "forward" : "backward"},
         {"start",
-         {{"years", luck.start.years},
-          {"months", luck.start.months},
-          {"days", luck.start.days},
-          {"hours", luck.start.hours}}},
-        {"startDate", chart::FormatDate(luck.startMoment)},
+         {{"years", m.luckStart.years},
+          {"months", m.luckStart.months},
+          {"days", m.luckStart.days},
+          {"hours", m.luckStart.hours}}},
+        {"startDate", m.luckStartDate},
+        {"startMoment", m.luckStartMoment},
         {"pillars", std::move(luckPillars)},
+        {"xiaoyun", std::move(xiaoyun)},
     };
-    json["notes"] = c.notes;
+    json["notes"] = m.notes;
     return json;
 }

@@ -125,9 +125,9 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
     }
     const std::optional<std::string> name = platform::Utf8ToGbk(parsed.nameUtf8);
     if (!name) return Fail("the name has a character that GBK cannot encode (or is not valid UTF-8)");
-    if (name->size() > kMaxNameBytes) {
+    if (name->size() > kNameMaxBytes) {
         return Fail("the name takes " + std::to_string(name->size()) + " bytes in GBK; at most " +
-                    std::to_string(kMaxNameBytes) + " are allowed (5 Chinese characters)");
+                    std::to_string(kNameMaxBytes) + " are allowed (5 Chinese characters)");
     }
     std::memcpy(birth.name, name->data(), name->size());
 
@@ -205,7 +205,10 @@ ParseResult ParseReadArguments(const std::vector<std::string>& args) {
     if (const auto longitude = given.find("--longitude"); longitude != given.end()) {
         std::optional<double> degrees = ParseDegrees(longitude->second);
         if (!degrees) {
-            if (const auto capital = chart::FindCapital(longitude->second)) degrees = capital->longitude;
+            if (const auto capital = chart::FindCapital(longitude->second)) {
+                degrees = capital->longitude;
+                parsed.place = capital->name;
+            }
         }
         if (!degrees || !std::isfinite(*degrees) || std::abs(*degrees) > kMaxLongitude) {
             return Fail(
@@ -248,7 +251,8 @@ const char* ReadUsage() {
            "provincial capital's name).\n"
            "--export writes the report page and the chart page to FILE instead of printing:\n"
            "a two-page A4 PDF, or one PNG with the pages one below the other; no display is\n"
-           "needed. The conventions apply to its chart page as they do with --chart.\n"
+           "needed. The conventions apply to its chart page as they do with --chart. FILE is\n"
+           "replaced only by a whole new file; a symbolic link is refused, not followed.\n"
            "Exit status: 0 a reading, 1 an invalid date, 2 bad arguments, 3 the database\n"
            "cannot be opened, 4 a database error while reading, 5 the output (the reading,\n"
            "or the --export file) could not be written.\n";

@@ -13,8 +13,6 @@
 #include "BirthRecord.h"
 #include "Conventions.h"
 
-inline constexpr std::size_t kMaxNameBytes = 10;  // the form's name box admits 10 GBK bytes
-
 struct ReadArguments {
     BirthRecord birth{};   // name in GBK; date, hour, sex, calendar kind and leap flag
     std::string nameUtf8;  // the name as given
@@ -24,6 +22,7 @@ struct ReadArguments {
     int minute = 0;                  // --minute: the minute of the birth (the chart uses it)
     bool chart = false;              // --chart: the full chart after the reading
     chart::Conventions conventions;  // --zi, --longitude (with --chart or --export), --no-dst-correct
+    std::string place;               // the provincial capital --longitude named; "" for degrees
     std::string exportPath;          // --export: the .pdf or .png file to write instead of printing
 };
 

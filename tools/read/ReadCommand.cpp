@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "ChartBirth.h"
 #include "ChartJson.h"
 #include "ChartText.h"
 #include "Clock.h"
@@ -69,7 +70,7 @@ std::string PillarsUtf8(const ComposedReport& r, std::size_t pillar) {
 }
 
 std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedReport& r, Utf8Writer& utf8,
-                                       const std::optional<chart::Chart>& chart) {
+                                       const std::optional<chart::ChartModel>& chart) {
     const CLunarCalendar calendar;
     nlohmann::ordered_json json;
     json["input"] = {
@@ -163,20 +164,17 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
         return kExitInvalidDate;
     }
 
-    // The chart of the reading's Gregorian date (a lunar birth converted).
-    std::optional<chart::Chart> chart;
+    // The chart of the reading's Gregorian date (a lunar birth converted),
+    // as every face shows it; the current year is the reading's.
+    std::optional<chart::ChartModel> chart;
     if (a.chart || !a.exportPath.empty()) {
-        const chart::BirthMoment birth{report->clockSolar.wYear,
-                                       report->clockSolar.wMonth,
-                                       report->clockSolar.wDay,
-                                       a.birth.hour,
-                                       a.minute,
-                                       a.birth.sex == 0 ? chart::Sex::Male : chart::Sex::Female};
+        const chart::BirthMoment birth = chart::BirthOfReading(a.birth, report->clockSolar, a.minute);
         if (const std::string error = chart::CheckBirth(birth, a.conventions); !error.empty()) {
             err << "karvuto-read: " << error << "\n";
             return kExitBadArguments;
         }
-        chart = chart::ComputeChart(birth, a.conventions);
+        chart = chart::MakeChartModel(chart::ComputeChart(birth, a.conventions),
+                                      {a.nameUtf8, a.place, now.wYear});
     }
 
     if (!a.exportPath.empty()) return ExportReading(a, *report, *chart, err);

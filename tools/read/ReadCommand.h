@@ -7,13 +7,7 @@
 #include <string>
 #include <vector>
 
-// Exit statuses of karvuto-read.
-inline constexpr int kExitReading = 0;
-inline constexpr int kExitInvalidDate = 1;
-inline constexpr int kExitBadArguments = 2;
-inline constexpr int kExitDatabaseOpen = 3;
-inline constexpr int kExitDatabaseRead = 4;
-inline constexpr int kExitOutputLost = 5;  // the reading, or the --export file, could not be written
+#include "ReadExitStatus.h"
 
 // Runs the command: args without the program name; defaultDb is used when
 // --db is absent. The reading is written to out, every message to err.

@@ -1,33 +1,32 @@
 // Painting a reading's pages into a file without a display.
 #include "ReadExport.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <memory>
 #include <optional>
 #include <ostream>
 
-#include "Clock.h"
-#include "ReadCommand.h"
+#include "ReadExitStatus.h"
 #include "RuntimeDirectory.h"
 #include "TerminalText.h"
-#include "app/chart/ChartExport.h"
-#include "app/chart/ChartPage.h"
-#include "app/report/ReportView.h"
+#include "app/pages/ChartPage.h"
+#include "app/pages/PageWriter.h"
+#include "app/pages/ReportPage.h"
 
 namespace {
 
-// The widgets the pages are painted with need an application object; one
-// is made for the export when the caller has none, on the offscreen
-// platform unless one is chosen, with a runtime folder of its own for the
-// moment it lives when the user has none (Qt would warn and make one in /tmp).
+// Painting text needs a GUI application object; one is made for the export
+// when the caller has none, on the offscreen platform unless one is chosen,
+// with a runtime folder of its own for the moment it lives when the user has
+// none (Qt would warn and make one in /tmp).
 class ApplicationScope {
 public:
     ApplicationScope() {
         if (QCoreApplication::instance() != nullptr) return;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         m_runtime.emplace();
-        m_app = std::make_unique<QApplication>(m_argc, m_argv);
+        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
     }
 
 private:
@@ -35,7 +34,7 @@ private:
     char m_name[13] = "karvuto-read";
     char* m_argv[2] = {m_name, nullptr};
     std::optional<platform::PrivateRuntimeDirectory> m_runtime;  // outlives the application
-    std::unique_ptr<QApplication> m_app;
+    std::unique_ptr<QGuiApplication> m_app;
 };
 
 bool EndsWithPng(const std::string& path) {
@@ -48,30 +47,20 @@ bool EndsWithPng(const std::string& path) {
 
 }  // namespace
 
-int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::Chart& chart,
+int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::ChartModel& chart,
                   std::ostream& err) {
     ApplicationScope scope;
-    CReportView view;
-    view.SetReport(report);
-    const chartexport::PagePainter reportPage = [&view](QPainter& painter, QPaintDevice& device) {
-        CPrintInfo info;
-        info.drawRect = QRect(0, 0, device.width(), device.height());
-        view.OnBeginPrinting(&painter, &info);
-        view.OnPrint(&painter, &info);
-        view.OnEndPrinting(&painter, &info);
+    const pages::ReportPageText reportText =
+        pages::MakeReportPageText(report.header, report.body, !report.starSign.empty());
+    const pages::PagePainter reportPage = [&reportText](QPainter& painter, QPaintDevice& device) {
+        pages::PaintReportPage(painter, QRect(0, 0, device.width(), device.height()), reportText);
     };
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    chartpage::PageInput input;
-    input.name = QString::fromStdString(a.nameUtf8);
-    input.currentYear = now.wYear;
-    const std::vector<chartexport::PagePainter> pages = {
-        reportPage, chartexport::ChartPagePainter(chartpage::MakeChartPageText(chart, input))};
+    const std::vector<pages::PagePainter> painters = {reportPage, pages::ChartPagePainter(chart)};
 
-    const QString path = QString::fromLocal8Bit(a.exportPath.c_str());
+    const std::filesystem::path path = a.exportPath;
     QString error;
-    const bool ok = EndsWithPng(a.exportPath) ? chartexport::WritePng(path, pages, &error)
-                                              : chartexport::WritePdf(path, pages, &error);
+    const bool ok = EndsWithPng(a.exportPath) ? pages::WritePng(path, painters, &error)
+                                              : pages::WritePdf(path, painters, &error);
     if (!ok) {
         err << "karvuto-read: cannot write " << platform::Echo(a.exportPath) << ": "
             << platform::EscapeForTerminal(error.toStdString()) << "\n";

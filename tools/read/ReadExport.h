@@ -5,12 +5,12 @@
 
 #include <iosfwd>
 
-#include "Chart.h"
+#include "ChartModel.h"
 #include "ReadArguments.h"
 #include "ReadingComposer.h"
 
 // Writes a.exportPath (".pdf": two A4 pages; ".png": one image, the pages one
 // below the other); an existing file is replaced only by a complete one.
 // Returns kExitReading, or kExitOutputLost with the reason on err.
-int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::Chart& chart,
+int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::ChartModel& chart,
                   std::ostream& err);

@@ -1,6 +1,6 @@
-// The chart window: what its page says for a few births, the luck strip and
-// the marks of the current luck pillar and year under a pinned clock, the
-// conventions' controls recasting the chart, and the page as PDF and PNG.
+// The chart window: the conventions' controls recasting the chart (the texts
+// of a chart are the model's, tested in chart/tests), a new birth into an
+// open window, and the page as PDF and PNG.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -13,17 +13,9 @@
 #include "app/KarvutoApp.h"
 #include "app/MessageBox.h"
 #include "app/chart/ChartWnd.h"
-#include "app/report/ViewPrintPreview.h"
 #include "app/report/tests/PrintTestSupport.h"
 
-using chartpage::BranchRow;
-using chartpage::HiddenRow;
-using chartpage::NayinRow;
-using chartpage::SelfStageRow;
-using chartpage::StageRow;
-using chartpage::StemRow;
-using chartpage::TenGodRow;
-using chartpage::XunKongRow;
+using chart::GridRow;
 
 namespace {
 
@@ -41,11 +33,16 @@ void PinYear(int year) {
     platform::SetClockForTesting([instant] { return instant; });
 }
 
-// The four cells of a grid row joined by "|".
-QString Row(const CChartWnd& w, int row) {
+// The four cells of a one-line grid row joined by "|".
+QString Row(const CChartWnd& w, GridRow row) {
     QStringList cells;
-    for (const QString& c : w.Page().grid[row]) cells << c;
+    for (const chart::PillarColumn& c : w.Model().columns)
+        cells << QString::fromStdString(chart::CellLines(c, row).front());
     return cells.join(QLatin1Char('|'));
+}
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
 // Selects an item of a combo by its text.
@@ -53,13 +50,6 @@ void Choose(QComboBox* combo, const char* text) {
     const int index = combo->findText(U(text));
     QVERIFY2(index >= 0, text);
     combo->setCurrentIndex(index);
-}
-
-// True when the text holds a Kangxi radical or a CJK radical-supplement character.
-bool HasRadical(const QString& text) {
-    for (const QChar ch : text)
-        if (ch.unicode() >= 0x2E80 && ch.unicode() <= 0x2FDF) return true;
-    return false;
 }
 
 }  // namespace
@@ -79,127 +69,27 @@ private slots:
     }
     void cleanupTestCase() { platform::SetClockForTesting({}); }
 
-    void gridCells_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("hour");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("cells");
-        // 2000-01-01 12:00 is 己卯 丙子 戊午 戊午 (before 立春, in the 子 month).
-        QTest::newRow("2000 stems") << 2000 << 1 << 1 << 12 << int(StemRow) << U("己|丙|戊|戊");
-        QTest::newRow("2000 branches") << 2000 << 1 << 1 << 12 << int(BranchRow) << U("卯|子|午|午");
-        QTest::newRow("2000 ten gods") << 2000 << 1 << 1 << 12 << int(TenGodRow) << U("劫财|偏印|日主|比肩");
-        QTest::newRow("2000 hidden") << 2000 << 1 << 1 << 12 << int(HiddenRow)
-                                     << U("乙 正官|癸 正财|丁 正印\n己 劫财|丁 正印\n己 劫财");
-        QTest::newRow("2000 nayin") << 2000 << 1 << 1 << 12 << int(NayinRow)
-                                    << U("城头土|涧下水|天上火|天上火");
-        QTest::newRow("2000 stage") << 2000 << 1 << 1 << 12 << int(StageRow) << U("沐浴|胎|帝旺|帝旺");
-        QTest::newRow("2000 self") << 2000 << 1 << 1 << 12 << int(SelfStageRow) << U("病|胎|帝旺|帝旺");
-        QTest::newRow("2000 xunkong") << 2000 << 1 << 1 << 12 << int(XunKongRow) << U("申酉|申酉|子丑|子丑");
-        // 1988-07-01 12:00 (clock time) is 戊辰 戊午 丁巳 丙午.
-        QTest::newRow("1988 stems") << 1988 << 7 << 1 << 12 << int(StemRow) << U("戊|戊|丁|丙");
-        QTest::newRow("1988 ten gods") << 1988 << 7 << 1 << 12 << int(TenGodRow) << U("伤官|伤官|日主|劫财");
-        QTest::newRow("1988 hidden")
-            << 1988 << 7 << 1 << 12 << int(HiddenRow)
-            << U("戊 伤官\n乙 偏印\n癸 七杀|丁 比肩\n己 食神|丙 劫财\n庚 正财\n戊 伤官|"
-                 "丁 比肩\n己 食神");
-    }
-    void gridCells() {
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(int, hour);
-        QFETCH(int, row);
-        QFETCH(QString, cells);
-        CChartWnd w;
-        w.SetBirth({year, month, day, hour, 0, chart::Sex::Male}, U("张三"));
-        QCOMPARE(Row(w, row), cells);
-        QVERIFY(m_boxes.empty());
-    }
-
-    void headerStatesPersonBirthAndConventions() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 12, 10, chart::Sex::Female}, U("李四"));
-        const chartpage::ChartPageText& page = w.Page();
-        QCOMPARE(page.person, U("李四  女  属龙"));
-        QCOMPARE(page.solarLine, U("阳历 1988年07月01日 12:10"));
-        QVERIFY2(page.lunarLine.startsWith(U("阴历 ")) && page.lunarLine.endsWith(U("午时")),
-                 qPrintable(page.lunarLine));
-        QCOMPARE(page.conventions, U("子时：晚子时；时间：钟表时间；夏令时：拨回标准时间"));
-        QCOMPARE(page.castTime, U("按 1988-07-01 11:10 排盘"));
-        QCOMPARE(page.missing, U("缺：木金水"));
-        QCOMPARE(page.elementCounts, (std::array<int, 5>{0, 5, 3, 0, 0}));
-        QVERIFY(page.termsLine.startsWith(U("芒种 1988-06-05")));
-        // The summer time is noted, and no note claims other pillars.
-        QVERIFY(std::any_of(page.notes.begin(), page.notes.end(),
-                            [](const QString& n) { return n.startsWith(U("出生于夏令时")); }));
-    }
-
-    void luckStripAndCurrentMarks_data() {
-        QTest::addColumn<int>("now");
-        QTest::addColumn<int>("currentLuck");
-        QTest::addColumn<int>("shownLuck");
-        QTest::addColumn<int>("currentYear");
-        QTest::addColumn<QString>("firstShownYear");
-        QTest::newRow("before the first luck pillar") << 1990 << -1 << 0 << -1 << U("1997");
-        QTest::newRow("first year of the first") << 1997 << 0 << 0 << 0 << U("1997");
-        QTest::newRow("2024, in the third") << 2024 << 2 << 2 << 7 << U("2017");
-        QTest::newRow("last year of the third") << 2026 << 2 << 2 << 9 << U("2017");
-        QTest::newRow("after the last") << 2200 << -1 << 9 << -1 << U("2087");
-    }
-    void luckStripAndCurrentMarks() {
-        QFETCH(int, now);
-        QFETCH(int, currentLuck);
-        QFETCH(int, shownLuck);
-        QFETCH(int, currentYear);
-        QFETCH(QString, firstShownYear);
-        PinYear(now);
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
-        const chartpage::ChartPageText& page = w.Page();
-        // A 戊 year, female: backward from 戊午; the first starts at 10 in 1997.
-        QVERIFY(page.luckLine.startsWith(U("逆行")));
-        QCOMPARE(page.luck[0].pillar, U("丁巳"));
-        QCOMPARE(page.luck[0].tenGod, U("比肩"));
-        QCOMPARE(page.luck[0].age, U("10岁"));
-        QCOMPARE(page.luck[0].year, U("1997"));
-        QCOMPARE(page.luck[2].pillar, U("乙卯"));
-        QCOMPARE(page.luck[2].tenGod, U("偏印"));
-        QCOMPARE(page.luck[9].pillar, U("戊申"));
-        QCOMPARE(page.luck[9].year, U("2087"));
-        QCOMPARE(page.currentLuck, currentLuck);
-        QCOMPARE(page.shownLuck, shownLuck);
-        QCOMPARE(page.currentYearCell, currentYear);
-        QCOMPARE(page.years[0].year, firstShownYear);
-        if (currentYear >= 0) {
-            QCOMPARE(page.years[currentYear].year, QString::number(now));
-            if (now == 2024) QCOMPARE(page.years[currentYear].pillar, U("甲辰"));
-        }
-    }
-
     void conventionsRecastTheChart() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
         QCOMPARE(w.MinuteSpin()->value(), 30);
         // By default 晚子时 and summer time taken back: 22:30 standard time, the 亥 hour.
-        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|亥"));
+        QCOMPARE(Row(w, GridRow::Branch), U("辰|午|巳|亥"));
         w.SummerBox()->setChecked(false);
         // 晚子时: the same day, the next day's 子 hour; 子初换日: the next day.
-        QCOMPARE(Row(w, StemRow), U("戊|戊|丁|壬"));
-        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|子"));
-        QVERIFY(w.Page().conventions.startsWith(U("子时：晚子时")));
+        QCOMPARE(Row(w, GridRow::Stem), U("戊|戊|丁|壬"));
+        QCOMPARE(Row(w, GridRow::Branch), U("辰|午|巳|子"));
+        QVERIFY(Text(w.Model().conventions).startsWith(U("子时：晚子时")));
         Choose(w.ZiCombo(), "子初换日");
-        QCOMPARE(Row(w, StemRow), U("戊|戊|戊|壬"));
-        QCOMPARE(Row(w, BranchRow), U("辰|午|午|子"));
+        QCOMPARE(Row(w, GridRow::Stem), U("戊|戊|戊|壬"));
+        QCOMPARE(Row(w, GridRow::Branch), U("辰|午|午|子"));
         Choose(w.ZiCombo(), "子时取当日干");
-        QCOMPARE(Row(w, StemRow), U("戊|戊|丁|庚"));
+        QCOMPARE(Row(w, GridRow::Stem), U("戊|戊|丁|庚"));
 
         // Summer time taken back: 22:30 standard time, the 亥 hour.
         w.SummerBox()->setChecked(true);
-        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|亥"));
-        QVERIFY(w.Page().conventions.endsWith(U("夏令时：拨回标准时间")));
-        QCOMPARE(w.Page().castTime, U("按 1988-07-01 22:30 排盘"));
+        QCOMPARE(Row(w, GridRow::Branch), U("辰|午|巳|亥"));
+        QVERIFY(Text(w.Model().conventions).endsWith(U("夏令时：拨回标准时间")));
+        QCOMPARE(Text(w.Model().castTime), U("按 1988-07-01 22:30 排盘"));
         w.SummerBox()->setChecked(false);
 
         // True solar time at 乌鲁木齐 (87.6°E): about two hours and 14 minutes
@@ -209,36 +99,34 @@ private slots:
         QVERIFY(w.PlaceCombo()->isEnabled());
         Choose(w.PlaceCombo(), "乌鲁木齐");
         QCOMPARE(w.LongitudeSpin()->value(), chart::FindCapital("乌鲁木齐")->longitude);
-        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|亥"));
-        QVERIFY2(w.Page().conventions.contains(U("真太阳时（乌鲁木齐 87.")),
-                 qPrintable(w.Page().conventions));
+        QCOMPARE(Row(w, GridRow::Branch), U("辰|午|巳|亥"));
+        QVERIFY2(Text(w.Model().conventions).contains(U("真太阳时（乌鲁木齐 87.")),
+                 qPrintable(Text(w.Model().conventions)));
         // A longitude typed in is no capital: the place turns to 自定经度.
         w.LongitudeSpin()->setValue(120.0);
         QCOMPARE(w.PlaceCombo()->currentText(), U("自定经度"));
-        QVERIFY(!w.Page().conventions.contains(U("乌鲁木齐")));
-        QCOMPARE(Row(w, BranchRow), U("辰|午|巳|子"));
+        QVERIFY(!Text(w.Model().conventions).contains(U("乌鲁木齐")));
+        QCOMPARE(Row(w, GridRow::Branch), U("辰|午|巳|子"));
         // The minute moves the birth by itself.
         Choose(w.BasisCombo(), "钟表时间");
         w.MinuteSpin()->setValue(59);
-        QCOMPARE(w.Page().solarLine, U("阳历 1988年07月01日 23:59"));
+        QCOMPARE(Text(w.Model().solarLine), U("阳历 1988年07月01日 23:59"));
         QVERIFY(m_boxes.empty());
     }
 
     // A new birth into an open window keeps its conventions, takes the new minute.
     void newBirthKeepsTheConventions() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 23, 30, chart::Sex::Male}, U("王五"));
         Choose(w.ZiCombo(), "子初换日");
         w.SetBirth({2000, 1, 1, 23, 0, chart::Sex::Female}, U("赵六"));
         QCOMPARE(w.MinuteSpin()->value(), 0);
         QCOMPARE(w.ZiCombo()->currentText(), U("子初换日"));
-        QCOMPARE(Row(w, BranchRow), U("卯|子|未|子"));  // 2000-01-02 is 己未
-        QVERIFY(w.Page().person.startsWith(U("赵六  女")));
+        QCOMPARE(Row(w, GridRow::Branch), U("卯|子|未|子"));  // 2000-01-02 is 己未
+        QVERIFY(Text(w.Model().person).startsWith(U("赵六  女")));
     }
 
     void suggestedFileNames() {
-        CChartWnd w;
-        w.SetBirth({1975, 5, 20, 8, 0, chart::Sex::Male}, U("李/明"));
+        CChartWnd w(chart::BirthMoment{1975, 5, 20, 8, 0, chart::Sex::Male}, U("李/明"));
         QCOMPARE(w.SuggestedFileName("pdf"), U("李明-19750520-排盘.pdf"));
         w.SetBirth({1975, 5, 20, 8, 0, chart::Sex::Male}, QString());
         QCOMPARE(w.SuggestedFileName("png"), U("八字-19750520-排盘.png"));
@@ -247,14 +135,13 @@ private slots:
     void pdfExportReadsBackAsText() {
         if (!printtest::HavePoppler()) QFAIL(printtest::kPopplerMissing);
         QTemporaryDir dir;
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         const QString path = dir.filePath(QStringLiteral("chart.pdf"));
         QString error;
         QVERIFY2(w.ExportPdf(path, &error), qPrintable(error));
         QCOMPARE(printtest::PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
         const QString text = printtest::PdfText(path);
-        QVERIFY2(!HasRadical(text), qPrintable(text));
+        QVERIFY2(!printtest::HasRadical(text), qPrintable(text));
         for (const char* word : {"八字排盘", "李四", "年柱", "时柱", "伤官", "劫财", "日主", "大运", "丁巳",
                                  "乙卯", "比肩", "偏印", "大林木", "缺：木金水"})
             QVERIFY2(text.contains(U(word)), word);
@@ -264,8 +151,7 @@ private slots:
 
     void pngExportIsTwiceTheScreenWidth() {
         QTemporaryDir dir;
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         const QString path = dir.filePath(QStringLiteral("chart.png"));
         QString error;
         QVERIFY2(w.ExportPng(path, &error), qPrintable(error));
@@ -286,8 +172,7 @@ private slots:
     // as it was until a new one is complete.
     void exportToAnUnwritablePlaceFails() {
         QTemporaryDir dir;
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         QString error;
         QVERIFY(!w.ExportPdf(dir.filePath(QStringLiteral("missing/chart.pdf")), &error));
         QVERIFY(!error.isEmpty());
@@ -308,23 +193,8 @@ private slots:
         }
     }
 
-    // One preview at a time; it shows the chart page.
-    void previewOpensOnce() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
-        w.OnPreview();
-        QPointer<CViewPrintPreview> preview = w.Preview();
-        QVERIFY(preview);
-        w.OnPreview();
-        QCOMPARE(w.Preview(), preview.data());
-        preview->close();
-        QTRY_VERIFY(!preview);
-        QVERIFY(!w.Preview());
-    }
-
     void windowIsSkinnedAndPrintsOnePage() {
-        CChartWnd w;
-        w.SetBirth({1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
+        CChartWnd w(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female}, U("李四"));
         QCOMPARE(w.size(), QSize(860, 760));
         QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(w.windowTitle(), U("八字排盘与大运"));

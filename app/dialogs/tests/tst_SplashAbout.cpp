@@ -86,9 +86,11 @@ void tst_SplashAbout::splashRect_data() {
     QTest::addColumn<QPoint>("topLeft");
     const QSize picture(420, 270);
     QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << QPoint(430, 377);
-    QTest::newRow("picture size") << QRect(0, 0, 420, 270) << QPoint(0, 0);
-    QTest::newRow("one pixel larger: halves truncate") << QRect(0, 0, 421, 271) << QPoint(0, 0);
-    QTest::newRow("one pixel smaller: truncates toward zero") << QRect(0, 0, 419, 269) << QPoint(0, 0);
+    QTest::newRow("picture size") << QRect(QPoint(0, 0), picture) << QPoint(0, 0);
+    QTest::newRow("one pixel larger: halves truncate")
+        << QRect(QPoint(0, 0), picture + QSize(1, 1)) << QPoint(0, 0);
+    QTest::newRow("one pixel smaller: truncates toward zero")
+        << QRect(QPoint(0, 0), picture - QSize(1, 1)) << QPoint(0, 0);
     QTest::newRow("smaller screen: negative edges") << QRect(0, 0, 320, 200) << QPoint(-50, -35);
     QTest::newRow("screen not at the origin") << QRect(1920, 0, 1280, 1024) << QPoint(2350, 377);
 }
@@ -167,13 +169,13 @@ void tst_SplashAbout::splashStandsCentredWithItsPicture() {
 void tst_SplashAbout::showSplashScreenTakesItDownAgain() {
     QElapsedTimer timer;
     timer.start();
-    CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, 100);
+    CSplashWnd::ShowSplashScreen(CSplashWnd::kBitmapId, std::chrono::milliseconds(100));
     QVERIFY(timer.elapsed() >= 100);
     for (QWidget* w : QApplication::topLevelWidgets()) {
         QVERIFY(!(qobject_cast<CSplashWnd*>(w) && w->isVisible()));
     }
     timer.restart();
-    CSplashWnd::ShowSplashScreen(9999, 5000);  // no picture: no splash and no wait
+    CSplashWnd::ShowSplashScreen(9999, std::chrono::seconds(5));  // no picture: no splash and no wait
     QVERIFY(timer.elapsed() < 1000);
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "GbkCodec.h"
-#include "app/report/ReportLayout.h"
+#include "app/pages/ReportLayout.h"
 #include "app/report/ReportView.h"
 
 namespace {
@@ -70,7 +70,7 @@ private slots:
         view.show();
         view.SetScrollSizes();
         QScrollBar* v = view.verticalScrollBar();
-        QCOMPARE(v->maximum(), report::kScrollHeight - view.viewport()->height());
+        QCOMPARE(v->maximum(), pages::screen::kScrollHeight - view.viewport()->height());
         QCOMPARE(v->singleStep(), 10);
         QCOMPARE(v->pageStep(), 1020);
         // 600 wide fits the view: no horizontal scrolling.
@@ -92,7 +92,7 @@ private slots:
         QFETCH(int, w);
         QFETCH(int, h);
         QFETCH(QRect, expected);
-        QCOMPARE(report::PictureRect(w, h), expected);
+        QCOMPARE(pages::screen::PictureRect(QSize(w, h)), expected);
     }
 
     void emptyViewDrawsTheThreeRectanglesAndNoText() {
@@ -162,15 +162,15 @@ private slots:
         // The leftmost ink of a column range of one text line.
         const auto firstInk = [&page](int top, int left, int right) {
             for (int x = left; x < right; ++x)
-                if (DarkPixels(page, QRect(x, top, 1, report::kReportLineHeight)) > 0) return x;
+                if (DarkPixels(page, QRect(x, top, 1, pages::screen::kReportLineHeight)) > 0) return x;
             return -1;
         };
-        const int cell = report::kReportEmPixels;
-        const int left = report::kHeaderText[0];
-        const int line2 = report::kHeaderText[1] + report::kReportLineHeight;
+        const int cell = pages::screen::kReportEmPixels;
+        const int left = pages::screen::kHeaderText.left;
+        const int line2 = pages::screen::kHeaderText.top + pages::screen::kReportLineHeight;
         // Column 13 (half cells) holds "(" on both lines: no ink before it on line 2.
         const int lunarParen =
-            firstInk(report::kHeaderText[1], left + 13 * cell / 2 - 1, left + 14 * cell / 2);
+            firstInk(pages::screen::kHeaderText.top, left + 13 * cell / 2 - 1, left + 14 * cell / 2);
         const int solarParen = firstInk(line2, left, left + 14 * cell / 2);
         QVERIFY2(lunarParen >= 0 && lunarParen == solarParen,
                  qPrintable(QStringLiteral("(阴历) at %1, (阳历) at %2").arg(lunarParen).arg(solarParen)));
@@ -178,14 +178,16 @@ private slots:
         for (const int column : {20, 33}) {
             const int x = left + column * cell / 2;
             QVERIFY2(firstInk(line2, x - cell / 2, x + cell / 2) >= x, qPrintable(QString::number(column)));
-            QVERIFY(firstInk(report::kHeaderText[1], x - cell / 2, x + cell) >= x);
+            QVERIFY(firstInk(pages::screen::kHeaderText.top, x - cell / 2, x + cell) >= x);
         }
         // The title's first ☆ is in column 33 of the body.
-        const int titleX = report::kBodyText[0] + 33 * cell / 2;
-        QCOMPARE(DarkPixels(page, QRect(report::kBodyText[0], report::kBodyText[1],
-                                        titleX - report::kBodyText[0], report::kReportLineHeight)),
-                 0);
-        QVERIFY(DarkPixels(page, QRect(titleX, report::kBodyText[1], cell, report::kReportLineHeight)) > 0);
+        const int titleX = pages::screen::kBodyText.left + 33 * cell / 2;
+        QCOMPARE(
+            DarkPixels(page, QRect(pages::screen::kBodyText.left, pages::screen::kBodyText.top,
+                                   titleX - pages::screen::kBodyText.left, pages::screen::kReportLineHeight)),
+            0);
+        QVERIFY(DarkPixels(page, QRect(titleX, pages::screen::kBodyText.top, cell,
+                                       pages::screen::kReportLineHeight)) > 0);
     }
 };
 

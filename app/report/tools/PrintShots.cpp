@@ -14,7 +14,7 @@
 #include "app/KarvutoApp.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/dialogs/SplashWnd.h"
-#include "app/report/PrintJob.h"
+#include "app/print/PrintJob.h"
 #include "app/report/ReportView.h"
 
 namespace {

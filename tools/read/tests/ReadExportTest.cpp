@@ -154,4 +154,24 @@ TEST_F(ReadExport, ExistingFileIsReplacedWhole) {
     EXPECT_EQ(entries, 1);
 }
 
+// Only the file named is written: a link is refused, not followed, and the
+// file it points to keeps its bytes; a name that is not UTF-8 keeps its own.
+TEST_F(ReadExport, WritesOnlyTheFileNamed) {
+    const std::filesystem::path target = m_dir / "target.txt";
+    std::ofstream(target) << "someone else's";
+    const std::filesystem::path link = m_dir / "link.pdf";
+    std::filesystem::create_symlink(target, link);
+    EXPECT_EQ(Run(link.string()), kExitOutputLost);
+    EXPECT_NE(m_err.str().find("cannot write"), std::string::npos) << m_err.str();
+    EXPECT_NE(m_err.str().find("symbolic link"), std::string::npos) << m_err.str();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "someone else's");
+
+    const std::string latin1 = "lat\xe9.pdf";
+    ASSERT_EQ(Run((m_dir / latin1).string()), kExitReading) << m_err.str();
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_dir / latin1));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "lat\xef\xbf\xbd.pdf"));  // U+FFFD in its place
+}
+
 }  // namespace

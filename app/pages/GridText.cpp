@@ -1,23 +1,18 @@
 // Drawing report text on its character grid.
-#include "app/report/GridText.h"
+#include "app/pages/GridText.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <climits>
 
+#include "app/pages/LineBreak.h"
 #include "skin/SkinFonts.h"
 
-namespace report {
+namespace pages {
 namespace {
 
 bool IsAscii(QChar c) {
     return c.unicode() < 0x80;
-}
-
-// Length in UTF-16 units of the character at `at`: a surrogate pair is one
-// character of a whole cell.
-qsizetype CharLength(const QString& text, qsizetype at) {
-    return text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
 }
 
 }  // namespace
@@ -29,29 +24,7 @@ int HalfCells(const QString& text) {
 }
 
 QStringList WrapToGrid(const QString& line, int halfCells) {
-    QStringList pieces;
-    qsizetype start = 0;
-    int used = 0;
-    for (qsizetype i = 0; i < line.size();) {
-        const qsizetype length = CharLength(line, i);
-        const int width = IsAscii(line[i]) ? 1 : 2;
-        if (used + width > halfCells && i > start) {
-            qsizetype end = i;
-            if (line[i].isLetterOrNumber() && IsAscii(line[i])) {
-                // Inside a word: break after the last blank of the piece, if any.
-                const qsizetype blank = line.lastIndexOf(QLatin1Char(' '), i - 1);
-                if (blank >= start) end = blank + 1;
-            }
-            pieces << line.mid(start, end - start);
-            start = end;
-            used = HalfCells(line.mid(start, i - start));
-            continue;
-        }
-        used += width;
-        i += length;
-    }
-    pieces << line.mid(start);
-    return pieces;
+    return BreakLine(line, halfCells, [](QStringView c) { return IsAscii(c.front()) ? 1.0 : 2.0; });
 }
 
 QFont HalfWidthFont(const QFont& reportFont) {
@@ -91,4 +64,4 @@ void DrawGridText(QPainter* painter, const QString& text, const QRect& box, cons
     painter->restore();
 }
 
-}  // namespace report
+}  // namespace pages

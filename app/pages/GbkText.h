@@ -1,4 +1,4 @@
-// GBK text for the widgets. Every GBK string the program shows (report texts,
+// GBK text for Qt. Every GBK string the program shows or paints (report texts,
 // calendar names, error texts, the name box) becomes a QString here.
 #pragma once
 

@@ -1,20 +1,19 @@
 // The printed report page: its rectangles in the printer's device units and
-// the print font. The layout was made for a printer of about 300 dpi; W and H
-// are the page's printable width and height in device pixels.
+// the print font. The layout was made for a printer of kPageDpi; W and H are
+// the page's printable width and height in device pixels.
 #pragma once
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 
-#include "app/report/GridText.h"
+#include "app/pages/GridText.h"
 
-namespace print {
+namespace pages::paper {
 
-inline constexpr int kPrintResolution = 300;  // dots per inch the page is laid out for
-inline constexpr int kPictureWidth = 640;     // report picture on paper, device units
+inline constexpr int kPictureWidth = 640;  // report picture on paper, device units
 inline constexpr int kPictureHeight = 480;
 inline constexpr int kPrintFontPoints = 10;  // print font size in points
-inline constexpr int kPointsPerInch = 72;
 
 // Every rectangle of one page of width W and height H.
 struct PageLayout {
@@ -25,7 +24,7 @@ struct PageLayout {
     QRect bodyText;    // 80, 580, W - 80, H - 80
 };
 
-PageLayout LayoutPage(int width, int height);
+PageLayout LayoutPage(QSize size);
 
 // The print font's cell height (ascent + descent) in device pixels for a
 // device of `dpiY` dots per inch: 10 points rounded half away from zero.
@@ -37,6 +36,6 @@ QFont MakePrintFont(int dpiY);
 
 // The print grid: characters of a PrintFontCellHeight(dpiY) cell, one line
 // per cell, the baseline where the screen's 13-pixel cell has it.
-report::TextGrid PrintGrid(int dpiY);
+TextGrid PrintGrid(int dpiY);
 
-}  // namespace print
+}  // namespace pages::paper

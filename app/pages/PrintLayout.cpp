@@ -1,11 +1,12 @@
 // The printed report page: rectangles in device units and the print font.
-#include "app/report/PrintLayout.h"
+#include "app/pages/PrintLayout.h"
 
 #include "DialogUnits.h"
-#include "app/report/ReportLayout.h"
+#include "app/pages/PageGeometry.h"
+#include "app/pages/ReportLayout.h"
 #include "skin/SkinFonts.h"
 
-namespace print {
+namespace pages::paper {
 
 namespace {
 
@@ -21,16 +22,17 @@ constexpr int kBodyTextTop = 580;
 
 }  // namespace
 
-PageLayout LayoutPage(int width, int height) {
-    using report::EdgeRect;
+PageLayout LayoutPage(QSize size) {
+    const int width = size.width();
+    const int height = size.height();
     PageLayout page;
-    page.outerFrame = EdgeRect(kFrameInset, kFrameInset, width - kFrameInset, height - kFrameInset);
-    page.headerBox = EdgeRect(kFrameInset, kFrameInset, width - kFrameInset, kHeaderBoxBottom);
+    page.outerFrame = EdgeRect({kFrameInset, kFrameInset, width - kFrameInset, height - kFrameInset});
+    page.headerBox = EdgeRect({kFrameInset, kFrameInset, width - kFrameInset, kHeaderBoxBottom});
     const int pictureLeft = width - kPictureRightInset - kPictureWidth;
     page.picture =
-        EdgeRect(pictureLeft, kPictureTop, pictureLeft + kPictureWidth, kPictureTop + kPictureHeight);
-    page.headerText = EdgeRect(kTextInset, kTextInset, width - kHeaderTextRightInset, kHeaderTextBottom);
-    page.bodyText = EdgeRect(kTextInset, kBodyTextTop, width - kTextInset, height - kTextInset);
+        EdgeRect({pictureLeft, kPictureTop, pictureLeft + kPictureWidth, kPictureTop + kPictureHeight});
+    page.headerText = EdgeRect({kTextInset, kTextInset, width - kHeaderTextRightInset, kHeaderTextBottom});
+    page.bodyText = EdgeRect({kTextInset, kBodyTextTop, width - kTextInset, height - kTextInset});
     return page;
 }
 
@@ -46,9 +48,9 @@ QFont MakePrintFont(int dpiY) {
     return LogFont(QStringLiteral("新宋体"), -PrintFontCellHeight(dpiY));
 }
 
-report::TextGrid PrintGrid(int dpiY) {
+TextGrid PrintGrid(int dpiY) {
     const int cell = PrintFontCellHeight(dpiY);
-    return {cell, cell, res::MulDiv(cell, report::kReportBaseline, report::kReportLineHeight)};
+    return {cell, cell, res::MulDiv(cell, screen::kReportBaseline, screen::kReportLineHeight)};
 }
 
-}  // namespace print
+}  // namespace pages::paper

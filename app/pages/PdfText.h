@@ -8,9 +8,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
-namespace pdftext {
+namespace pages {
 
 // The unified ideograph a Kangxi radical or a CJK radical-supplement
 // character is equivalent to (Unicode's compatibility decomposition), or
@@ -23,8 +22,4 @@ char32_t UnifiedIdeograph(char32_t c);
 // back unchanged.
 QByteArray FixToUnicodeMaps(const QByteArray& pdf);
 
-// Fixes a PDF file in place (through a temporary file beside it). false with
-// a message when it cannot be read or written.
-bool FixPdfFile(const QString& path, QString* error = nullptr);
-
-}  // namespace pdftext
+}  // namespace pages

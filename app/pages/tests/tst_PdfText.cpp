@@ -1,26 +1,23 @@
 // The text of the program's PDF files: radicals in the fonts' ToUnicode maps
-// become the ideographs shown, the file stays a valid PDF, and a printed
-// report reads back exactly.
+// become the ideographs shown, the file stays a valid PDF, and a report page
+// reads back exactly.
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/report/PdfText.h"
-#include "app/report/PrintJob.h"
-#include "app/report/tests/PrintTestSupport.h"
+#include "app/pages/PageWriter.h"
+#include "app/pages/PdfText.h"
+#include "app/pages/ReplaceFile.h"
+#include "app/pages/ReportPage.h"
+#include "app/pages/tests/PageTestSupport.h"
 
-using namespace printtest;
+using namespace pagetest;
 
 namespace {
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-bool HasRadical(const QString& text) {
-    for (const QChar ch : text)
-        if (ch.unicode() >= 0x2E80 && ch.unicode() <= 0x2FDF) return true;
-    return false;
 }
 
 // A minimal PDF with one ToUnicode map of the given CMap entries, its
@@ -93,7 +90,7 @@ private slots:
     void ideographOfRadical() {
         QFETCH(uint, from);
         QFETCH(uint, to);
-        QCOMPARE(uint(pdftext::UnifiedIdeograph(from)), to);
+        QCOMPARE(uint(pages::UnifiedIdeograph(from)), to);
     }
 
     void mapsAreRewrittenAndOffsetsFollow_data() {
@@ -114,7 +111,7 @@ private slots:
         QFETCH(QByteArray, expected);
         const QByteArray before = MiniPdf(entries);
         VerifyCrossReferences(before);
-        const QByteArray after = pdftext::FixToUnicodeMaps(before);
+        const QByteArray after = pages::FixToUnicodeMaps(before);
         QVERIFY(after != before);
         QVERIFY2(CMapOf(after).contains(expected), CMapOf(after).constData());
         VerifyCrossReferences(after);
@@ -134,23 +131,24 @@ private slots:
     }
     void pdfsWithNothingToFixStayByteForByte() {
         QFETCH(QByteArray, pdf);
-        QCOMPARE(pdftext::FixToUnicodeMaps(pdf), pdf);
+        QCOMPARE(pages::FixToUnicodeMaps(pdf), pdf);
     }
 
-    // The report printed to a PDF file reads back as the characters printed.
-    void printedReportReadsBackExactly() {
+    // The report page written to a PDF file reads back as the characters shown.
+    void reportPageReadsBackExactly() {
         if (!HavePoppler()) QFAIL(kPopplerMissing);
         QTemporaryDir dir;
-        CReportView view;
-        SetReport(view, U("您的尊姓大名: 王女士\n性别: 女\n四柱: 辛亥 庚子 大运 十神 比肩 页面"),
-                  U("一二三 大小 女子 辛亥 己丑 水火木金土 父母 龟 青 风 马 鱼 长 门 见 贝 车 页\n"
-                    "甲乙丙丁戊己庚辛壬癸 子丑寅卯辰巳午未申酉戌亥 长生沐浴冠带临官帝旺衰病死墓绝胎养"),
-                  false);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
+        const pages::ReportPageText report{
+            U("您的尊姓大名: 王女士\n性别: 女\n四柱: 辛亥 庚子 大运 十神 比肩 页面"),
+            U("一二三 大小 女子 辛亥 己丑 水火木金土 父母 龟 青 风 马 鱼 长 门 见 贝 车 页\n"
+              "甲乙丙丁戊己庚辛壬癸 子丑寅卯辰巳午未申酉戌亥 长生沐浴冠带临官帝旺衰病死墓绝胎养"),
+            0};
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        printer.setOutputFileName(path);
-        QVERIFY(print::RunPrintJob(view, printer));
+        QString error;
+        const pages::PagePainter page = [&report](QPainter& painter, QPaintDevice& device) {
+            pages::PaintReportPage(painter, QRect(0, 0, device.width(), device.height()), report);
+        };
+        QVERIFY2(pages::WritePdf(pages::NativePath(path), {page}, &error), qPrintable(error));
         QCOMPARE(PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("1"));
         const QString text = PdfText(path);
         QVERIFY2(!HasRadical(text), qPrintable(text));

@@ -8,16 +8,15 @@
 // length); a consecutive range that runs over a radical is written out as an
 // array. The stream's /Length and the cross-reference offsets are then set
 // for the new lengths.
-#include "app/report/PdfText.h"
+#include "app/pages/PdfText.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QList>
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
 
-namespace pdftext {
+namespace pages {
 namespace {
 
 // U+2F00 … U+2FD5, the Kangxi radicals, by their compatibility decomposition.
@@ -336,22 +335,4 @@ QByteArray FixToUnicodeMaps(const QByteArray& pdf) {
     return out;
 }
 
-bool FixPdfFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    const QByteArray pdf = file.readAll();
-    file.close();
-    const QByteArray fixed = FixToUnicodeMaps(pdf);
-    if (fixed == pdf) return true;
-    QSaveFile out(path);  // a temporary file beside it, renamed over it when complete
-    if (!out.open(QIODevice::WriteOnly) || out.write(fixed) != fixed.size() || !out.commit()) {
-        if (error) *error = out.errorString();
-        return false;
-    }
-    return true;
-}
-
-}  // namespace pdftext
+}  // namespace pages

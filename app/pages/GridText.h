@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace report {
+namespace pages {
 
 // The grid of one device: the em size of the characters (a whole cell's
 // width), the line pitch and the baseline below a line's top, in pixels.
@@ -24,9 +24,8 @@ struct TextGrid {
 // Width of `text` in half cells.
 int HalfCells(const QString& text);
 
-// `line` broken into pieces of at most `halfCells` half cells: a piece ends
-// before the character that would not fit, or after the last blank before
-// it when that character is inside a run of ASCII letters (a word).
+// `line` broken into pieces of at most `halfCells` half cells, by the pages'
+// one line-breaking rule (LineBreak.h).
 QStringList WrapToGrid(const QString& line, int halfCells);
 
 // The face for the ASCII characters: the report face's fixed-pitch sibling,
@@ -38,4 +37,4 @@ QFont HalfWidthFont(const QFont& reportFont);
 // `wrap` breaks lines at the box's right edge.
 void DrawGridText(QPainter* painter, const QString& text, const QRect& box, const TextGrid& grid, bool wrap);
 
-}  // namespace report
+}  // namespace pages

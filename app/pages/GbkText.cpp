@@ -1,4 +1,4 @@
-#include "app/GbkText.h"
+#include "app/pages/GbkText.h"
 
 #include <string>
 

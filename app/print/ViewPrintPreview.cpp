@@ -1,5 +1,5 @@
-// CViewPrintPreview: the report's print preview window and its menu.
-#include "app/report/ViewPrintPreview.h"
+// CViewPrintPreview: the print preview window and its menu.
+#include "app/print/ViewPrintPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,7 +11,7 @@
 #include <QPrinter>
 
 #include "app/dialogs/AboutDlg.h"
-#include "app/report/PrintJob.h"
+#include "app/print/PrintJob.h"
 #include "res/bitmaps/BitmapIds.h"
 
 namespace {
@@ -40,27 +40,17 @@ CViewPrintPreview::CViewPrintPreview(QWidget* form) : QPrintPreviewDialog(form) 
 CViewPrintPreview::~CViewPrintPreview() = default;
 
 void CViewPrintPreview::BuildMenu() {
-    // Menu 128 of the resources. The Edit items have nothing to act on in a
-    // preview and stay disabled.
+    // Menu 128 of the resources, in the program's language. Its Edit menu
+    // had nothing to act on in a preview and is left out.
     m_pMenuBar = new QMenuBar(this);
-    QMenu* file = m_pMenuBar->addMenu(QStringLiteral("&File"));
-    m_pPrintAction = file->addAction(QStringLiteral("&Print...\tCtrl+P"));
+    QMenu* file = m_pMenuBar->addMenu(QString::fromUtf8(kFileMenuText));
+    m_pPrintAction = file->addAction(QString::fromUtf8(kPrintItemText));
     m_pPrintAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
-    m_pExitAction = file->addAction(QStringLiteral("E&xit"));
+    m_pExitAction = file->addAction(QString::fromUtf8(kExitItemText));
 
-    QMenu* edit = m_pMenuBar->addMenu(QStringLiteral("&Edit"));
-    for (const char* text : std::initializer_list<const char*>{
-             "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", nullptr, "Select All\tCtrl-A"}) {
-        if (text == nullptr) {
-            edit->addSeparator();
-            continue;
-        }
-        edit->addAction(QString::fromLatin1(text))->setEnabled(false);
-    }
-
-    QMenu* help = m_pMenuBar->addMenu(QStringLiteral("&Help"));
-    m_pAboutAction = help->addAction(QStringLiteral("&About ..."));
+    QMenu* help = m_pMenuBar->addMenu(QString::fromUtf8(kHelpMenuText));
+    m_pAboutAction = help->addAction(QString::fromUtf8(kAboutItemText));
 
     connect(m_pPrintAction, &QAction::triggered, this, &CViewPrintPreview::printRequested);
     connect(m_pExitAction, &QAction::triggered, this, &QWidget::close);
