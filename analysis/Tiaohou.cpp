@@ -10,6 +10,8 @@
 #include <array>
 #include <string_view>
 
+#include "Sexagenary.h"
+
 namespace analysis {
 namespace {
 
@@ -32,7 +34,6 @@ constexpr std::array<std::string_view, 10> kTiaohou = {
 constexpr int kMonths = 12;
 constexpr std::size_t kMaxStems = 5;
 
-constexpr std::string_view kStemChars = "甲乙丙丁戊己庚辛壬癸";
 constexpr std::size_t kCharBytes = 3;  // every stem is three bytes of UTF-8
 
 // Cell `column` of a row: the text between the spaces (runs of spaces count as one).
@@ -48,10 +49,7 @@ constexpr std::string_view Cell(std::string_view row, int column) {
 }
 
 constexpr int StemAt(std::string_view cell, std::size_t i) {
-    const std::string_view ch = cell.substr(i * kCharBytes, kCharBytes);
-    for (std::size_t s = 0; s < 10; ++s)
-        if (kStemChars.substr(s * kCharBytes, kCharBytes) == ch) return static_cast<int>(s);
-    return -1;
+    return calendar::StemIndex(cell.substr(i * kCharBytes, kCharBytes));
 }
 
 // Every row has exactly twelve cells, each one to five stems and nothing else.

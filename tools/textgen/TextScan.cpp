@@ -2,16 +2,15 @@
 #include "TextScan.h"
 
 #include "GbkCodec.h"
+#include "Sexagenary.h"
 
 namespace textgen {
 
 namespace {
 
 // Stems 甲 … 癸, branches 子 … 亥 and elements 木 火 土 金 水 in index order.
-constexpr std::u32string_view kStemChars = U"甲乙丙丁戊己庚辛壬癸";
-constexpr std::u32string_view kBranchChars = U"子丑寅卯辰巳午未申酉戌亥";
 constexpr std::u32string_view kElementChars = U"木火土金水";
-static_assert(kStemChars.size() == 10 && kBranchChars.size() == 12 && kElementChars.size() == 5);
+static_assert(kElementChars.size() == 5);
 
 constexpr std::u32string_view kSentenceEnds = U"。！？；";
 constexpr std::u32string_view kClauseEnds = U"。！？；，、：";
@@ -51,14 +50,13 @@ std::string Utf8Of(std::u32string_view text) {
     return out;
 }
 
+// The calendar's names decide what a stem or a branch is.
 int StemIndex(char32_t c) {
-    const std::size_t i = kStemChars.find(c);
-    return i == std::u32string_view::npos ? -1 : static_cast<int>(i);
+    return calendar::StemIndex(Utf8Of(std::u32string_view(&c, 1)));
 }
 
 int BranchIndex(char32_t c) {
-    const std::size_t i = kBranchChars.find(c);
-    return i == std::u32string_view::npos ? -1 : static_cast<int>(i);
+    return calendar::BranchIndex(Utf8Of(std::u32string_view(&c, 1)));
 }
 
 bool IsElement(char32_t c, chart::Element& e) {
