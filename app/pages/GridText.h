@@ -1,5 +1,6 @@
-// Report text on a character grid: every ASCII character takes half a cell,
-// every other character a whole one, so that texts aligned by spaces (the
+// Report text on a character grid: every ASCII character (and a non-breaking
+// space) takes half a cell, an invisible joiner none, every other character a
+// whole one, so that texts aligned by spaces (the
 // header's "(阳历)" under "(阴历)", the centred body title) line up on screen
 // and on paper alike, whatever the widths of the face's Latin letters.
 #pragma once
