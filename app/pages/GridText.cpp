@@ -49,33 +49,38 @@ QFont HalfWidthFont(const QFont& reportFont) {
     return font;
 }
 
+QStringList GridLines(const QString& text, int width, const TextGrid& grid, bool wrap) {
+    if (text.isEmpty() || grid.cell <= 0) return {};
+    const int halfCellsPerLine = wrap ? std::max(2, 2 * width / grid.cell) : INT_MAX;
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n')))
+        lines << WrapToGrid(paragraph, halfCellsPerLine);
+    return lines;
+}
+
 void DrawGridText(QPainter* painter, const QString& text, const QRect& box, const TextGrid& grid, bool wrap) {
     if (text.isEmpty() || box.isEmpty() || grid.cell <= 0 || grid.pitch <= 0) return;
     painter->save();
     painter->setClipRect(box, Qt::IntersectClip);
     const QFont wide = painter->font();
     const QFont half = HalfWidthFont(wide);
-    const int halfCellsPerLine = wrap ? std::max(2, 2 * box.width() / grid.cell) : INT_MAX;
     int top = box.top();
-    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-        for (const QString& line : WrapToGrid(paragraph, halfCellsPerLine)) {
-            if (top > box.bottom()) break;
-            const int baseline = top + grid.baseline;
-            int column = 0;  // in half cells
-            for (qsizetype i = 0; i < line.size();) {
-                const qsizetype length = CharLength(line, i);
-                const QStringView character = QStringView(line).mid(i, length);
-                if (!IsBlank(line[i])) {
-                    painter->setFont(IsAscii(line[i]) ? half : wide);
-                    painter->drawText(QPointF(box.left() + column * grid.cell / 2.0, baseline),
-                                      character.toString());
-                }
-                column += HalfCellsOf(character);
-                i += length;
-            }
-            top += grid.pitch;
-        }
+    for (const QString& line : GridLines(text, box.width(), grid, wrap)) {
         if (top > box.bottom()) break;
+        const int baseline = top + grid.baseline;
+        int column = 0;  // in half cells
+        for (qsizetype i = 0; i < line.size();) {
+            const qsizetype length = CharLength(line, i);
+            const QStringView character = QStringView(line).mid(i, length);
+            if (!IsBlank(line[i])) {
+                painter->setFont(IsAscii(line[i]) ? half : wide);
+                painter->drawText(QPointF(box.left() + column * grid.cell / 2.0, baseline),
+                                  character.toString());
+            }
+            column += HalfCellsOf(character);
+            i += length;
+        }
+        top += grid.pitch;
     }
     painter->restore();
 }

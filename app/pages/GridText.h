@@ -33,6 +33,10 @@ QStringList WrapToGrid(const QString& line, int halfCells);
 // whose Latin letters are exactly half an em wide.
 QFont HalfWidthFont(const QFont& reportFont);
 
+// The lines `text` ("\n" between paragraphs) takes on the grid: with `wrap`,
+// each paragraph broken at `width` pixels; without, one line a paragraph.
+QStringList GridLines(const QString& text, int width, const TextGrid& grid, bool wrap);
+
 // Draws `text` ("\n" between lines) in `box` with the painter's font, one
 // line every grid.pitch pixels from the box's top, clipped to the box;
 // `wrap` breaks lines at the box's right edge.
