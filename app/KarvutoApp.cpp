@@ -39,6 +39,9 @@ void CKarvutoApp::SetDialogColors() {
         palette.setColor(group, QPalette::WindowText, text);
     }
     palette.setColor(QPalette::Disabled, QPalette::Window, background);
+    const QColor greyed(kDialogDisabledText[0], kDialogDisabledText[1], kDialogDisabledText[2]);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, greyed);
+    palette.setColor(QPalette::Disabled, QPalette::Text, greyed);
     QApplication::setPalette(palette);
 }
 

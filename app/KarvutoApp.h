@@ -15,6 +15,9 @@
 // The dialogs' colours: blue text on the panels' light green.
 inline constexpr unsigned kDialogBackground[3] = {191, 215, 107};
 inline constexpr unsigned kDialogText[3] = {0, 0, 255};
+// Greyed text (a disabled label such as 是否闰月): a grey that keeps a contrast
+// of about 4:1 against the green, legible yet plainly not blue.
+inline constexpr unsigned kDialogDisabledText[3] = {96, 96, 96};
 inline constexpr char kVendorKey[] = "Yilanfang";
 inline constexpr char kApplicationName[] = "Karvuto";
 inline constexpr int kSplashMilliseconds = 3000;
