@@ -47,8 +47,9 @@ public:
     // Sets the program-wide dialog colours and the dialog font.
     static void SetDialogColors();
     // Installs Qt's own Simplified Chinese texts (the standard buttons, the
-    // print dialog) from Qt's translations folder. False when they are not
-    // installed; the standard dialogs then stay in English.
+    // print dialog) from Qt's translations folder, ours for the few Qt leaves
+    // in English (CChineseTexts), and a Chinese default locale. False when
+    // Qt's are not installed; most of the standard dialogs then stay in English.
     static bool LoadQtTranslations();
     // The database path beside the executable that lies in `exeDirectory`.
     static std::string DatabasePathIn(const std::string& exeDirectory);
