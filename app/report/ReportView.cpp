@@ -84,6 +84,7 @@ bool CReportView::ComposeReading(const BirthRecord& birth, Connection* connectio
         ShowMessageBox(this, QString::fromUtf8(kInvalidDateText));
         return false;
     }
+    m_strPersonName = FromGbk(std::string_view(birth.name));
     SetReport(std::move(*report));
     return true;
 }
