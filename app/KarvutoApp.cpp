@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTranslator>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -20,6 +21,7 @@
 #include "DatabaseLocation.h"
 #include "ReadingMessages.h"
 #include "SqlConnectionString.h"
+#include "app/ChineseTexts.h"
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
 #include "app/pages/GbkText.h"
@@ -39,23 +41,33 @@ void CKarvutoApp::SetDialogColors() {
         palette.setColor(group, QPalette::WindowText, text);
     }
     palette.setColor(QPalette::Disabled, QPalette::Window, background);
+    const QColor greyed(kDialogDisabledText[0], kDialogDisabledText[1], kDialogDisabledText[2]);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, greyed);
+    palette.setColor(QPalette::Disabled, QPalette::Text, greyed);
     QApplication::setPalette(palette);
 }
 
 bool CKarvutoApp::LoadQtTranslations() {
     // The program speaks Simplified Chinese whatever the user's locale, so
-    // the standard dialogs do too. The translator lives as long as the program.
-    static QTranslator* translator = nullptr;
-    if (translator != nullptr) return true;
-    auto* loaded = new QTranslator(QCoreApplication::instance());
-    if (!loaded->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete loaded;
-        return false;
+    // the standard dialogs do too: Qt's own translations, ours for what they
+    // leave in English, and a Chinese default locale for what Qt words from
+    // it (the file types of the file dialog). Done once; the translators live
+    // as long as the program.
+    static std::optional<bool> qtTextsFound;
+    if (qtTextsFound) return *qtTextsFound;
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    QLocale::setDefault(chinese);
+    auto* qtTexts = new QTranslator(QCoreApplication::instance());
+    qtTextsFound = qtTexts->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (*qtTextsFound) {
+        QCoreApplication::installTranslator(qtTexts);
+    } else {
+        delete qtTexts;
     }
-    QCoreApplication::installTranslator(loaded);
-    translator = loaded;
-    return true;
+    // Installed last, asked first.
+    QCoreApplication::installTranslator(new CChineseTexts(QCoreApplication::instance()));
+    return *qtTextsFound;
 }
 
 std::string CKarvutoApp::DatabasePathIn(const std::string& exeDirectory) {
@@ -138,7 +150,7 @@ bool CKarvutoApp::OpenDatabase() {
         if (!m_szDbSearched.empty() && !std::filesystem::exists(m_szDbPath, ec)) {
             text += QString::fromUtf8(kDatabaseSearchedText) + QFile::decodeName(m_szDbSearched.c_str());
         }
-        ShowMessageBox(nullptr, text, kApplicationName);
+        ShowMessageBox(nullptr, text);  // the caption every box of the program has
         return false;
     }
     return true;

@@ -15,6 +15,9 @@
 // The dialogs' colours: blue text on the panels' light green.
 inline constexpr unsigned kDialogBackground[3] = {191, 215, 107};
 inline constexpr unsigned kDialogText[3] = {0, 0, 255};
+// Greyed text (a disabled label such as 是否闰月): a grey that keeps a contrast
+// of about 4:1 against the green, legible yet plainly not blue.
+inline constexpr unsigned kDialogDisabledText[3] = {96, 96, 96};
 inline constexpr char kVendorKey[] = "Yilanfang";
 inline constexpr char kApplicationName[] = "Karvuto";
 inline constexpr int kSplashMilliseconds = 3000;
@@ -44,8 +47,9 @@ public:
     // Sets the program-wide dialog colours and the dialog font.
     static void SetDialogColors();
     // Installs Qt's own Simplified Chinese texts (the standard buttons, the
-    // print dialog) from Qt's translations folder. False when they are not
-    // installed; the standard dialogs then stay in English.
+    // print dialog) from Qt's translations folder, ours for the few Qt leaves
+    // in English (CChineseTexts), and a Chinese default locale. False when
+    // Qt's are not installed; most of the standard dialogs then stay in English.
     static bool LoadQtTranslations();
     // The database path beside the executable that lies in `exeDirectory`.
     static std::string DatabasePathIn(const std::string& exeDirectory);

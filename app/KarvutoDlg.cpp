@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QShortcut>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -60,6 +61,20 @@ constexpr ImageButton kImageButtons[] = {
     {IDC_CHART, 460, 110, 82, 18, "八字排盘与大运", kCommandBitmaps, false},
     {IDC_HELP, 460, 135, 82, 18, "系统帮助", kCommandBitmaps, true},
 };
+
+// The keyboard's order through the form: the inputs in reading order, the
+// commands, the report, then the window's own buttons, the close button last.
+constexpr int kTabOrder[] = {IDC_NAME, IDC_SEX,    IDC_CALENDAR_KIND, IDC_LEAP,     IDC_YEAR,  IDC_MONTH,
+                             IDC_DAY,  IDC_HOUR,   IDC_READING,       IDC_PREVIEW,  IDC_PRINT, IDC_CHART,
+                             IDC_HELP, IDC_REPORT, IDC_ABOUT,         IDC_MINIMIZE, IDC_CLOSE};
+// How far inside its edge a focused image button shows its focus ring: the
+// command buttons inside their two-pixel border, the small title buttons
+// inside their one-pixel one.
+constexpr int kCommandFocusRing = 2;
+constexpr int kTitleFocusRing = 1;
+// The keys that open the title band's menu: the window menu's usual key and
+// the menu key of a window without a menu bar.
+constexpr QKeyCombination kTitleMenuKeys[] = {Qt::ALT | Qt::Key_Space, QKeyCombination(Qt::Key_F10)};
 
 // The report view's final place and the calendar-kind and sex items.
 constexpr int kReportRect[4] = {10, 170, 780, 386};  // x, y, width, height
@@ -135,6 +150,10 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
         m_pTitleMenu->addSeparator();
         m_pTitleMenu->addAction(aboutItem, this, [this] { OnAbout(); });
     }
+    for (const QKeyCombination keys : kTitleMenuKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, this, &CKarvutoDlg::ShowTitleMenu);
+    }
 
     QIcon icon;
     for (const char* suffix : {".ico", ".png"}) {
@@ -180,7 +199,10 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     connect(m_pMinimizeButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnMinimize);
     connect(m_pCloseButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnClose);
     connect(m_pAboutButton, &QAbstractButton::clicked, this, &CKarvutoDlg::OnAbout);
+    // Enter in the name box asks for the reading.
+    connect(m_pNameEdit, &QLineEdit::returnPressed, this, &CKarvutoDlg::OnReading);
 
+    SetTabOrder();
     m_pNameEdit->setFocus();
 }
 
@@ -194,7 +216,26 @@ void CKarvutoDlg::SetUpImageButtons() {
         button->SetTooltipText(Text(b.tooltip));
         button->SetBitmaps(b.bitmaps);
         button->setEnabled(b.enabled);
+        // The title buttons have no caption: their tooltips name them.
+        const bool titleButton = button->text().isEmpty();
+        button->SetFocusRing(titleButton ? kTitleFocusRing : kCommandFocusRing);
+        button->setAccessibleName(titleButton ? Text(b.tooltip) : button->text());
+        button->setAccessibleDescription(Text(b.tooltip));
     }
+}
+
+void CKarvutoDlg::SetTabOrder() {
+    QWidget* previous = nullptr;
+    for (const int id : kTabOrder) {
+        QWidget* next = id == IDC_REPORT ? &m_reportView : m_controls.Item(id);
+        if (next == nullptr) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void CKarvutoDlg::ShowTitleMenu() {
+    if (m_pTitleMenu != nullptr) m_pTitleMenu->popup(mapToGlobal(QPoint(0, kTitleBandHeight)));
 }
 
 void CKarvutoDlg::FillCombos() {

@@ -81,8 +81,11 @@ public:
     CReportView& ReportView() { return m_reportView; }
     // The record of the last reading request (cleared when a request starts).
     const BirthRecord& LastRequest() const { return m_birth; }
-    // The title band's context menu (it stands in for the system menu).
+    // The title band's context menu (it stands in for the system menu); its
+    // right-click, Alt+Space and F10 open it.
     QMenu* TitleMenu() const { return m_pTitleMenu; }
+    // Opens the title band's menu below the band's left end.
+    void ShowTitleMenu();
     // Fills the calendar panel from the clock.
     void UpdateCalendarPanel();
 
@@ -95,6 +98,7 @@ protected:
 private:
     void OnInitDialog(int splashMilliseconds);
     void SetUpImageButtons();
+    void SetTabOrder();
     void FillCombos();
 
     Connection* m_pConnection = nullptr;

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "skin/SkinFonts.h"
@@ -17,13 +18,33 @@ namespace {
 
 constexpr QRgb kRgbMask = 0x00FFFFFF;
 
-// Moves a window by hand while the left button is held: an application-wide filter that
-// follows the cursor and ends itself on release. It lives as a child of the dragged
-// widget, so it goes with it.
+// The window system's move of a window, replaceable by tests.
+std::function<bool(QWindow*)>& SystemMove() {
+    static std::function<bool(QWindow*)> move;
+    return move;
+}
+
+bool StartSystemMove(QWindow* window) {
+    if (SystemMove()) return SystemMove()(window);
+    return window->startSystemMove();
+}
+
+// A press on a frame's background, until it becomes a move or ends: an application-wide
+// filter armed by the press. A release before the pointer has moved (a click, a touchpad
+// tap) ends it with no move at all: some window managers, handed a move after the button
+// is already up, keep the window glued to the pointer until the next click. Once the held
+// button has moved the pointer kFrameDragStartDistance pixels, the window system is asked
+// to move the window (and the filter ends: the release may never arrive), or, where it
+// refuses, the window follows the pointer by hand until the release. It lives as a child
+// of the dragged widget, so it goes with it.
 class FrameDragger : public QObject {
 public:
-    FrameDragger(QWidget* dialog, QPoint offset)
-        : QObject(dialog), m_window(dialog->window()), m_offset(offset) {
+    FrameDragger(QWidget* dialog, QPoint grip, QPoint pressedAt, bool positionKnown)
+        : QObject(dialog),
+          m_window(dialog->window()),
+          m_grip(grip),
+          m_pressedAt(pressedAt),
+          m_positionKnown(positionKnown) {
         setObjectName(QString::fromLatin1(kDraggerName));
         qApp->installEventFilter(this);
     }
@@ -36,11 +57,24 @@ protected:
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseMove) {
             auto* move = static_cast<QMouseEvent*>(event);
-            if (!(move->buttons() & Qt::LeftButton)) {
+            if (!(move->buttons() & Qt::LeftButton) || !m_window) {
                 Finish();
                 return false;
             }
-            if (m_window) m_window->move(move->globalPosition().toPoint() - m_offset);
+            const QPoint pointer = move->globalPosition().toPoint();
+            if (!m_moving) {
+                if ((pointer - m_pressedAt).manhattanLength() < kFrameDragStartDistance) return false;
+                // The window system's move starts from where the toolkit believes the
+                // window is; when that belief is stale the window would jump by the
+                // error, so the pointer is followed by hand instead.
+                QWindow* handle = m_window->windowHandle();
+                if (m_positionKnown && handle != nullptr && StartSystemMove(handle)) {
+                    Finish();
+                    return true;
+                }
+                m_moving = true;
+            }
+            m_window->move(pointer - m_grip);
             return true;
         }
         if ((type == QEvent::MouseButtonRelease &&
@@ -58,7 +92,10 @@ private:
     }
 
     QPointer<QWidget> m_window;
-    QPoint m_offset;
+    QPoint m_grip;       // the press's point in the window
+    QPoint m_pressedAt;  // the press's point on the screen
+    bool m_positionKnown;
+    bool m_moving = false;
 };
 
 // Keeps every top-level window's known position true: some window managers leave the
@@ -185,21 +222,19 @@ bool PaintFrameBackground(QWidget* dialog, QPainter& painter, const QImage& skin
 
 bool DragFrame(QWidget* dialog, QMouseEvent* event) {
     if (dialog == nullptr || event == nullptr || event->button() != Qt::LeftButton) return false;
-    QWidget* window = dialog->window();
-    // The window system's move starts from where the toolkit believes the window is;
-    // when that belief is stale the window would jump by the error, so the mouse is
-    // followed by hand instead (which also puts the belief right).
-    const QWindow* handle = window->windowHandle();
-    const bool positionKnown = handle != nullptr && handle->position() == TrueWindowOrigin(*event);
-    if (positionKnown && window->windowHandle()->startSystemMove()) return true;
-    // The window system refused (offscreen, bare X servers, some window managers): follow
-    // the mouse ourselves until the button is released.
     if (dialog->findChild<QObject*>(QString::fromLatin1(FrameDragger::kDraggerName),
                                     Qt::FindDirectChildrenOnly)) {
         return true;
     }
-    // The grip is the press's point in the window, not the pointer less a position
-    // that may be stale.
-    new FrameDragger(dialog, event->scenePosition().toPoint());
+    const QWindow* handle = dialog->window()->windowHandle();
+    const bool positionKnown = handle != nullptr && handle->position() == TrueWindowOrigin(*event);
+    // The grip is the press's point in the window, not the pointer less a position that
+    // may be stale.
+    new FrameDragger(dialog, event->scenePosition().toPoint(), event->globalPosition().toPoint(),
+                     positionKnown);
     return true;
+}
+
+void SetSystemMoveForTesting(std::function<bool(QWindow*)> move) {
+    SystemMove() = std::move(move);
 }

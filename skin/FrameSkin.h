@@ -9,10 +9,12 @@
 #include <QRgb>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class QMouseEvent;
 class QPainter;
 class QWidget;
+class QWindow;
 
 // The colour key of every frame of the program: pure red.
 inline constexpr QRgb kFrameColourKey = 0xFFFF0000;
@@ -39,14 +41,24 @@ void ApplyFrameRegion(QWidget* dialog, const QImage& skin, QRgb key = kFrameColo
 bool PaintFrameBackground(QWidget* dialog, QPainter& painter, const QImage& skin,
                           const QString& caption = QString(), QRgb key = kFrameColourKey);
 
-// Starts moving the dialog's window for a left press on its bare background: through the
-// window system where it allows it, else by following the mouse until the button is
-// released. Returns true when a move began. Call it from the dialog's mousePressEvent;
-// after a move by the window system the dialog may never see the release, so it must not
-// wait for one to clear any pressed state of its own.
+// Distance in pixels (Manhattan) the pointer moves with the button held before a press on
+// a frame's background becomes a move.
+inline constexpr int kFrameDragStartDistance = 3;
+
+// Takes a left press on the dialog's bare background for moving its window: once the
+// pointer has moved kFrameDragStartDistance with the button held, through the window
+// system where it allows it, else by following the pointer until the button is released.
+// A press released without moving (a click, a touchpad tap) moves nothing and asks the
+// window system for nothing. Returns true when the press was taken. Call it from the
+// dialog's mousePressEvent; after a move by the window system the dialog may never see
+// the release, so it must not wait for one to clear any pressed state of its own.
 // The move follows the pointer from the first drag even where the toolkit's idea of the
 // window's position is stale (see InstallWindowPositionCheck).
 bool DragFrame(QWidget* dialog, QMouseEvent* event);
+
+// Replaces the window system's move (QWindow::startSystemMove) for tests; an empty
+// function restores it.
+void SetSystemMoveForTesting(std::function<bool(QWindow*)> move);
 
 // Where the top-left of the event's window really is on the screen: the event's global
 // point less its point in the window (both as the window system reported them).

@@ -26,25 +26,26 @@ struct OpenError {
     const char* text;
 };
 
-// Messages for the result codes of a failed open (desktop/LinkOpener.h).
+// Messages for the result codes of a failed open (desktop/LinkOpener.h), in
+// the program's language. The codes are the shell's; the ones this desktop's
+// opener gives are 2, 3, 5, 8 and 31.
 constexpr std::array kOpenErrors{
-    OpenError{0, "The operating system is out\nof memory or resources."},
-    OpenError{2, "The specified file was not found."},
-    OpenError{3, "The specified path was not found."},
-    OpenError{5, "The operating system denied\naccess to the specified file."},
-    OpenError{8, "There was not enough memory to complete the operation."},
-    OpenError{11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-    OpenError{26, "A sharing violation occurred. "},
-    OpenError{27, "The filename association is\nincomplete or invalid."},
-    OpenError{28, "The DDE transaction could not\nbe completed because the request timed out."},
-    OpenError{29, "The DDE transaction failed."},
-    OpenError{
-        30,
-        "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
-    OpenError{31, "There is no application associated\nwith the given filename extension."},
-    OpenError{32, "The specified dynamic-link library was not found."},
+    OpenError{0, "系统内存或资源不足。"},
+    OpenError{2, "找不到指定的文件。"},
+    OpenError{3, "找不到指定的路径。"},
+    OpenError{5, "系统拒绝访问指定的文件。"},
+    OpenError{8, "内存不足，无法完成此操作。"},
+    OpenError{11, "要启动的程序文件无效。"},
+    OpenError{26, "文件正被占用，无法共享。"},
+    OpenError{27, "文件关联不完整或无效。"},
+    OpenError{28, "请求超时，未能完成。"},
+    OpenError{29, "请求失败。"},
+    OpenError{30, "其他请求正在处理，未能完成。"},
+    OpenError{31, "本机没有可以打开此链接的程序（网页浏览器或电子邮件程序）。"},
+    OpenError{32, "找不到所需的程序库。"},
 };
-constexpr const char kOpenErrorPrefix[] = "Unable to open hyperlink:\n\n";
+constexpr const char kOpenErrorPrefix[] = "无法打开链接：\n\n";
+constexpr const char kUnknownError[] = "未知错误（%1）。";
 
 }  // namespace
 
@@ -156,16 +157,21 @@ int CLinkLabel::OpenLinkTarget(const QString& target) {
 }
 
 QString CLinkLabel::OpenErrorText(int code) {
-    QString text = QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    QString text = QString::fromUtf8(kUnknownError).arg(code);
     for (const OpenError& error : kOpenErrors) {
-        if (error.code == code) text = QString::fromLatin1(error.text);
+        if (error.code == code) text = QString::fromUtf8(error.text);
     }
-    return QString::fromLatin1(kOpenErrorPrefix) + text;
+    return QString::fromUtf8(kOpenErrorPrefix) + text;
+}
+
+void CLinkLabel::SetMessageCaption(const QString& caption) {
+    m_strMessageCaption = caption;
 }
 
 void CLinkLabel::ShowOpenError(int code) {
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), OpenErrorText(code),
-                    QMessageBox::Ok, this);
+    const QString caption =
+        m_strMessageCaption.isEmpty() ? QGuiApplication::applicationDisplayName() : m_strMessageCaption;
+    QMessageBox box(QMessageBox::Warning, caption, OpenErrorText(code), QMessageBox::Ok, this);
     FitToCaption(box);
     box.exec();
 }

@@ -56,9 +56,11 @@ public:
     // Opens the target: the desktop's opener first, then the default web browser. Returns
     // a result code of desktop/LinkOpener.h, success above 32. Virtual so tests launch nothing.
     virtual int OpenLinkTarget(const QString& target);
-    // Shows the message for a failed open with the exclamation icon.
+    // Shows the message for a failed open with the exclamation icon, under the caption
+    // SetMessageCaption gave (else the application's name).
     virtual void ShowOpenError(int code);
-    // The message text for a result code, with the "Unable to open hyperlink:" prefix.
+    void SetMessageCaption(const QString& caption);
+    // The message text for a result code, in Chinese, after "无法打开链接：" and a blank line.
     static QString OpenErrorText(int code);
 
     // The text colour for the current state: hover, else visited, else link colour.
@@ -86,6 +88,7 @@ private:
     int m_nUnderline = UnderlineHover;
     bool m_bAutoSize = true;
     QString m_strTarget;
+    QString m_strMessageCaption;
     QFont m_underlineFont;
     QFont m_standardFont;
     bool m_bHandCursor = false;

@@ -3,6 +3,7 @@
 #include "skin/StateBitmapButton.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -36,6 +37,21 @@ void DrawEdge(QPainter& painter, const QRect& r, const QPalette& pal, bool sunke
         ring(r, light, dark);
         ring(r.adjusted(1, 1, -1, -1), highlight, shadow);
     }
+}
+
+// A dotted rectangle that shows on any background, as the system's focus rectangle does:
+// light dots under dark ones, one pixel each.
+void DrawFocusRect(QPainter& painter, const QRect& r) {
+    if (r.width() < 2 || r.height() < 2) return;
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    QPen dots(Qt::black, 1, Qt::CustomDashLine);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 bool IsOpaque(const QImage& mask, int x, int y, QRgb key) {
@@ -97,6 +113,11 @@ void CStateBitmapButton::SetBitmapImages(const QImage& normal, const QImage& dow
 
 void CStateBitmapButton::SetTooltipText(const QString& text) {
     setToolTip(text);
+}
+
+void CStateBitmapButton::SetFocusRing(int inset) {
+    m_focusRing = inset < 0 ? 0 : inset;
+    update();
 }
 
 std::vector<QRect> CStateBitmapButton::MaskRuns(const QImage& mask, QRgb key) {
@@ -217,12 +238,9 @@ void CStateBitmapButton::paintEvent(QPaintEvent* event) {
         }
     }
     if (m_drawEdge != 0) DrawEdge(painter, r, pal, pressed && !disabled);
-    if (!disabled && focused && m_focusInset > 0) {
-        painter.save();
-        painter.setPen(QPen(SysColor(pal, SysColour::BtnText), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r.adjusted(m_focusInset, m_focusInset, -m_focusInset - 1, -m_focusInset - 1));
-        painter.restore();
+    const int focusInset = m_focusInset > 0 ? m_focusInset : m_focusRing;
+    if (!disabled && focused && focusInset > 0) {
+        DrawFocusRect(painter, r.adjusted(focusInset, focusInset, -focusInset, -focusInset));
     }
 
     const QString caption = text();
@@ -262,6 +280,17 @@ void CStateBitmapButton::mouseDoubleClickEvent(QMouseEvent* event) {
     // Qt delivers the second press of a double click only as this event: handling it as
     // a press makes a double click two presses (and two clicks), never a double click.
     mousePressEvent(event);
+}
+
+void CStateBitmapButton::keyPressEvent(QKeyEvent* event) {
+    // Enter on a focused command runs it, as Space does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void CStateBitmapButton::enterEvent(QEnterEvent* event) {

@@ -43,6 +43,11 @@ public:
                          int drawEdge, short focusInset);
     // Sets the tooltip text.
     void SetTooltipText(const QString& text);
+    // Shows the keyboard focus of a button whose pictures have no focus state: a dotted
+    // ring `inset` pixels inside its edge, in dark and light dots so that it shows on any
+    // picture (0, the default: no ring). A focus inset given to SetBitmapImages takes
+    // precedence.
+    void SetFocusRing(int inset);
 
     // The opaque runs of a mask, bottom row first: each maximal run of pixels that differ
     // from the key becomes the rectangle (first x, y) .. (last x, y), one row high.
@@ -63,6 +68,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -78,6 +84,7 @@ private:
     // them all: normal, down, hover, disabled, focus and mask, as above.
     std::array<QImage, 6> m_sharpBitmaps;
     short m_focusInset = 0;
+    int m_focusRing = 0;
     QColor m_textColour;
     int m_drawEdge = 0;
     short m_drawMode = Stretch;

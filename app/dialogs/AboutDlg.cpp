@@ -10,6 +10,7 @@
 
 #include "DialogTemplates.h"
 #include "app/DialogBuilder.h"
+#include "app/MessageBox.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "skin/CircleButton.h"
 #include "skin/FrameSkin.h"
@@ -98,11 +99,14 @@ void CAboutDlg::BuildControls() {
 void CAboutDlg::OnInitDialog() {
     resize(kDialogWidth, kDialogHeight);
     ApplyFrameRegion(this, LoadBitmapResource(kSkinBitmapId));
+    // A link that cannot be opened says so under the program's one caption.
     if (m_pWebLink != nullptr) {
         m_pWebLink->SetLinkTarget(QString::fromUtf8(kVendorWebUrl));
+        m_pWebLink->SetMessageCaption(QString::fromUtf8(kMessageCaption));
     }
     if (m_pEmailLink != nullptr) {
         m_pEmailLink->SetLinkTarget(QString::fromUtf8(kSupportMailTarget));
+        m_pEmailLink->SetMessageCaption(QString::fromUtf8(kMessageCaption));
     }
     if (m_pCloseButton != nullptr) {
         m_pCloseButton->setGeometry(kCloseButtonRect);

@@ -1,6 +1,9 @@
 // The printed report page: rectangles in device units and the print font.
 #include "app/pages/PrintLayout.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "DialogUnits.h"
 #include "app/pages/PageGeometry.h"
 #include "app/pages/ReportLayout.h"
@@ -15,10 +18,11 @@ constexpr int kFrameInset = 40;  // outer frame and header box
 constexpr int kHeaderBoxBottom = 560;
 constexpr int kPictureRightInset = 60;
 constexpr int kPictureTop = 60;
-constexpr int kTextInset = 80;  // header and body text
+constexpr int kTextInset = 120;  // header and body text: 80 units (6.8 mm) inside the frame
+constexpr int kHeaderTextTop = 80;
 constexpr int kHeaderTextRightInset = 720;
-constexpr int kHeaderTextBottom = 500;
-constexpr int kBodyTextTop = 580;
+constexpr int kHeaderTextBottom = 520;
+constexpr int kBodyTextTop = kHeaderBoxBottom + 80;
 
 }  // namespace
 
@@ -31,7 +35,8 @@ PageLayout LayoutPage(QSize size) {
     const int pictureLeft = width - kPictureRightInset - kPictureWidth;
     page.picture =
         EdgeRect({pictureLeft, kPictureTop, pictureLeft + kPictureWidth, kPictureTop + kPictureHeight});
-    page.headerText = EdgeRect({kTextInset, kTextInset, width - kHeaderTextRightInset, kHeaderTextBottom});
+    page.headerText =
+        EdgeRect({kTextInset, kHeaderTextTop, width - kHeaderTextRightInset, kHeaderTextBottom});
     page.bodyText = EdgeRect({kTextInset, kBodyTextTop, width - kTextInset, height - kTextInset});
     return page;
 }
@@ -51,6 +56,13 @@ QFont MakePrintFont(int dpiY) {
 TextGrid PrintGrid(int dpiY) {
     const int cell = PrintFontCellHeight(dpiY);
     return {cell, cell, res::MulDiv(cell, screen::kReportBaseline, screen::kReportLineHeight)};
+}
+
+TextGrid SpacedGrid(const TextGrid& grid, int lines, int height, double spacing) {
+    int pitch = static_cast<int>(std::lround(spacing * grid.pitch));
+    if (lines > 0) pitch = std::min(pitch, height / lines);
+    pitch = std::max(pitch, grid.pitch);
+    return {grid.cell, pitch, grid.baseline + (pitch - grid.pitch) / 2};
 }
 
 }  // namespace pages::paper

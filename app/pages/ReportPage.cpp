@@ -44,6 +44,13 @@ void DrawScreenRectangle(QPainter& p, const Edges& edges) {
     p.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
+// Lines up to the last one that holds any text: empty lines at the end take no room.
+int TextLineCount(const QStringList& lines) {
+    qsizetype count = lines.size();
+    while (count > 0 && lines[count - 1].trimmed().isEmpty()) --count;
+    return static_cast<int>(count);
+}
+
 // A framed box on paper, drawn with the painter's one-unit pen: the outline
 // lies inside the rectangle, the inside is filled with the brush.
 void DrawFrameRect(QPainter& painter, const QRect& rect) {
@@ -105,10 +112,17 @@ void PaintReportPage(QPainter& painter, const QRect& page, const ReportPageText&
     PrintBitmapAsDib(&painter, LoadBitmapResource(report.pictureId), layout.picture);
 
     // Text is drawn literally ("&" is an ordinary character) from the top
-    // left of its rectangle and clipped to it; an empty rectangle draws nothing.
+    // left of its rectangle and clipped to it; an empty rectangle draws
+    // nothing. The lines are spaced by what the rectangle holds.
     painter.setPen(Qt::black);
-    DrawGridText(&painter, report.header, layout.headerText, grid, false);
-    DrawGridText(&painter, report.body, layout.bodyText, grid, true);
+    const auto spaced = [&grid](const QString& text, const QRect& box, bool wrap, double spacing) {
+        return paper::SpacedGrid(grid, TextLineCount(GridLines(text, box.width(), grid, wrap)), box.height(),
+                                 spacing);
+    };
+    DrawGridText(&painter, report.header, layout.headerText,
+                 spaced(report.header, layout.headerText, false, paper::kHeaderLineSpacing), false);
+    DrawGridText(&painter, report.body, layout.bodyText,
+                 spaced(report.body, layout.bodyText, true, paper::kBodyLineSpacing), true);
     painter.restore();
 }
 

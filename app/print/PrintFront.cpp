@@ -29,9 +29,12 @@ void BringToFront(QWidget* window) {
 
 }  // namespace
 
-bool PrintWithDialog(QWidget* owner, CPrintPageSource& source) {
+bool PrintWithDialog(QWidget* owner, CPrintPageSource& source, const QString& proposedFile) {
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer);
+    // Without a file of its own, the dialog would propose the working folder
+    // on X11 and only the home folder, no file, elsewhere.
+    if (!proposedFile.isEmpty()) printer.setOutputFileName(proposedFile);
     QPrintDialog dialog(&printer, owner);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -45,7 +48,8 @@ bool PrintWithDialog(QWidget* owner, CPrintPageSource& source) {
     return PrintAndReport(owner, source, printer);
 }
 
-void OpenPreview(QWidget* owner, CPrintPageSource& source, QPointer<CViewPrintPreview>& preview) {
+void OpenPreview(QWidget* owner, CPrintPageSource& source, QPointer<CViewPrintPreview>& preview,
+                 const QString& proposedFile) {
     if (preview) {
         BringToFront(preview);
         return;
@@ -60,7 +64,11 @@ void OpenPreview(QWidget* owner, CPrintPageSource& source, QPointer<CViewPrintPr
                          if (printer != nullptr) PrintAndReport(opened, source, *printer);
                      });
     QObject::connect(opened, &CViewPrintPreview::printRequested, opened,
-                     [opened, &source] { PrintWithDialog(opened, source); });
+                     [opened, &source, proposedFile] { PrintWithDialog(opened, source, proposedFile); });
+    // Qt's own print button asks with the preview's printer.
+    if (!proposedFile.isEmpty() && opened->printer() != nullptr) {
+        opened->printer()->setOutputFileName(proposedFile);
+    }
     QObject::connect(opened, &QDialog::finished, window, [window] { BringToFront(window); });
     // Where the window system refuses to maximise (no window manager), the
     // preview still covers the screen's available area.

@@ -5,11 +5,19 @@
 #include <QPainter>
 
 #include "app/pages/ReportPage.h"
+#include "app/print/PrintFileName.h"
 #include "app/print/PrintFront.h"
 #include "app/report/ReportView.h"
 
 void CReportView::PrintReport() {
-    print::PrintWithDialog(DialogOwner(), *this);
+    print::PrintWithDialog(DialogOwner(), *this, ProposedPdfFile());
+}
+
+QString CReportView::ProposedPdfFile() const {
+    // The date the user gave (as the clock showed it), not the one taken back from summer time.
+    const SYSTEMTIME& born = m_report.clockSolar;
+    return print::ProposedPdfPath(m_strPersonName, QDate(born.wYear, born.wMonth, born.wDay),
+                                  QString::fromUtf8(print::kReportFileKind));
 }
 
 QPrintPreviewDialog* CReportView::Preview() const {
@@ -21,7 +29,7 @@ QWidget* CReportView::DialogOwner() const {
 }
 
 void CReportView::StartPrintPreview() {
-    print::OpenPreview(this, *this, m_pPreview);
+    print::OpenPreview(this, *this, m_pPreview, ProposedPdfFile());
 }
 
 void CReportView::OnBeginPrinting(QPainter* pDC, CPrintInfo* pInfo) {

@@ -3,6 +3,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <QScrollBar>
 #include <algorithm>
 #include <optional>
@@ -15,6 +16,12 @@
 #include "app/pages/ReportLayout.h"
 #include "app/pages/ReportPage.h"
 
+namespace {
+
+constexpr int kFocusFrameWidth = 2;  // pixels
+
+}  // namespace
+
 CReportView::CReportView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -24,7 +31,9 @@ CReportView::CReportView(QWidget* parent) : QAbstractScrollArea(parent) {
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(pal);
-    setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches the report too: the arrows and the page keys scroll it.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("详细命理分析报告"));
 }
 
 CReportView::~CReportView() = default;
@@ -75,6 +84,7 @@ bool CReportView::ComposeReading(const BirthRecord& birth, Connection* connectio
         ShowMessageBox(this, QString::fromUtf8(kInvalidDateText));
         return false;
     }
+    m_strPersonName = FromGbk(std::string_view(birth.name));
     SetReport(std::move(*report));
     return true;
 }
@@ -95,8 +105,27 @@ void CReportView::OnDraw(QPainter* pDC) {
 void CReportView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setClipRegion(event->region());
+    painter.save();
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     OnDraw(&painter);
+    painter.restore();
+    if (hasFocus()) {
+        // The keyboard's focus: a frame along the visible edge of the page.
+        painter.setClipping(false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void CReportView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void CReportView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void CReportView::scrollContentsBy(int /*dx*/, int /*dy*/) {

@@ -40,6 +40,11 @@ public:
     void SetReport(ComposedReport report);
     // The report as its pages show it.
     pages::ReportPageText PageText() const;
+    // The person the report is for, as the file name of a print shows it.
+    void SetPersonName(const QString& name) { m_strPersonName = name; }
+    // The PDF file printing proposes: "<name>-<birth date>-报告.pdf" in the
+    // documents folder (print/PrintFileName.h).
+    QString ProposedPdfFile() const;
 
     // Paints the page in device units (the scroll offset already applied).
     void OnDraw(QPainter* pDC);
@@ -64,8 +69,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     ComposedReport m_report{};
+    QString m_strPersonName;
     QPointer<CViewPrintPreview> m_pPreview;
 };

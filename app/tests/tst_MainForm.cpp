@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QStyleOptionComboBox>
 #include <QtTest>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -274,6 +276,28 @@ private slots:
         QCOMPARE(int(form.LastRequest().leap), 0);
     }
 
+    // The greyed 是否闰月 reads against the green: a contrast of at least 3.5:1
+    // (WCAG's relative luminance), where the default grey gave 1.2:1.
+    void greyedLeapLabelIsLegible() {
+        CKarvutoDlg form(nullptr, 0);
+        QCheckBox* leap = LeapBox(form);
+        QVERIFY(!leap->isEnabled());
+        const auto luminance = [](const QColor& c) {
+            const auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        const QPalette& palette = leap->palette();
+        const double text = luminance(palette.color(QPalette::Disabled, QPalette::WindowText));
+        const double ground = luminance(palette.color(QPalette::Disabled, QPalette::Window));
+        const double contrast = (std::max(text, ground) + 0.05) / (std::min(text, ground) + 0.05);
+        QVERIFY2(contrast >= 3.5, qPrintable(QString::number(contrast)));
+        // ... and still unlike the blue of an enabled label.
+        QVERIFY(palette.color(QPalette::Disabled, QPalette::WindowText) !=
+                palette.color(QPalette::Active, QPalette::WindowText));
+    }
+
     void enterEscAndCloseRequestsLeaveTheFormOpen() {
         CKarvutoDlg form(nullptr, 0);
         form.show();
@@ -337,6 +361,41 @@ private slots:
                      QByteArray::number(id) + ": " + QByteArray::number(popup->height()) + " px for " +
                          QByteArray::number(combo->maxVisibleItems()) + " rows of " +
                          QByteArray::number(rows));
+            combo->hidePopup();
+        }
+    }
+
+    // No item of a drop list is cut or elided, closed or open, at any
+    // scale (ctest runs this test at 1x and at 2x): the year list shows
+    // every year of 1900-2100 whole.
+    void noItemIsElided() {
+        CKarvutoDlg form(nullptr, 0);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (const int id : {IDC_SEX, IDC_CALENDAR_KIND, IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_HOUR}) {
+            auto* combo = form.Item<QComboBox>(id);
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxEditField, combo);
+            const QFontMetrics closed(combo->font());
+            combo->showPopup();
+            QAbstractItemView* list = combo->view();
+            QTRY_VERIFY(list->window()->isVisible());
+            for (int row = 0; row < combo->count(); ++row) {
+                const QString text = combo->itemText(row);
+                // Closed: the field holds the text and the style's one-pixel margins.
+                QVERIFY2(closed.horizontalAdvance(text) + 2 <= field.width(),
+                         qPrintable(text + QStringLiteral(" in %1 px").arg(field.width())));
+                // Open: the list's rows are as wide as their items ask.
+                const QModelIndex index = combo->model()->index(row, combo->modelColumn());
+                const int wanted = list->sizeHintForIndex(index).width();
+                QVERIFY2(wanted <= list->viewport()->width(),
+                         qPrintable(text + QStringLiteral(": %1 px wanted, %2 px given")
+                                               .arg(wanted)
+                                               .arg(list->viewport()->width())));
+            }
             combo->hidePopup();
         }
     }

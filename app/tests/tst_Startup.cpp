@@ -24,17 +24,24 @@
 class TestStartup : public QObject {
     Q_OBJECT
     std::vector<QString> m_boxes;
+    std::vector<QString> m_captions;
     QTemporaryDir m_runtime;
 
     static std::string BinDir() { return QCoreApplication::applicationDirPath().toStdString(); }
 
 private slots:
     void initTestCase() {
-        SetMessageBoxHook([this](QWidget*, const QString& text, const QString&) { m_boxes.push_back(text); });
+        SetMessageBoxHook([this](QWidget*, const QString& text, const QString& caption) {
+            m_boxes.push_back(text);
+            m_captions.push_back(caption);
+        });
         theApp().m_options.runtimeDirectory = m_runtime.path();
         theApp().m_options.splashMilliseconds = 0;
     }
-    void init() { m_boxes.clear(); }
+    void init() {
+        m_boxes.clear();
+        m_captions.clear();
+    }
 
     void databaseLiesBesideTheExecutable_data() {
         QTest::addColumn<QString>("dir");
@@ -117,6 +124,8 @@ private slots:
         QVERIFY(m_boxes[0].size() > QString::fromUtf8("连接数据库失败!\n错误信息:").size());
         // The missing file is named, so the user knows where it should be.
         QVERIFY2(m_boxes[0].contains(QString::fromStdString(app.m_szDbPath)), qPrintable(m_boxes[0]));
+        // Under the caption every box of the program has.
+        QCOMPARE(m_captions[0], QString::fromUtf8(kMessageCaption));
         QVERIFY(!formSeen);
         QCOMPARE(app.ExitInstance(), 0);
         QVERIFY(!app.m_pConnection);

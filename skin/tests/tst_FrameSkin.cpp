@@ -59,6 +59,8 @@ private slots:
     void dragBackgroundMovesWindow();
     void clickOnButtonDoesNotMove();
     void staleKnownPositionNeitherJumpsNorMisplaces();
+    void pressAndRelease_data();
+    void pressAndRelease();
 };
 
 namespace {
@@ -290,6 +292,56 @@ void tst_FrameSkin::clickOnButtonDoesNotMove() {
     QTest::mouseMove(button, QPoint(15, 10));
     QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(15, 10));
     QCOMPARE(dialog.pos(), start);
+}
+
+// The press and release path on the title band. A tap (press and release with no
+// motion) must not hand the window system a move: a window manager that starts one
+// after the button is up keeps the window glued to the pointer. A drag asks the window
+// system once, and leaves nothing of its own behind that could follow the pointer later;
+// where the window system refuses, the window follows by hand until the release.
+void tst_FrameSkin::pressAndRelease_data() {
+    QTest::addColumn<QPoint>("motion");         // pointer motion with the button held
+    QTest::addColumn<bool>("systemAccepts");    // the window system takes the move
+    QTest::addColumn<int>("systemMoves");       // moves asked of the window system
+    QTest::addColumn<QPoint>("windowMovedBy");  // by the program itself
+    QTest::newRow("a tap") << QPoint(0, 0) << true << 0 << QPoint(0, 0);
+    QTest::newRow("a twitch short of the start distance") << QPoint(1, 1) << true << 0 << QPoint(0, 0);
+    QTest::newRow("a drag the window system takes") << QPoint(10, 5) << true << 1 << QPoint(0, 0);
+    QTest::newRow("a drag the window system refuses") << QPoint(10, 5) << false << 1 << QPoint(10, 5);
+}
+
+void tst_FrameSkin::pressAndRelease() {
+    QFETCH(QPoint, motion);
+    QFETCH(bool, systemAccepts);
+    QFETCH(int, systemMoves);
+    QFETCH(QPoint, windowMovedBy);
+    int asked = 0;
+    SetSystemMoveForTesting([&](QWindow*) {
+        ++asked;
+        return systemAccepts;
+    });
+    SkinnedDialog dialog(Skin());
+    dialog.move(200, 150);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QWindow* window = dialog.windowHandle();
+    const QPoint start = window->position();
+    const QPoint grip(30, 8);  // on the title band
+    SendMouse(window, QEvent::MouseButtonPress, grip, start + grip);
+    QCOMPARE(asked, 0);  // a press alone asks nothing
+    if (!motion.isNull()) SendMouse(window, QEvent::MouseMove, grip + motion, start + grip + motion);
+    QCOMPARE(asked, systemMoves);
+    SendMouse(window, QEvent::MouseButtonRelease, grip + motion, start + grip + motion);
+    QCOMPARE(dialog.pos(), start + windowMovedBy);
+    // Afterwards the window stays put while the pointer roams with no button held.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(dialog.findChildren<QObject*>(QStringLiteral("frameDragger")).isEmpty());
+    QMouseEvent roam(QEvent::MouseMove, QPointF(50, 40), QPointF(50, 40), QPointF(start + QPoint(250, 190)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &roam);
+    QCOMPARE(dialog.pos(), start + windowMovedBy);
+    QCOMPARE(asked, systemMoves);
+    SetSystemMoveForTesting({});
 }
 
 QTEST_MAIN(tst_FrameSkin)

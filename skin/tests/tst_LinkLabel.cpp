@@ -2,6 +2,7 @@
 // the error texts; nothing is ever launched (the desktop services are replaced).
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -232,33 +233,29 @@ void tst_LinkLabel::clickFailureShowsError() {
     QVERIFY(label.IsVisited());
 }
 
+// The codes this desktop's opener gives, and what is not a code at all.
 void tst_LinkLabel::errorTexts_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    QTest::newRow("0") << 0 << "The operating system is out\nof memory or resources.";
-    QTest::newRow("2") << 2 << "The specified file was not found.";
-    QTest::newRow("3") << 3 << "The specified path was not found.";
-    QTest::newRow("5") << 5 << "The operating system denied\naccess to the specified file.";
-    QTest::newRow("8") << 8 << "There was not enough memory to complete the operation.";
-    QTest::newRow("11") << 11 << "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
-    QTest::newRow("26") << 26 << "A sharing violation occurred. ";
-    QTest::newRow("27") << 27 << "The filename association is\nincomplete or invalid.";
-    QTest::newRow("28") << 28 << "The DDE transaction could not\nbe completed because the request timed out.";
-    QTest::newRow("29") << 29 << "The DDE transaction failed.";
-    QTest::newRow("30")
-        << 30
-        << "The DDE transaction could not\nbe completed because other DDE transactions\nwere being "
-           "processed.";
-    QTest::newRow("31") << 31 << "There is no application associated\nwith the given filename extension.";
-    QTest::newRow("32") << 32 << "The specified dynamic-link library was not found.";
-    QTest::newRow("1 is unknown") << 1 << "Unknown Error (1) occurred.";
-    QTest::newRow("negative") << -7 << "Unknown Error (-7) occurred.";
+    QTest::newRow("2") << 2 << QString::fromUtf8("找不到指定的文件。");
+    QTest::newRow("3") << 3 << QString::fromUtf8("找不到指定的路径。");
+    QTest::newRow("5") << 5 << QString::fromUtf8("系统拒绝访问指定的文件。");
+    QTest::newRow("8") << 8 << QString::fromUtf8("内存不足，无法完成此操作。");
+    QTest::newRow("31: nothing opens it")
+        << 31 << QString::fromUtf8("本机没有可以打开此链接的程序（网页浏览器或电子邮件程序）。");
+    QTest::newRow("1 is unknown") << 1 << QString::fromUtf8("未知错误（1）。");
+    QTest::newRow("negative") << -7 << QString::fromUtf8("未知错误（-7）。");
 }
 
 void tst_LinkLabel::errorTexts() {
     QFETCH(int, code);
     QFETCH(QString, text);
-    QCOMPARE(CLinkLabel::OpenErrorText(code), QStringLiteral("Unable to open hyperlink:\n\n") + text);
+    QCOMPARE(CLinkLabel::OpenErrorText(code), QString::fromUtf8("无法打开链接：\n\n") + text);
+    // Every code's text is Chinese: no English word is left for a user to meet.
+    for (int any = -1; any <= 40; ++any) {
+        QVERIFY2(!CLinkLabel::OpenErrorText(any).contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))),
+                 qPrintable(CLinkLabel::OpenErrorText(any)));
+    }
 }
 
 void tst_LinkLabel::cutCommand_data() {
@@ -395,8 +392,8 @@ void tst_LinkLabel::noBrowserShowsTheErrorAndClearsVisited() {
     qputenv("PATH", oldPath);
     QCOMPARE(label.shownErrors, QList<int>{kOpenNoAssociation});
     QVERIFY(!label.IsVisited());
-    QVERIFY(CLinkLabel::OpenErrorText(kOpenNoAssociation)
-                .startsWith(QStringLiteral("Unable to open hyperlink:\n\n")));
+    QVERIFY(
+        CLinkLabel::OpenErrorText(kOpenNoAssociation).startsWith(QString::fromUtf8("无法打开链接：\n\n")));
 }
 
 QTEST_MAIN(tst_LinkLabel)

@@ -38,13 +38,14 @@ private slots:
         QTest::addColumn<QRect>("bodyText");
         // A4 at 300 dpi inside the usual margins.
         QTest::newRow("A4 300 dpi") << QSize(2480, 3508) << QRect(1780, 60, 640, 480)
-                                    << QRect(80, 80, 1680, 420) << QRect(80, 580, 2320, 2848);
-        QTest::newRow("801 wide: one column of header") << QSize(801, 1000) << QRect(101, 60, 640, 480)
-                                                        << QRect(80, 80, 1, 420) << QRect(80, 580, 641, 340);
-        QTest::newRow("800 wide: no header text")
-            << QSize(800, 1000) << QRect(100, 60, 640, 480) << QRect() << QRect(80, 580, 640, 340);
+                                    << QRect(120, 80, 1640, 440) << QRect(120, 640, 2240, 2748);
+        QTest::newRow("841 wide: one column of header")
+            << QSize(841, 1000) << QRect(141, 60, 640, 480) << QRect(120, 80, 1, 440)
+            << QRect(120, 640, 601, 240);
+        QTest::newRow("840 wide: no header text")
+            << QSize(840, 1000) << QRect(140, 60, 640, 480) << QRect() << QRect(120, 640, 600, 240);
         QTest::newRow("short page: no body")
-            << QSize(2480, 660) << QRect(1780, 60, 640, 480) << QRect(80, 80, 1680, 420) << QRect();
+            << QSize(2480, 760) << QRect(1780, 60, 640, 480) << QRect(120, 80, 1640, 440) << QRect();
     }
     void layout() {
         QFETCH(QSize, page);
@@ -165,7 +166,56 @@ private slots:
         const QImage report =
             Render({QStringLiteral("HEADER"), QStringLiteral("BODY"), 9999}, QSize(1200, 1600));
         QCOMPARE(InkIn(report, QRect(500, 60, 640, 480)), 0);
-        QVERIFY(InkIn(report, QRect(80, 580, 400, 60)) > 0);
+        QVERIFY(InkIn(report, QRect(120, 640, 400, 60)) > 0);
+    }
+
+    void lineSpacing_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<double>("spacing");
+        QTest::addColumn<int>("pitch");
+        QTest::addColumn<int>("baseline");
+        // The 300-dpi grid: a 42-unit cell, its baseline 36 below the line's top.
+        QTest::newRow("room to spare: 1.6 cells") << 30 << 2748 << 1.6 << 67 << 48;
+        QTest::newRow("no text: 1.6 cells") << 0 << 2748 << 1.6 << 67 << 48;
+        QTest::newRow("a long reading: closer, to fit") << 50 << 2748 << 1.6 << 54 << 42;
+        QTest::newRow("exactly fitting 1.6 cells") << 41 << 41 * 67 << 1.6 << 67 << 48;
+        QTest::newRow("one line too many: closer") << 42 << 41 * 67 << 1.6 << 65 << 47;
+        QTest::newRow("too long even at one cell: one cell") << 100 << 2748 << 1.6 << 42 << 36;
+        QTest::newRow("the header's spacing") << 8 << 440 << 1.25 << 53 << 41;
+    }
+    void lineSpacing() {
+        QFETCH(int, lines);
+        QFETCH(int, height);
+        QFETCH(double, spacing);
+        QFETCH(int, pitch);
+        QFETCH(int, baseline);
+        const pages::TextGrid grid = pages::paper::PrintGrid(pages::kPageDpi);
+        QCOMPARE(grid.baseline, 36);
+        const pages::TextGrid spaced = pages::paper::SpacedGrid(grid, lines, height, spacing);
+        QCOMPARE(spaced.cell, grid.cell);
+        QCOMPARE(spaced.pitch, pitch);
+        QCOMPARE(spaced.baseline, baseline);
+    }
+
+    // A body that fills the page at 1.6 cells a line is drawn closer, and
+    // whole: its last line stands above the body's foot.
+    void longBodyIsSpacedCloserAndKeptWhole() {
+        QString body;
+        for (int i = 0; i < 55; ++i) body += QStringLiteral("第%1行正文\n").arg(i);
+        const QSize a4(2244, 3272);
+        const pages::paper::PageLayout layout = pages::paper::LayoutPage(a4);
+        const QImage page = Render({QString(), body, 0}, a4);
+        const QRect body0 = layout.bodyText;
+        const pages::TextGrid spaced =
+            pages::paper::SpacedGrid(pages::paper::PrintGrid(pages::kPageDpi), 55, body0.height(), 1.6);
+        QVERIFY(spaced.pitch < 67 && spaced.pitch >= 42);
+        const QRect lastLine(body0.left(), body0.top() + 54 * spaced.pitch, 400, spaced.pitch);
+        QVERIFY(body0.contains(lastLine));
+        QVERIFY(InkIn(page, lastLine) > 0);
+        QCOMPARE(
+            InkIn(page, QRect(body0.left(), lastLine.bottom() + 1, 400, body0.bottom() - lastLine.bottom())),
+            0);
     }
 
     void longBodyIsCutAboveTheFrame() {
@@ -173,9 +223,9 @@ private slots:
         for (int i = 0; i < 200; ++i) body += QStringLiteral("第%1行正文\n").arg(i);
         const int w = 1200, h = 1600;
         const QImage page = Render({QString(), body, 0}, QSize(w, h));
-        // Text down to H - 80, nothing between there and the frame at H - 40.
-        QVERIFY(InkIn(page, QRect(80, h - 200, 400, 120)) > 0);
-        QCOMPARE(InkIn(page, QRect(41, h - 80, w - 82, 39)), 0);
+        // Text down to H - 120, nothing between there and the frame at H - 40.
+        QVERIFY(InkIn(page, QRect(120, h - 240, 400, 120)) > 0);
+        QCOMPARE(InkIn(page, QRect(41, h - 120, w - 82, 79)), 0);
     }
 
     // The page is painted where it is asked to be: moved by its rectangle.
