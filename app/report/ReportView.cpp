@@ -24,7 +24,9 @@ CReportView::CReportView(QWidget* parent) : QAbstractScrollArea(parent) {
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(pal);
-    setFocusPolicy(Qt::NoFocus);
+    // A click gives the view the focus, for Ctrl+C and Ctrl+A on its text.
+    setFocusPolicy(Qt::ClickFocus);
+    viewport()->setCursor(Qt::IBeamCursor);
 }
 
 CReportView::~CReportView() = default;
@@ -81,6 +83,9 @@ bool CReportView::ComposeReading(const BirthRecord& birth, Connection* connectio
 
 void CReportView::SetReport(ComposedReport report) {
     m_report = std::move(report);
+    m_layout = ReportTextLayout(PageText());
+    m_selectionAnchor = m_selectionCursor = 0;
+    m_bSelecting = false;
     viewport()->update();
 }
 
@@ -97,6 +102,7 @@ void CReportView::paintEvent(QPaintEvent* event) {
     painter.setClipRegion(event->region());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     OnDraw(&painter);
+    PaintSelection(painter);
 }
 
 void CReportView::scrollContentsBy(int /*dx*/, int /*dy*/) {
