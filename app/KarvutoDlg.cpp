@@ -26,6 +26,7 @@
 #include "app/dialogs/HelpDlg.h"
 #include "app/dialogs/SplashWnd.h"
 #include "app/pages/GbkText.h"
+#include "app/people/PeopleCommands.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "skin/FrameSkin.h"
 #include "skin/SkinBitmaps.h"
@@ -202,6 +203,7 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     // Enter in the name box asks for the reading.
     connect(m_pNameEdit, &QLineEdit::returnPressed, this, &CKarvutoDlg::OnReading);
 
+    m_pPeopleCommands = new CPeopleCommands(*this);
     SetTabOrder();
     m_pNameEdit->setFocus();
 }
@@ -311,10 +313,32 @@ void CKarvutoDlg::OnReading() {
     std::memcpy(m_birth.name, m_strName.data(), n);
     m_birth.name[n] = '\0';
 
-    m_reportView.ComposeReading(m_birth, m_pConnection);
+    const bool shown = m_reportView.ComposeReading(m_birth, m_pConnection);
     m_pPrintButton->setEnabled(true);
     m_pPreviewButton->setEnabled(true);
     m_pChartButton->setEnabled(true);
+    if (shown) emit ReadingComposed();
+}
+
+void CKarvutoDlg::ShowReadingOf(const BirthRecord& birth) {
+    const auto select = [](QComboBox* combo, int value) {
+        const int index = combo->findData(value);
+        if (index >= 0) combo->setCurrentIndex(index);
+        return index >= 0;
+    };
+    // The calendar kind first: choosing it clears the leap flag.
+    if (!select(m_pSexCombo, birth.sex) || !select(m_pCalendarKindCombo, birth.CalendarKind) ||
+        !select(m_pYearCombo, birth.year) || !select(m_pMonthCombo, birth.month) ||
+        !select(m_pDayCombo, birth.day) || !select(m_pHourCombo, birth.hour)) {
+        ShowMessageBox(this, Text(kInvalidDateText));
+        return;
+    }
+    m_strName.assign(birth.name, platform::GbkPrefixLength(
+                                     std::string_view(birth.name, ::strnlen(birth.name, sizeof birth.name)),
+                                     kNameMaxBytes));
+    m_bLeap = birth.CalendarKind == kLunarCalendar && birth.leap != 0;
+    UpdateData(false);
+    OnReading();
 }
 
 void CKarvutoDlg::OnCalendarKindChange() {
@@ -362,6 +386,7 @@ void CKarvutoDlg::OnChart() {
     }
     const chart::BirthMoment birth = chart::BirthOfReading(m_birth, dates->solar, 0);
     const QString name = FromGbk(std::string_view(m_birth.name));
+    const bool opened = !m_pChartWnd;
     if (m_pChartWnd) {
         m_pChartWnd->SetBirth(birth, name);
     } else {
@@ -371,6 +396,7 @@ void CKarvutoDlg::OnChart() {
     m_pChartWnd->show();
     m_pChartWnd->raise();
     m_pChartWnd->activateWindow();
+    if (opened) emit ChartWindowOpened(m_pChartWnd);
 }
 
 CChartWnd* CKarvutoDlg::ChartWindow() const {

@@ -20,6 +20,7 @@
 
 class CChartWnd;
 class CNameEdit;
+class CPeopleCommands;
 class CStateBitmapButton;
 class QMenu;
 class QStyle;
@@ -67,6 +68,13 @@ public:
     void OnChart();
     // The open chart window; null when none is open.
     CChartWnd* ChartWindow() const;
+    // Puts `birth` into the inputs (name, sex, calendar, date, leap, hour)
+    // and reads, as the reading button does.
+    void ShowReadingOf(const BirthRecord& birth);
+    // The database readings are looked up on (null: none).
+    Connection* DatabaseConnection() const { return m_pConnection; }
+    // The commands for the saved people and the report as a document.
+    CPeopleCommands* PeopleCommands() const { return m_pPeopleCommands; }
 
     // OnOK / OnCancel: Enter and Esc leave the form open.
     void accept() override {}
@@ -88,6 +96,12 @@ public:
     void ShowTitleMenu();
     // Fills the calendar panel from the clock.
     void UpdateCalendarPanel();
+
+signals:
+    // A reading was composed and is shown.
+    void ReadingComposed();
+    // OnChart made a new chart window.
+    void ChartWindowOpened(CChartWnd* window);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -130,4 +144,5 @@ private:
     QMenu* m_pTitleMenu = nullptr;
     QStyle* m_pComboStyle = nullptr;
     bool m_bClosing = false;
+    CPeopleCommands* m_pPeopleCommands = nullptr;
 };

@@ -186,6 +186,28 @@ void CChartWnd::SetBirth(const chart::BirthMoment& birth, const QString& name) {
     Recompute();
 }
 
+void CChartWnd::SetConventions(int minute, const chart::Conventions& conventions, const QString& place) {
+    {
+        const QSignalBlocker blockers[] = {QSignalBlocker(m_pMinuteSpin),    QSignalBlocker(m_pZiCombo),
+                                           QSignalBlocker(m_pBasisCombo),    QSignalBlocker(m_pPlaceCombo),
+                                           QSignalBlocker(m_pLongitudeSpin), QSignalBlocker(m_pSummerBox)};
+        m_pMinuteSpin->setValue(minute);
+        m_pZiCombo->setCurrentIndex(std::max(0, m_pZiCombo->findData(static_cast<int>(conventions.zi))));
+        m_pBasisCombo->setCurrentIndex(conventions.longitude ? 1 : 0);
+        if (conventions.longitude) {
+            // A capital only at its own longitude; else the longitude typed in.
+            const int named = m_pPlaceCombo->findText(place);
+            const int custom = m_pPlaceCombo->count() - 1;
+            const bool capital = named >= 0 && named < custom &&
+                                 m_pPlaceCombo->itemData(named).toDouble() == *conventions.longitude;
+            m_pPlaceCombo->setCurrentIndex(capital ? named : custom);
+            m_pLongitudeSpin->setValue(*conventions.longitude);
+        }
+        m_pSummerBox->setChecked(conventions.dstCorrect);
+    }
+    OnBasisChanged();  // enables the place's controls and casts
+}
+
 chart::ModelInput CChartWnd::ModelInputNow() const {
     chart::ModelInput input;
     input.name = m_name.toStdString();

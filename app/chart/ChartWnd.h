@@ -34,6 +34,12 @@ public:
     // the conventions stay as they are set. `name` may be empty.
     void SetBirth(const chart::BirthMoment& birth, const QString& name);
 
+    // Casts with the birth minute `minute` and `conventions`, the birthplace
+    // named `place` chosen when it is one of the list's and lies at the
+    // conventions' longitude (else the longitude stands as typed in): what a
+    // saved person brings with it. One recomputation.
+    void SetConventions(int minute, const chart::Conventions& conventions, const QString& place);
+
     // Reads the controls and casts the chart again. When the controls give a
     // birth the engine refuses (true solar time moving it out of the
     // calendar's years), the previous chart stays and a message says why.

@@ -31,9 +31,11 @@ CReportView::CReportView(QWidget* parent) : QAbstractScrollArea(parent) {
     pal.setColor(QPalette::Window, Qt::white);
     pal.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(pal);
-    // The keyboard reaches the report too: the arrows and the page keys scroll it.
+    // The keyboard reaches the report too: the arrows and the page keys scroll it, and
+    // Ctrl+C and Ctrl+A work on its text.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("详细命理分析报告"));
+    viewport()->setCursor(Qt::IBeamCursor);
 }
 
 CReportView::~CReportView() = default;
@@ -91,6 +93,9 @@ bool CReportView::ComposeReading(const BirthRecord& birth, Connection* connectio
 
 void CReportView::SetReport(ComposedReport report) {
     m_report = std::move(report);
+    m_layout = ReportTextLayout(PageText());
+    m_selectionAnchor = m_selectionCursor = 0;
+    m_bSelecting = false;
     viewport()->update();
 }
 
@@ -108,6 +113,7 @@ void CReportView::paintEvent(QPaintEvent* event) {
     painter.save();
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     OnDraw(&painter);
+    PaintSelection(painter);
     painter.restore();
     if (hasFocus()) {
         // The keyboard's focus: a frame along the visible edge of the page.

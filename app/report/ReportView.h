@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -12,7 +13,9 @@
 #include "ReadingComposer.h"
 #include "app/pages/PageSource.h"
 #include "app/pages/ReportPage.h"
+#include "app/report/ReportTextLayout.h"
 
+class QAction;
 class QPainter;
 class QPrintPreviewDialog;
 class CViewPrintPreview;
@@ -49,6 +52,23 @@ public:
     // Paints the page in device units (the scroll offset already applied).
     void OnDraw(QPainter* pDC);
 
+    // The report's text, selected with the mouse (a drag, a double click for
+    // a paragraph, Shift+click to extend) or the keys (Ctrl+A, Ctrl+C), and
+    // copied as plain UTF-8 text (ReportSelect.cpp).
+    // The report as plain text: the header, an empty line, the body; empty
+    // before the first reading.
+    QString PlainText() const { return m_layout.Text(); }
+    QString SelectedText() const;
+    bool HasSelection() const { return m_selectionAnchor != m_selectionCursor; }
+    // Selects the plain text from `from` to `to` (either order, clamped).
+    void Select(qsizetype from, qsizetype to);
+    void SelectAll();
+    // Puts the selection, or the whole report, on the clipboard.
+    void CopySelection();
+    void CopyAll();
+    // Commands the context menu offers after 复制 and 全选 (not owned).
+    void SetContextActions(const QList<QAction*>& actions) { m_contextActions = actions; }
+
     // The print command: the print dialog, then one job (ReportPrint.cpp).
     void PrintReport();
     // Opens the preview, or brings the open one to the front.
@@ -71,9 +91,25 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The page's point under a point of the viewport.
+    QPoint PagePoint(QPointF viewportPoint) const;
+    // Marks the selection over the painted page.
+    void PaintSelection(QPainter& painter) const;
+
     ComposedReport m_report{};
     QString m_strPersonName;
+    ReportTextLayout m_layout;
+    qsizetype m_selectionAnchor = 0;  // where the selection began
+    qsizetype m_selectionCursor = 0;  // where it ends, the mouse's end
+    bool m_bSelecting = false;        // the left button is held over the text
+    QList<QAction*> m_contextActions;
     QPointer<CViewPrintPreview> m_pPreview;
 };

@@ -23,13 +23,14 @@ inline constexpr int kClosePressedId = 250;
 inline constexpr int kBlankPictureId = 255;  // 160 x 120
 inline constexpr int kDragonPictureId = 256;
 inline constexpr int kChartFaceId = 257;  // 860 x 760, the chart window
+inline constexpr int kPeopleFaceId = 270;  // 720 x 540, the people window (档案)
+inline constexpr int kPersonFaceId = 271;  // 440 x 350, the person dialog (保存档案, 编辑档案)
 
 // Every bitmap id the library holds, in ascending order.
 inline constexpr std::array kBitmapIds{
-    kMainFaceId,        kAboutFaceId,   kSplashId,       kCommandNormalId, kCommandPressedId,
-    kCommandMaskId,     kAboutNormalId, kAboutPressedId, kTitleMaskId,     kMinimiseNormalId,
-    kMinimisePressedId, kCloseNormalId, kClosePressedId, kBlankPictureId,  kDragonPictureId,
-    kChartFaceId};
+    kMainFaceId,     kAboutFaceId,    kSplashId,        kCommandNormalId,  kCommandPressedId,  kCommandMaskId,
+    kAboutNormalId,  kAboutPressedId, kTitleMaskId,     kMinimiseNormalId, kMinimisePressedId, kCloseNormalId,
+    kClosePressedId, kBlankPictureId, kDragonPictureId, kChartFaceId,      kPeopleFaceId,      kPersonFaceId};
 
 // ":/bitmaps/<id>.bmp".
 QString BitmapResourcePath(int id);

@@ -115,4 +115,23 @@ inline constexpr PixelRect kChartFacePageArea{10, 96, 840, 644};
 // The frame draws the caption "八字排盘与大运" here (12-pixel characters from (30, 4)).
 inline constexpr PixelRect kChartFaceCaption{30, 4, 86, 14};
 
+// The people window's face 270 (档案): a search band under the title, the list's
+// white area, and the command row under it.
+constexpr int kPeopleFaceWidth = 720;
+constexpr int kPeopleFaceHeight = 540;
+inline constexpr PixelRect kPeopleFaceCloseButton{702, 6, kTitleButtonWidth, kTitleButtonHeight};
+inline constexpr PixelRect kPeopleFaceSearchBand{8, 30, 704, 34};
+inline constexpr PixelRect kPeopleFaceListArea{10, 68, 700, 404};
+inline constexpr PixelRect kPeopleFaceCommandBand{8, 476, 704, 44};
+// The frame draws the caption "档案" here.
+inline constexpr PixelRect kPeopleFaceCaption{30, 4, 26, 14};
+
+// The person dialog's face 271 (保存档案, 编辑档案): plain panel under the title.
+constexpr int kPersonFaceWidth = 440;
+constexpr int kPersonFaceHeight = 350;
+inline constexpr PixelRect kPersonFaceCloseButton{422, 6, kTitleButtonWidth, kTitleButtonHeight};
+inline constexpr PixelRect kPersonFaceControlBand{8, 30, 424, 298};
+// The frame draws the caption ("保存档案" or "编辑档案") here.
+inline constexpr PixelRect kPersonFaceCaption{30, 4, 50, 14};
+
 }  // namespace art

@@ -9,6 +9,8 @@ QImage PaintMainFace();   // 130, 800 x 580
 QImage PaintAboutFace();  // 131, 420 x 240
 QImage PaintSplash();     // 149, 420 x 270
 QImage PaintChartFace();  // 257, 860 x 760 (ChartFace.cpp)
+QImage PaintPeopleFace();  // 270, 720 x 540 (PeopleFaces.cpp)
+QImage PaintPersonFace();  // 271, 440 x 350
 
 QImage PaintCommandButton(bool pressed);  // 232 normal, 233 pressed, 82 x 18
 QImage PaintCommandButtonMask();          // 236

@@ -54,7 +54,8 @@ bool SaveBitmaps(const QDir& out, int scale) {
            SaveBitmap(out, 249, PaintTitleButton(TitleGlyph::Close, false)) &&
            SaveBitmap(out, 250, PaintTitleButton(TitleGlyph::Close, true)) &&
            SaveBitmap(out, 255, PaintBlankPicture()) && SaveBitmap(out, 256, PaintDragon(160, 120)) &&
-           SaveBitmap(out, 257, PaintChartFace());
+           SaveBitmap(out, 257, PaintChartFace()) && SaveBitmap(out, 270, PaintPeopleFace()) &&
+           SaveBitmap(out, 271, PaintPersonFace());
 }
 
 // What a masked button shows on its background: the picture where the mask is black.
@@ -156,6 +157,8 @@ int main(int argc, char** argv) {
                   "png") &&
              Save(splash, previews.filePath("149-splash.png"), "png") &&
              Save(chartFace, previews.filePath("257-chart-face.png"), "png") &&
+             Save(PaintPeopleFace(), previews.filePath("270-people-face.png"), "png") &&
+             Save(PaintPersonFace(), previews.filePath("271-person-face.png"), "png") &&
              Save(dragon, previews.filePath("256-dragon.png"), "png") &&
              Save(PaintDragon(640, 480), previews.filePath("256-dragon-large.png"), "png") &&
              Save(ButtonSheet(), previews.filePath("buttons.png"), "png") &&

@@ -66,6 +66,8 @@ private slots:
             QTest::addRow("%d title button", id) << id << 11 << 10 << 0;
         for (int id : {255, 256}) QTest::addRow("%d report picture", id) << id << 160 << 120 << 0;
         QTest::newRow("257 chart face") << 257 << 860 << 760 << 0;
+        QTest::newRow("270 people face") << 270 << 720 << 540 << 0;
+        QTest::newRow("271 person face") << 271 << 440 << 350 << 0;
     }
 
     // Each bitmap is a Windows BMP file of its size, found by its numeric id.
@@ -101,6 +103,8 @@ private slots:
         QTest::newRow("130 main face") << 130;
         QTest::newRow("131 About face") << 131;
         QTest::newRow("257 chart face") << 257;
+        QTest::newRow("270 people face") << 270;
+        QTest::newRow("271 person face") << 271;
     }
 
     // Key red appears exactly in the four rounded corners inside the scanned bands,
@@ -152,7 +156,9 @@ private slots:
     void noKeyInUncutPictures_data() {
         QTest::addColumn<int>("id");
         for (int id : kBitmapIds)
-            if (id != kMainFaceId && id != kAboutFaceId && id != kChartFaceId) QTest::addRow("%d", id) << id;
+            if (id != kMainFaceId && id != kAboutFaceId && id != kChartFaceId && id != kPeopleFaceId &&
+                id != kPersonFaceId)
+                QTest::addRow("%d", id) << id;
     }
 
     void noKeyInUncutPictures() {
@@ -327,6 +333,31 @@ private slots:
         const PixelRect band = kChartFaceControlBand;
         for (int y = band.y; y < band.y + band.h; ++y)
             for (int x = band.x; x < band.x + band.w; ++x) QVERIFY(At(face, x, y) == kGreen);
+    }
+
+    // The people window's list area is white; its search and command bands, and
+    // the person dialog's controls, stand on plain panel; both captions on the
+    // dark band.
+    void peopleFacesAreasAndCaptions() {
+        // The first pixel of `r` that fails `ok`, named; empty when all pass.
+        const auto check = [](const QImage& face, const PixelRect& r, const char* what, auto ok) {
+            for (int y = r.y; y < r.y + r.h; ++y)
+                for (int x = r.x; x < r.x + r.w; ++x)
+                    if (!ok(At(face, x, y))) return QString("%1 at (%2, %3)").arg(what).arg(x).arg(y);
+            return QString();
+        };
+        const auto white = [](QRgb c) { return c == kWhite; };
+        const auto green = [](QRgb c) { return c == kGreen; };
+        const auto dark = [](QRgb c) { return qGray(c) < 130; };
+        const QImage people = Load(kPeopleFaceId);
+        const QImage person = Load(kPersonFaceId);
+        for (const QString& problem : {check(people, kPeopleFaceListArea, "list area", white),
+                                       check(people, kPeopleFaceSearchBand, "search band", green),
+                                       check(people, kPeopleFaceCommandBand, "command band", green),
+                                       check(people, kPeopleFaceCaption, "caption", dark),
+                                       check(person, kPersonFaceControlBand, "control band", green),
+                                       check(person, kPersonFaceCaption, "caption", dark)})
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
     void blankPictureIsWhite() {

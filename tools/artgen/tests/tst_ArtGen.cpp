@@ -208,7 +208,7 @@ private slots:
                      qPrintable(name + " differs from its source: build the target karvuto_artgen_bitmaps"));
         }
         const QStringList written = QDir(out.path()).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(written.size(), 34);  // 16 bitmaps at 1x and at 2x, and the icon twice
+        QCOMPARE(written.size(), 38);  // 18 bitmaps at 1x and at 2x, and the icon twice
         for (const QString& name : written) {
             QFile made(out.filePath(name));
             QFile committed(QDir(QStringLiteral(KARVUTO_BITMAP_DIR)).filePath(name));
