@@ -25,6 +25,7 @@
 #include "app/KarvutoDlg.h"
 #include "app/MessageBox.h"
 #include "app/pages/GbkText.h"
+#include "app/people/PeopleCommands.h"
 #include "desktop/InstanceChecker.h"
 
 CKarvutoApp& theApp() {
@@ -119,6 +120,8 @@ bool CKarvutoApp::InitInstance() {
 
     {
         CKarvutoDlg dlg(nullptr, m_options.splashMilliseconds, m_pConnection.get());
+        // The commands for the saved people and the report as a document; the form owns them.
+        new CPeopleCommands(dlg);
         CInstanceChecker::RecordMainWindow(&dlg);
         dlg.exec();
         CInstanceChecker::RecordMainWindow(nullptr);

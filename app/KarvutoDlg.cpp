@@ -26,7 +26,6 @@
 #include "app/dialogs/HelpDlg.h"
 #include "app/dialogs/SplashWnd.h"
 #include "app/pages/GbkText.h"
-#include "app/people/PeopleCommands.h"
 #include "res/bitmaps/BitmapIds.h"
 #include "skin/FrameSkin.h"
 #include "skin/SkinBitmaps.h"
@@ -203,7 +202,6 @@ void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     // Enter in the name box asks for the reading.
     connect(m_pNameEdit, &QLineEdit::returnPressed, this, &CKarvutoDlg::OnReading);
 
-    m_pPeopleCommands = new CPeopleCommands(*this);
     SetTabOrder();
     m_pNameEdit->setFocus();
 }

@@ -20,7 +20,6 @@
 
 class CChartWnd;
 class CNameEdit;
-class CPeopleCommands;
 class CStateBitmapButton;
 class QMenu;
 class QStyle;
@@ -73,8 +72,6 @@ public:
     void ShowReadingOf(const BirthRecord& birth);
     // The database readings are looked up on (null: none).
     Connection* DatabaseConnection() const { return m_pConnection; }
-    // The commands for the saved people and the report as a document.
-    CPeopleCommands* PeopleCommands() const { return m_pPeopleCommands; }
 
     // OnOK / OnCancel: Enter and Esc leave the form open.
     void accept() override {}
@@ -144,5 +141,4 @@ private:
     QMenu* m_pTitleMenu = nullptr;
     QStyle* m_pComboStyle = nullptr;
     bool m_bClosing = false;
-    CPeopleCommands* m_pPeopleCommands = nullptr;
 };

@@ -122,6 +122,10 @@ TEST(StoreCrash, AWriterKilledAtAnyMomentLeavesEachChangeWholeOrAbsent) {
         PersonId id = -1;
         ASSERT_EQ(::read(pipeEnds[0], &id, sizeof id), static_cast<ssize_t>(sizeof id));
         ASSERT_EQ(id, kReady);
+        // One committed add first, however slow the machine: the kill then falls among
+        // the writes that follow, at a random moment.
+        ASSERT_EQ(::read(pipeEnds[0], &id, sizeof id), static_cast<ssize_t>(sizeof id));
+        acknowledged.insert(id);
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
         ::kill(child, SIGKILL);
         int status = 0;
@@ -136,7 +140,6 @@ TEST(StoreCrash, AWriterKilledAtAnyMomentLeavesEachChangeWholeOrAbsent) {
         for (const PersonId acked : acknowledged) EXPECT_TRUE(store.Get(acked)) << "lost " << acked;
     }
     RecordProperty("acknowledged", static_cast<int>(acknowledged.size()));
-    EXPECT_GT(acknowledged.size(), static_cast<std::size_t>(kKills)) << "the writers got little done";
 }
 
 TEST(StoreCrash, TwoProcessesWritingAtOnceLoseNothing) {

@@ -69,8 +69,8 @@ int main(int argc, char* argv[]) {
     app.m_szDbPath = CKarvutoApp::DatabasePathIn(QCoreApplication::applicationDirPath().toStdString());
     if (!app.OpenDatabase()) return 1;
     CKarvutoDlg form(nullptr, 0, app.m_pConnection.get());
+    CPeopleCommands& commands = *new CPeopleCommands(form);
     form.show();
-    CPeopleCommands& commands = *form.PeopleCommands();
     commands.Store()->Import(SamplePeople());
 
     auto shoot = [&](const char* state) {

@@ -77,9 +77,10 @@ class TestPeopleCommands : public QObject {
     CKarvutoApp m_app;
     QStringList m_boxes;
     std::unique_ptr<CKarvutoDlg> m_form;
+    CPeopleCommands* m_commands = nullptr;  // owned by the form
     int m_case = 0;
 
-    CPeopleCommands& Commands() { return *m_form->PeopleCommands(); }
+    CPeopleCommands& Commands() { return *m_commands; }
     // A store path of this test case's own.
     QString CaseStore() { return m_data.filePath(QStringLiteral("case%1/people.db").arg(m_case)); }
     people::PeopleStore& Store() { return *Commands().Store(); }
@@ -101,6 +102,7 @@ private slots:
         m_boxes.clear();
         ++m_case;
         m_form = std::make_unique<CKarvutoDlg>(nullptr, 0, m_app.m_pConnection.get());
+        m_commands = new CPeopleCommands(*m_form);
         QDir().mkpath(QFileInfo(CaseStore()).path());
         Commands().SetStorePath(CaseStore().toStdString());
         m_form->show();
@@ -112,7 +114,7 @@ private slots:
     // command needs it.
     void storeOpenedOnFirstUseOnly() {
         CKarvutoDlg fresh(nullptr, 0, m_app.m_pConnection.get());
-        CPeopleCommands& commands = *fresh.PeopleCommands();
+        CPeopleCommands& commands = *new CPeopleCommands(fresh);
         const QString expected = m_data.filePath(QStringLiteral("karvuto/people.db"));
         QCOMPARE(QString::fromStdString(commands.StorePath()), expected);
         Read(fresh, QStringLiteral("张三"), 1990, 5, 10, 8);
