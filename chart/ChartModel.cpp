@@ -238,7 +238,7 @@ ChartModel MakeChartModel(const Chart& c, const ModelInput& input) {
         std::string line;
         for (const XiaoYunText& x : m.xiaoyun)
             line += (line.empty() ? "" : "  ") + x.yearText + "(" + x.ageText + ")" + x.pillarName;
-        m.facts.push_back({"小运", line});
+        m.facts.push_back({std::string(kXiaoYunLabel), line});
     }
     return m;
 }

@@ -55,7 +55,8 @@ int ExportReading(const ReadArguments& a, const ComposedReport& report, const ch
     const pages::PagePainter reportPage = [&reportText](QPainter& painter, QPaintDevice& device) {
         pages::PaintReportPage(painter, QRect(0, 0, device.width(), device.height()), reportText);
     };
-    const std::vector<pages::PagePainter> painters = {reportPage, pages::ChartPagePainter(chart)};
+    std::vector<pages::PagePainter> painters = {reportPage};
+    for (pages::PagePainter& page : pages::ChartPagePainters(chart)) painters.push_back(std::move(page));
 
     const std::filesystem::path path = a.exportPath;
     QString error;
