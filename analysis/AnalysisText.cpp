@@ -83,7 +83,7 @@ std::vector<OutlineLine> AnalysisOutline(const Analysis& a) {
         o.Section(next++, Section::Summary, "");
         o.Add(LineKind::Method, Str(kMethodPrefix) + a.summaryMethod);
         for (const SummarySentence& sentence : a.summary)
-            o.Add(LineKind::Item, sentence.text + "（见" + Str(SectionName(sentence.section)) + "）");
+            o.Add(LineKind::Paragraph, sentence.text + "（见" + Str(SectionName(sentence.section)) + "）");
     }
 
     o.secondary = true;

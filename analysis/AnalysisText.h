@@ -16,8 +16,8 @@ enum class LineKind {
     Section,        // a section's title, "一、日主旺衰", with its verdict as the detail
     Method,         // "方法：…"
     Evidence,       // a fact the section was decided on
-    Paragraph,      // the section's text
-    Item,           // a luck pillar, a year, a sentence of the summary, a star
+    Paragraph,      // the section's text; a sentence of the summary
+    Item,           // a luck pillar, a year, a star
     ItemEvidence,   // a fact an item was judged on
     ItemParagraph,  // an item's text
 };
