@@ -14,21 +14,12 @@
 #include "app/pages/LineBreak.h"
 #include "app/pages/PageWriter.h"
 #include "app/pages/ReplaceFile.h"
+#include "app/pages/tests/DocumentTexts.h"
 #include "app/pages/tests/PageTestSupport.h"
 
 using namespace pagetest;
 
 namespace {
-
-QString U(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-// Text without its blanks and line breaks: a wrapped line reads as one.
-QString Squeezed(QString text) {
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
-    return text;
-}
 
 chart::ChartModel Cast(const chart::BirthMoment& birth, const chart::Conventions& conventions,
                        const std::string& place = "", int currentYear = 2024) {
@@ -40,37 +31,6 @@ chart::ChartModel Cast(const chart::BirthMoment& birth, const chart::Conventions
 chart::ChartModel Model(int currentYear) {
     return Cast({1988, 7, 1, 13, 10, chart::Sex::Female}, {chart::ZiHour::Late, 116.4, true}, "北京",
                 currentYear);
-}
-
-// Every text of the model a page shows, in no particular order.
-QStringList ModelTexts(const chart::ChartModel& m) {
-    QStringList texts = {U(m.person),
-                         U(m.solarLine),
-                         U(m.lunarLine),
-                         U(m.conventions),
-                         U(m.castTime),
-                         U(m.missing),
-                         U(m.luckLine),
-                         U(std::string(chart::kRelationsLabel)),
-                         U(std::string(chart::kElementsLabel)),
-                         U(std::string(chart::kLuckLabel)),
-                         U(std::string(chart::kYearsLabel))};
-    for (const chart::GridRowLabel& row : chart::kGridRows) texts << U(std::string(row.label));
-    for (const chart::PillarColumn& c : m.columns) {
-        texts << U(c.heading);
-        for (const chart::GridRowLabel& row : chart::kGridRows)
-            for (const std::string& line : chart::CellLines(c, row.row)) texts << U(line);
-    }
-    for (const chart::RelationText& r : m.relations) texts << U(r.text);
-    for (const chart::FactLine& f : m.facts)
-        if (f.label != chart::kXiaoYunLabel) texts << U(f.label) + U(f.text);
-    for (const chart::XiaoYunText& x : m.xiaoyun) texts << U(x.yearText) + U(x.ageText) << U(x.pillarName);
-    for (const std::string& note : m.notes) texts << U(std::string(chart::kNotePrefix) + note);
-    for (const chart::LuckText& l : m.luck) {
-        texts << U(l.age) << U(l.yearText) << U(l.tenGod) << U(l.pillarName);
-        for (const chart::YearText& y : l.years) texts << U(y.yearText) << U(y.pillarName);
-    }
-    return texts;
 }
 
 // The chart's pages written to a PDF; its text as pdftotext gives it, in
@@ -124,7 +84,7 @@ private slots:
         QCOMPARE(pages, pages::ChartPageCount(m));
         QCOMPARE(pages, 2);
         QVERIFY2(!HasRadical(all), qPrintable(all));
-        for (const QString& t : ModelTexts(m))
+        for (const QString& t : ChartTexts(m))
             QVERIFY2(all.contains(Squeezed(t)), qPrintable(t + QStringLiteral(" is not on the pages")));
         // Each relation and each date and time stands whole on one line.
         const QStringList lines = ExportedText(m, true).split(QLatin1Char('\n'));
