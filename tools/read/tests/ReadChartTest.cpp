@@ -59,8 +59,8 @@ TEST_F(ReadChart, BadChartOptionsAreRefusedBeforeAnythingIsPrinted) {
         {{"--chart", "--longitude", "nan"}, "--longitude must be degrees"},
         {{"--chart", "--longitude", "北平"}, "or a provincial capital"},
         {{"--chart", "--longitude", ""}, "--longitude must be degrees"},
-        {{"--zi", "late"}, "--zi goes with --chart or --export only"},
-        {{"--longitude", "116.4"}, "--longitude goes with --chart or --export only"},
+        {{"--zi", "late"}, "--zi goes with --chart, --analysis or --export only"},
+        {{"--longitude", "116.4"}, "--longitude goes with --chart, --analysis or --export only"},
         {{"--dst-correct", "--no-dst-correct"}, "--dst-correct and --no-dst-correct exclude each other"},
         {{"--chart=yes"}, "--chart takes no value"},
     };
