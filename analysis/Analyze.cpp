@@ -5,10 +5,10 @@
 
 #include "Format.h"
 #include "Fortune.h"
-#include "HourPillars.h"
 #include "Month.h"
 #include "Natal.h"
 #include "Pattern.h"
+#include "PillarSearch.h"
 #include "Shensha.h"
 #include "Strength.h"
 #include "Summary.h"
@@ -17,8 +17,6 @@
 
 namespace analysis {
 namespace {
-
-constexpr std::size_t kCharBytes = 3;  // every stem and branch is three bytes of UTF-8
 
 std::string TextOf(const TextSource& texts, TextTable table, const TextKey& key) {
     std::optional<std::string> text = texts.Text(table, key);
@@ -67,18 +65,6 @@ void FortuneTexts(FortuneFinding& f, const TextSource& texts) {
     for (const std::string& p : parts) f.text += p;
 }
 
-int StemAt(std::string_view s) {
-    for (int i = 0; i < 10; ++i)
-        if (chart::StemName(i) == s) return i;
-    return -1;
-}
-
-int BranchAt(std::string_view s) {
-    for (int i = 0; i < 12; ++i)
-        if (chart::BranchName(i) == s) return i;
-    return -1;
-}
-
 }  // namespace
 
 Analysis Analyze(const chart::Chart& c, const std::vector<int>& years, const TextSource& texts) {
@@ -105,46 +91,9 @@ Analysis Analyze(const chart::Chart& c, const std::vector<int>& years, const Tex
     return a;
 }
 
-std::optional<std::array<int, 4>> ParsePillars(std::string_view utf8) {
-    std::string compact;
-    for (char ch : utf8)
-        if (ch != ' ') compact += ch;
-    if (compact.size() != 8 * kCharBytes) return std::nullopt;
-    std::array<int, 4> pillars{};
-    for (std::size_t p = 0; p < 4; ++p) {
-        const int stem = StemAt(std::string_view(compact).substr(2 * p * kCharBytes, kCharBytes));
-        const int branch = BranchAt(std::string_view(compact).substr((2 * p + 1) * kCharBytes, kCharBytes));
-        if (stem < 0 || branch < 0) return std::nullopt;
-        pillars[p] = chart::PillarIndex(stem, branch);
-        if (pillars[p] < 0) return std::nullopt;
-    }
-    return pillars;
-}
-
-std::string CheckPillars(const std::array<int, 4>& p) {
-    for (int i : p)
-        if (i < 0 || i >= 60) return "a pillar must be a sexagenary index 0-59";
-    // 五虎遁: the 寅 month of a 甲 or 己 year is 丙寅, of 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅, 戊癸 甲寅.
-    const int tigerStem = (p[0] % 10 % 5 * 2 + 2) % 10;
-    const int monthStem = (tigerStem + (p[1] % 12 + 10) % 12) % 10;
-    if (p[1] % 10 != monthStem)
-        return "the month pillar " + chart::PillarName(p[1]) + " cannot follow the year stem " +
-               Str(chart::StemName(p[0] % 10)) + " (五虎遁 gives " +
-               chart::PillarName(chart::PillarIndex(monthStem, p[1] % 12)) + ")";
-    // 五鼠遁 gives each double-hour its stem; the 子 of 23:00 (晚子时, the
-    // default) takes the next day's, so a 戊 day shows 壬子 and 甲子.
-    if (!calendar::IsHourPillarOfDayStem(p[2] % 10, p[3])) {
-        const auto hours = calendar::HourPillarsOfDayStem(p[2] % 10);
-        std::string due = chart::PillarName(hours[static_cast<std::size_t>(p[3] % 12)]);
-        if (p[3] % 12 == 0) due += ", or " + chart::PillarName(hours.back()) + " at 23:00 (晚子时)";
-        return "the hour pillar " + chart::PillarName(p[3]) + " cannot follow the day stem " +
-               Str(chart::StemName(p[2] % 10)) + " (五鼠遁 gives " + due + ")";
-    }
-    return "";
-}
-
 Analysis AnalyzePillars(const std::array<int, 4>& pillars, const TextSource& texts) {
-    if (std::string error = CheckPillars(pillars); !error.empty()) throw std::invalid_argument(error);
+    if (std::string error = calendar::PillarsError(pillars); !error.empty())
+        throw std::invalid_argument(error);
     return NatalSections(MakeNatal(pillars), pillars, texts);
 }
 

@@ -46,7 +46,7 @@ struct Natal {
 
 // The facts of four pillars (sexagenary indices, year first). Any four
 // valid indices are accepted; whether they can belong to one birth is
-// CheckPillars' question (Analyze.h).
+// calendar::PillarsError's question (PillarSearch.h).
 Natal MakeNatal(const std::array<int, 4>& pillars);
 
 // Helpers over the facts.

@@ -19,7 +19,9 @@ struct TextTableInfo {
     std::array<std::string_view, 3> keys;  // key columns; unused ones empty
     int keyCount;
 };
-// The seven tables in TextTable order. Each has a text column "meaning".
+// The column of every table that holds its paragraph.
+inline constexpr std::string_view kTextColumn = "meaning";
+// The seven tables in TextTable order, each with the text column kTextColumn.
 const std::array<TextTableInfo, 7>& TextTables();
 const TextTableInfo& InfoOf(TextTable table);
 

@@ -49,9 +49,14 @@ struct Choice {
     std::vector<Element> xi, ji;
 };
 
-Choice Make(UsefulMethod m, Element yong, std::vector<Element> xi, std::vector<Element> ji,
+// Each element once in 喜 and in 忌: a weak day master pressed by its wealth
+// names the wealth twice, as what presses and as what is feared.
+Choice Make(UsefulMethod m, Element yong, const std::vector<Element>& xi, const std::vector<Element>& ji,
             std::string reason) {
-    return {{m, yong, std::move(reason)}, std::move(xi), std::move(ji)};
+    Choice c{{m, yong, std::move(reason)}, {}, {}};
+    for (Element e : xi) AddUnique(c.xi, e);
+    for (Element e : ji) AddUnique(c.ji, e);
+    return c;
 }
 
 // An element is present when one of the three other stems or one branch's 本气 is of it.

@@ -69,12 +69,18 @@ ParsedPillars ParsePillars(std::string_view text) {
                                       " is no pillar of the sexagenary cycle: a yang stem goes with a yang "
                                       "branch, a yin stem with a yin branch"};
     }
+    if (std::string error = PillarsError(p); !error.empty()) return {std::nullopt, std::move(error)};
+    return {p, ""};
+}
+
+std::string PillarsError(const PillarIndices& p) {
+    for (const int pillar : p)
+        if (pillar < 0 || pillar >= kCycleLength) return "a pillar must be a sexagenary index 0-59";
     const int yearStem = p[0] % kStemCount, monthBranch = p[1] % kBranchCount;
     if (p[1] % kStemCount != MonthStemOf(yearStem, monthBranch)) {
         const int due = PillarOf(MonthStemOf(yearStem, monthBranch), monthBranch);
-        return {std::nullopt, "the month pillar " + PillarNameUtf8(p[1]) + " breaks 五虎遁: in a " +
-                                  std::string(kStemNamesUtf8[yearStem]) + " year that month is " +
-                                  PillarNameUtf8(due)};
+        return "the month pillar " + PillarNameUtf8(p[1]) + " breaks 五虎遁: in a " +
+               std::string(kStemNamesUtf8[yearStem]) + " year that month is " + PillarNameUtf8(due);
     }
     const int dayStem = p[2] % kStemCount, hourBranch = p[3] % kBranchCount;
     const bool ownStem = p[3] % kStemCount == HourStemOf(dayStem, hourBranch);
@@ -86,9 +92,9 @@ ParsedPillars ParsePillars(std::string_view text) {
         if (hourBranch == kZiBranch)
             error += " (or " + PillarNameUtf8(PillarOf(HourStemOf(dayStem + 1, kZiBranch), kZiBranch)) +
                      " in the 晚子时 at 23:00)";
-        return {std::nullopt, error};
+        return error;
     }
-    return {p, ""};
+    return "";
 }
 
 std::vector<BirthWindow> FindBirthWindows(const PillarIndices& want, int fromYear, int toYear) {

@@ -28,6 +28,11 @@ struct ParsedPillars {
 };
 ParsedPillars ParsePillars(std::string_view utf8);
 
+// Why four sexagenary indices cannot be the pillars of one birth, in
+// ParsePillars' words: an index outside 0-59, a month stem against 五虎遁, an
+// hour stem against 五鼠遁 (晚子时 allowed); "" when they can.
+std::string PillarsError(const PillarIndices& pillars);
+
 // The 子 school a window needs for its pillars.
 enum class ZiSchoolNeeded {
     Any,      // every school gives these pillars (every hour but 23:00-23:59)

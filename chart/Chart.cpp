@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "BirthNotes.h"
 #include "Sexagenary.h"
 
 namespace chart {
@@ -54,10 +55,6 @@ ElementCounts CountElements(const std::array<Pillar, 4>& pillars) {
     return c;
 }
 
-std::string PillarsText(const std::array<int, 4>& p) {
-    return PillarName(p[0]) + " " + PillarName(p[1]) + " " + PillarName(p[2]) + " " + PillarName(p[3]);
-}
-
 std::string SignedMinutesText(double minutes) {
     const long long seconds = std::llround(std::abs(minutes) * 60);
     return std::string(minutes < 0 ? "-" : "+") + std::to_string(seconds / 60) + "分" +
@@ -79,38 +76,6 @@ std::int64_t DialSeconds(std::int64_t standard, const Conventions& c) {
 std::int64_t StandardSeconds(std::int64_t clock, const SummerTimeInfo& summer, const Conventions& c) {
     const bool inSummer = summer.clock == SummerClock::Summer || summer.clock == SummerClock::Repeated;
     return clock - (inSummer && c.dstCorrect ? kSecondsPerHour : 0);
-}
-
-std::string SummerNote(const SummerTimeInfo& summer, const Conventions& c, const DateTime& standard) {
-    const std::string period = "夏令时（" + FormatMinutes(FromSeconds(summer.start)) + " 至 " +
-                               FormatMinutes(FromSeconds(summer.end)) + "）";
-    switch (summer.clock) {
-        case SummerClock::Standard:
-            return "";
-        case SummerClock::Skipped:
-            return "此钟点在" + period + "开始拨快时被跳过，实际不存在；按标准时间读";
-        case SummerClock::Summer:
-        case SummerClock::Repeated:
-            break;
-    }
-    std::string note = "出生于" + period;
-    if (summer.clock == SummerClock::Repeated)
-        note += "；此钟点在夏令时结束拨回时出现两次，有歧义：此处按夏令时读，若为拨回后的标准时间则晚一小时";
-    note += c.dstCorrect ? "；钟表时间已拨回一小时，按标准时间 " + FormatMinutes(standard) + " 排盘"
-                         : "；按钟表时间排盘，未拨回标准时间";
-    return note;
-}
-
-std::string ZiNote(ZiHour zi) {
-    switch (zi) {
-        case ZiHour::Late:
-            return "23时按晚子时：日柱不换，时柱取次日子时";
-        case ZiHour::NextDay:
-            return "23时按子初换日：日柱取次日";
-        case ZiHour::SameDay:
-            return "23时按当日子时：日柱不换，时柱取当日子时之干";
-    }
-    return "";
 }
 
 }  // namespace
@@ -179,10 +144,7 @@ Chart ComputeChart(const BirthMoment& birth, const Conventions& conventions) {
         const std::int64_t other = in.birthAfterTerm ? t.moment - 1 : t.moment;
         in.otherPillars =
             calendar::FourPillarsAt(other, FromSeconds(dial + (other - standard)), conventions.zi);
-        c.notes.push_back("本时辰内交节（" + std::string(TermName(t.term)) + " " +
-                          FormatSeconds(in.term.time) + "）：出生在交节" +
-                          (in.birthAfterTerm ? "之后" : "之前") + "，若在交节" +
-                          (in.birthAfterTerm ? "之前" : "之后") + "则四柱为 " + PillarsText(in.otherPillars));
+        c.notes.push_back(TermInHourNote(t.term, in.term.time, in.birthAfterTerm, in.otherPillars));
         c.termInHour = in;
     }
 
@@ -198,7 +160,7 @@ Chart ComputeChart(const BirthMoment& birth, const Conventions& conventions) {
                           .minutesToTerm = toTerm / kSecondsPerMinute});
 
     // What the conventions did.
-    if (std::string note = SummerNote(summer, conventions, c.standardTime); !note.empty())
+    if (std::string note = SummerTimeNote(summer, conventions.dstCorrect, c.standardTime); !note.empty())
         c.notes.push_back(std::move(note));
     if (conventions.longitude) {
         const double lon = *conventions.longitude;
@@ -207,7 +169,7 @@ Chart ComputeChart(const BirthMoment& birth, const Conventions& conventions) {
                           SignedMinutesText(EquationOfTimeMinutes(standard)) + "，按 " +
                           FormatMinutes(c.chartTime) + " 排盘");
     }
-    if (c.chartTime.hour == kLastHour) c.notes.push_back(ZiNote(conventions.zi));
+    if (c.chartTime.hour == kLastHour) c.notes.emplace_back(LateHourNote(conventions.zi));
     c.notes.emplace_back(kAgeRuleNote);
     return c;
 }

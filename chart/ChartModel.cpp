@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "BirthNotes.h"
 #include "GbkCodec.h"
 #include "LunarCalendar.h"
 #include "SolarTerms.h"
@@ -72,13 +73,7 @@ std::string ConventionsLine(const Chart& c, const ModelInput& input) {
     } else {
         line += "钟表时间";
     }
-    line += "；夏令时：";
-    if (c.summerClock == SummerClock::Standard) {
-        line += conv.dstCorrect ? "校正（出生时不在夏令时）" : "不校正";
-    } else {
-        line += conv.dstCorrect ? "拨回标准时间" : "按钟表时间（未校正）";
-    }
-    return line;
+    return line + "；夏令时：" + std::string(SummerTimeConvention(c.summerClock, conv.dstCorrect));
 }
 
 PillarColumn Column(const Pillar& p, int position) {
@@ -243,7 +238,7 @@ ChartModel MakeChartModel(const Chart& c, const ModelInput& input) {
         std::string line;
         for (const XiaoYunText& x : m.xiaoyun)
             line += (line.empty() ? "" : "  ") + x.yearText + "(" + x.ageText + ")" + x.pillarName;
-        m.facts.push_back({"小运", line});
+        m.facts.push_back({std::string(kXiaoYunLabel), line});
     }
     return m;
 }

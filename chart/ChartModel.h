@@ -25,6 +25,7 @@ inline constexpr std::string_view kElementsLabel = "五行";
 inline constexpr std::string_view kRelationsLabel = "刑冲合会";
 inline constexpr std::string_view kLuckLabel = "大运";
 inline constexpr std::string_view kYearsLabel = "流年";
+inline constexpr std::string_view kXiaoYunLabel = "小运";
 inline constexpr std::string_view kNotePrefix = "注：";
 inline constexpr std::string_view kNoneText = "无";  // an empty list: no relations
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "AnalysisKeys.h"
 #include "DatabaseKeys.h"
 #include "DatabaseSchema.h"
 #include "DbBuilder.h"
@@ -42,7 +43,10 @@ void ComposerTestDb::AddMissingKeys() const {
     std::vector<std::pair<TableKeys, std::vector<TableKey>>> missing;
     {
         const std::unique_ptr<Connection> connection = Open();
-        for (TableKeys& demand : ReadingTableKeys(*connection)) {
+        std::vector<TableKeys> demands = ReadingTableKeys(*connection);
+        for (TableKeys& analysisTable : AnalysisTableKeys(*connection))
+            demands.push_back(std::move(analysisTable));
+        for (TableKeys& demand : demands) {
             std::vector<TableKey> lacking = MissingKeys(*connection, demand);
             missing.emplace_back(std::move(demand), std::move(lacking));
         }

@@ -17,7 +17,7 @@
 class ComposerTestDb {
 public:
     enum class Keys {
-        kComplete,  // the keys the files lack are added (weight 0, empty text)
+        kComplete,  // the keys the files lack, the analysis tables' too, are added (weight 0, empty text)
         kAsGiven,   // only the files' rows
     };
 

@@ -1,45 +1,47 @@
-// Four pillars as the user types them: what parses, what no birth can have,
-// and the refusal of AnalyzePillars.
+// Four pillars given by their characters: the analysis takes what the
+// calendar's parser takes (晚子时 included) and refuses what no birth can
+// have with the calendar's own sentence, the rule named.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
 #include "Analyze.h"
 #include "MemoryTextSource.h"
+#include "PillarSearch.h"
+#include "TestCharts.h"
 
 using namespace analysis;
 
-TEST(Analyze, PillarsParseAndAreCheckedAgainstTheFiveTigersAndFiveRats) {
+TEST(Analyze, PillarsNoBirthCanHaveAreRefusedWithTheRuleNamed) {
     const struct {
-        const char* text;
-        bool parses;
-        const char* problem;  // in CheckPillars' sentence; "" for possible pillars
+        const char* pillars;
+        const char* rule;  // in the refusal; "" for pillars a birth can have
     } kCases[] = {
-        {"甲子丙寅戊辰壬子", true, ""},
-        {"甲子 丙寅 戊辰 壬子", true, ""},
-        {"甲子丙寅戊辰", false, ""},          // three pillars
-        {"甲子丙寅戊辰壬子甲子", false, ""},  // five
-        {"甲丑丙寅戊辰壬子", false, ""},      // 甲丑 is no pillar
-        {"甲子丙寅戊辰壬x", false, ""},
-        {"甲子丁卯戊辰壬子", true, ""},  // 丁卯 follows 甲 too (丙寅 丁卯 …)
-        {"甲子戊寅戊辰壬子", true, "五虎遁 gives 丙寅"},
-        // A 戊 day's 子 is 壬子 at 00:00 and 甲子 at 23:00 (晚子时, the next day's stem).
-        {"甲子丙寅戊辰甲子", true, ""},
-        {"己卯丙子戊午甲子", true, ""},  // 2000-01-01 23:00
-        {"甲子丙寅戊辰丙子", true, "五鼠遁 gives 壬子, or 甲子 at 23:00"},
-        {"甲子丙寅戊辰丙寅", true, "五鼠遁 gives 甲寅)"},
+        {"甲子丙寅戊辰壬子", ""},
+        {"甲子丁卯戊辰壬子", ""},  // 丁卯 follows 甲 too (丙寅 丁卯 …)
+        {"甲子丙寅戊辰甲子", ""},  // a 戊 day's 晚子时 takes the 己 day's 甲子
+        {"己卯丙子戊午甲子", ""},  // 2000-01-01 23:00
+        {"甲子戊寅戊辰壬子", "五虎遁: in a 甲 year that month is 丙寅"},
+        {"甲子丙寅戊辰丙子", "五鼠遁: on a 戊 day that hour is 壬子 (or 甲子 in the 晚子时 at 23:00)"},
+        {"甲子丙寅戊辰丙寅", "五鼠遁: on a 戊 day that hour is 甲寅"},
     };
+    const MemoryTextSource none;
     for (const auto& c : kCases) {
-        SCOPED_TRACE(c.text);
-        const std::optional<std::array<int, 4>> p = ParsePillars(c.text);
-        ASSERT_EQ(p.has_value(), c.parses);
-        if (!p) continue;
-        const std::string problem = CheckPillars(*p);
-        EXPECT_EQ(problem.empty(), std::string_view(c.problem).empty()) << problem;
-        EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
-        if (!problem.empty()) {
-            EXPECT_THROW(AnalyzePillars(*p, MemoryTextSource()), std::invalid_argument);
+        SCOPED_TRACE(c.pillars);
+        const calendar::PillarIndices p = test::Pillars(c.pillars);
+        // The analysis and the parser agree on every case.
+        EXPECT_EQ(calendar::ParsePillars(c.pillars).pillars.has_value(), *c.rule == '\0');
+        if (*c.rule == '\0') {
+            EXPECT_EQ(AnalyzePillars(p, none).pillars, p);
+            continue;
+        }
+        try {
+            AnalyzePillars(p, none);
+            ADD_FAILURE() << "accepted";
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(std::string(e.what()).find(c.rule), std::string::npos) << e.what();
         }
     }
-    EXPECT_NE(CheckPillars({0, 60, 0, 0}), "");
+    EXPECT_THROW(AnalyzePillars({0, 60, 0, 0}, none), std::invalid_argument);
+    EXPECT_THROW(AnalyzePillars({-1, 2, 4, 0}, none), std::invalid_argument);
 }

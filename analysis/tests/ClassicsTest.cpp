@@ -12,6 +12,7 @@
 
 #include "Analyze.h"
 #include "MemoryTextSource.h"
+#include "PillarSearch.h"
 #include "TestCharts.h"
 
 using namespace analysis;
@@ -161,9 +162,8 @@ bool PatternAgrees(std::string_view claim, const PatternFinding& p) {
 TEST(Classics, EveryChartIsPossible) {
     for (const Classic& c : kClassics) {
         SCOPED_TRACE(c.name);
-        const std::optional<std::array<int, 4>> p = ParsePillars(c.pillars);
-        ASSERT_TRUE(p.has_value());
-        EXPECT_EQ(CheckPillars(*p), "");
+        const calendar::ParsedPillars p = calendar::ParsePillars(c.pillars);
+        EXPECT_TRUE(p.pillars.has_value()) << p.error;
     }
     EXPECT_GE(std::size(kClassics), 60u);
 }
@@ -172,7 +172,7 @@ TEST(Classics, AgreementWithWhatTheTextsState) {
     const MemoryTextSource none;
     int pattern[2] = {}, strength[2] = {}, yong[2] = {};  // agreeing, claims
     for (const Classic& c : kClassics) {
-        const Analysis a = AnalyzePillars(*ParsePillars(c.pillars), none);
+        const Analysis a = AnalyzePillars(*calendar::ParsePillars(c.pillars).pillars, none);
         std::string found;
         bool agrees = true;
         if (*c.pattern) {

@@ -83,6 +83,9 @@ TEST_F(Births, TheUsefulGodIsNeverAmongTheUnfavourable) {
         EXPECT_EQ(std::count(u.ji.begin(), u.ji.end(), u.yong), 0);
         EXPECT_EQ(std::count(u.xi.begin(), u.xi.end(), u.yong), 0);
         for (chart::Element e : u.xi) EXPECT_EQ(std::count(u.ji.begin(), u.ji.end(), e), 0);
+        // Each element at most once in each list (忌水、水 once slipped through).
+        for (const auto* list : {&u.xi, &u.ji})
+            for (chart::Element e : *list) EXPECT_EQ(std::count(list->begin(), list->end(), e), 1);
     }
 }
 

@@ -5,15 +5,23 @@
 #include <filesystem>
 
 #include "Analyze.h"
+#include "Sexagenary.h"
 #include "TextTables.h"
 #include "TsvTable.h"
 
 namespace analysis::test {
 
 std::array<int, 4> Pillars(std::string_view eight) {
-    const std::optional<std::array<int, 4>> p = ParsePillars(eight);
-    EXPECT_TRUE(p.has_value()) << eight << " is not four pillars";
-    return p.value_or(std::array<int, 4>{});
+    // Read character by character: the rules' tests build pillars no birth has.
+    constexpr std::size_t kHanBytes = 3;
+    std::array<int, 4> p{};
+    EXPECT_EQ(eight.size(), 8 * kHanBytes) << eight;
+    for (std::size_t i = 0; i < 4 && eight.size() == 8 * kHanBytes; ++i) {
+        p[i] = calendar::PillarOf(calendar::StemIndex(eight.substr(2 * i * kHanBytes, kHanBytes)),
+                                  calendar::BranchIndex(eight.substr((2 * i + 1) * kHanBytes, kHanBytes)));
+        EXPECT_GE(p[i], 0) << eight << " is not four pillars";
+    }
+    return p;
 }
 
 // A birth drawn evenly from the chart's years, redrawn until the chart takes it

@@ -11,8 +11,8 @@
 
 namespace analysis::test {
 
-// The four pillars of eight characters ("甲申壬申乙巳戊寅"); fails the test
-// and returns 甲子 four times when they are not four pillars.
+// The four pillars of eight characters ("甲申壬申乙巳戊寅"), whether or not
+// a birth can have them; fails the test when they are not four pillars.
 std::array<int, 4> Pillars(std::string_view eight);
 
 // A birth drawn uniformly from 1901-2050 (days 1-28), any hour and minute, either sex.

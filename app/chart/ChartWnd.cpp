@@ -277,11 +277,11 @@ QString CChartWnd::SuggestedFileName(const char* suffix) const {
 }
 
 bool CChartWnd::ExportPdf(const QString& path, QString* error) const {
-    return pages::WritePdf(pages::NativePath(path), {pages::ChartPagePainter(m_model)}, error);
+    return pages::WritePdf(pages::NativePath(path), pages::ChartPagePainters(m_model), error);
 }
 
 bool CChartWnd::ExportPng(const QString& path, QString* error) const {
-    return pages::WritePng(pages::NativePath(path), {pages::ChartPagePainter(m_model)}, error);
+    return pages::WritePng(pages::NativePath(path), pages::ChartPagePainters(m_model), error);
 }
 
 void CChartWnd::OnExportPdf() {
@@ -318,13 +318,13 @@ void CChartWnd::OnPreview() {
 
 void CChartWnd::OnBeginPrinting(QPainter* /*pDC*/, CPrintInfo* pInfo) {
     if (pInfo == nullptr) return;
-    pInfo->maxPage = 1;  // the chart is one page
+    pInfo->maxPage = pages::ChartPageCount(m_model);  // the natal chart, then the luck
     pInfo->currentPage = 1;
 }
 
 void CChartWnd::OnPrint(QPainter* pDC, CPrintInfo* pInfo) {
     if (pDC == nullptr || pInfo == nullptr) return;
-    pages::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_model);
+    pages::PaintChartPage(*pDC, QRectF(pInfo->drawRect), m_model, pInfo->currentPage - 1);
 }
 
 void CChartWnd::OnEndPrinting(QPainter* /*pDC*/, CPrintInfo* /*pInfo*/) {}

@@ -1,102 +1,39 @@
-// The chart page's painting: the model's texts at ChartPageLayout.h's places.
+// The chart pages' painting: the model's texts at ChartPageLayout.h's places;
+// page 1, the flow of the facts and notes, and the pages' dispatch.
 #include "app/pages/ChartPage.h"
 
-#include <QFont>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <cmath>
+#include <QRegularExpression>
+#include <memory>
 
 #include "app/pages/ChartPageLayout.h"
+#include "app/pages/ChartPageParts.h"
 #include "app/pages/LineBreak.h"
+#include "app/pages/SheetStyle.h"
 
 namespace pages {
 
 using namespace chartlayout;
+using namespace chartpage;
 
 namespace {
 
 constexpr char kTitle[] = "八字排盘";
-constexpr char kFooter[] = "弈澜坊-星衡命鉴 · 八字排盘与大运";
 constexpr char kElementsLegend[] = "深色：八字个数  浅色：含藏干  ";
 constexpr char kFactSeparator[] = "  ";
-
-const QColor kInk(30, 30, 30);
-const QColor kRule(120, 100, 80);
-const QColor kShade(245, 238, 222);
-const QColor kMark(170, 44, 32);
-const QColor kCurrentFill(252, 232, 214);
+constexpr char kRelationSeparator[] = "    ";
 constexpr int kLightAlpha = 90;  // the weighted bars, lighter than the counted ones
+constexpr int kDayColumn = 2;
 
-QString U(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QFont PageFont(double pixels, bool bold = false) {
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setFamilies({QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN")});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
-// How a text is set: its type size, colour and weight.
-struct Type {
-    double size;
-    QColor colour;
-    bool bold = false;
-};
-
-void Text(QPainter& p, const QRectF& box, int flags, const QString& text, const Type& type) {
-    p.setFont(PageFont(type.size, type.bold));
-    p.setPen(type.colour);
-    p.drawText(box, flags, text);
-}
-
-// A text wrapped at the box's right edge, from its top left (LineBreak.h).
-void Wrapped(QPainter& p, const QRectF& box, const QString& text, const Type& type) {
-    p.setFont(PageFont(type.size, type.bold));
-    p.setPen(type.colour);
-    DrawWrappedText(p, box, Qt::AlignLeft, text);
-}
+const Type kEntryType{kSmallSize, kInk};
 
 QColor StemColour(int stem) {
     return QColor::fromRgb(ElementColour(chart::StemElement(stem)));
 }
 QColor BranchColour(int branch) {
     return QColor::fromRgb(ElementColour(chart::BranchElement(branch)));
-}
-
-// A pillar written as two coloured characters side by side, meeting at the
-// box's middle (one word to a PDF reader).
-struct PillarMark {
-    int sexagenary = 0;  // which pillar
-    double size = 0;     // its type size
-};
-void PillarText(QPainter& p, const QRectF& box, PillarMark pillar) {
-    const int stem = pillar.sexagenary % 10;
-    const int branch = pillar.sexagenary % 12;
-    const double size = pillar.size;
-    QRectF first = box, second = box;
-    first.setRight(box.center().x());
-    second.setLeft(box.center().x());
-    Text(p, first, Qt::AlignRight | Qt::AlignVCenter, U(chart::StemName(stem)),
-         {size, StemColour(stem), true});
-    Text(p, second, Qt::AlignLeft | Qt::AlignVCenter, U(chart::BranchName(branch)),
-         {size, BranchColour(branch), true});
-}
-
-// A section heading with a rule after it, up to `ruleEnd`.
-void Heading(QPainter& p, double y, const QString& text, double ruleEnd = kContentRight) {
-    Text(p, QRectF(kMargin, y, kContentWidth, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter, text,
-         {kHeadingSize, kMark, true});
-    const double start =
-        kMargin + QFontMetricsF(PageFont(kHeadingSize, true)).horizontalAdvance(text) + kHeadingRuleGap;
-    if (ruleEnd <= start) return;
-    p.setPen(QPen(kRule, kRulePen));
-    p.drawLine(QPointF(start, y + kHeadingHeight / 2), QPointF(ruleEnd, y + kHeadingHeight / 2));
 }
 
 // The hidden stems of one cell, a line each: the stem in its colour, its ten god after it.
@@ -140,10 +77,14 @@ void Cell(QPainter& p, const QRectF& cell, const chart::PillarColumn& column, ch
     }
 }
 
-double PaintGrid(QPainter& p, const chart::ChartModel& m, double top) {
-    constexpr double kDayColumn = 2;
+double GridHeight() {
     double height = kGridHeadingHeight;
     for (double h : kGridRowHeights) height += h;
+    return height;
+}
+
+double PaintGrid(QPainter& p, const chart::ChartModel& m, double top) {
+    const double height = GridHeight();
     const auto columnLeft = [](std::size_t col) {
         return kMargin + kGridLabelWidth + static_cast<double>(col) * kGridColumnWidth;
     };
@@ -166,7 +107,7 @@ double PaintGrid(QPainter& p, const chart::ChartModel& m, double top) {
     }
     // Rules: the frame, the label column, the columns and every row.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kRule, kRulePen));
+    p.setPen(QPen(kRuleColour, kRulePen));
     y = top + kGridHeadingHeight;
     for (double h : kGridRowHeights) {
         p.drawLine(QPointF(kMargin, y), QPointF(kContentRight, y));
@@ -175,7 +116,7 @@ double PaintGrid(QPainter& p, const chart::ChartModel& m, double top) {
     for (std::size_t col = 1; col < m.columns.size(); ++col)
         p.drawLine(QPointF(columnLeft(col), top), QPointF(columnLeft(col), top + height));
     p.drawLine(QPointF(kMargin + kGridLabelWidth, top), QPointF(kMargin + kGridLabelWidth, top + height));
-    p.setPen(QPen(kRule, kFramePen));
+    p.setPen(QPen(kRuleColour, kFramePen));
     p.drawRect(QRectF(kMargin, top, kContentWidth, height));
     return top + height;
 }
@@ -206,131 +147,186 @@ void PaintElements(QPainter& p, const chart::ChartModel& m, const QRectF& box) {
     }
 }
 
-// A cell of the luck strip or of the years row; the current one is tinted and ringed.
-void PaintCell(QPainter& p, const QRectF& box, bool current) {
-    p.setBrush(current ? kCurrentFill : QColor(Qt::white));
-    p.setPen(QPen(current ? kMark : kRule, current ? kCurrentPen : kRulePen));
-    p.drawRect(box.adjusted(1, 1, -1, -1));
-}
-
-void PaintLuck(QPainter& p, const chart::ChartModel& m, double top) {
-    for (std::size_t i = 0; i < m.luck.size() && i < kStripCells; ++i) {
-        const chart::LuckText& luck = m.luck[i];
-        const double left = kMargin + static_cast<double>(i) * kCellWidth;
-        const bool current = static_cast<int>(i) == m.currentLuck;
-        PaintCell(p, QRectF(left, top, kCellWidth, kLuckCellHeight), current);
-        Text(p, QRectF(left, top + kCellTextTop, kCellWidth, kCellTextHeight), Qt::AlignCenter, U(luck.age),
-             {kLuckTextSize, kInk});
-        Text(p, QRectF(left, top + kLuckYearTop, kCellWidth, kCellTextHeight), Qt::AlignCenter,
-             U(luck.yearText), {kLuckTextSize, kInk});
-        PillarText(p, QRectF(left, top + kLuckPillarTop, kCellWidth, kLuckPillarHeight),
-                   {luck.pillar, kLuckPillarSize});
-        Text(p, QRectF(left, top + kLuckGodTop, kCellWidth, kCellTextHeight), Qt::AlignCenter, U(luck.tenGod),
-             {kLuckTextSize, current ? kMark : kInk, current});
-    }
-}
-
-// The ten years of the luck pillar a page shows, the current one marked.
-void PaintYears(QPainter& p, const chart::ChartModel& m, double top) {
-    const chart::LuckText& shown = m.luck[static_cast<std::size_t>(m.shownLuck)];
-    const int currentYear = m.currentYear;
-    for (std::size_t i = 0; i < shown.years.size() && i < kStripCells; ++i) {
-        const chart::YearText& year = shown.years[i];
-        const double left = kMargin + static_cast<double>(i) * kCellWidth;
-        const bool current = static_cast<int>(i) == currentYear;
-        PaintCell(p, QRectF(left, top, kCellWidth, kYearCellHeight), current);
-        Text(p, QRectF(left, top + kCellTextTop, kCellWidth, kCellTextHeight), Qt::AlignCenter,
-             U(year.yearText), {kLuckTextSize, current ? kMark : kInk, current});
-        PillarText(p,
-                   QRectF(left + kYearPillarInset, top + kYearPillarTop, kCellWidth - 2 * kYearPillarInset,
-                          kYearPillarHeight),
-                   {year.pillar, kYearPillarSize});
-    }
-}
-
-// The facts and the notes beside the elements, a line each.
-QString FactsText(const chart::ChartModel& m) {
-    QStringList lines;
-    for (const chart::FactLine& fact : m.facts)
-        lines << U(fact.label) + QLatin1String(kFactSeparator) + U(fact.text);
-    for (const std::string& note : m.notes) lines << U(chart::kNotePrefix) + U(note);
-    return lines.join(QLatin1Char('\n'));
-}
-
+// The relations, each item kept whole, four blanks between two.
 QString RelationsText(const chart::ChartModel& m) {
     if (m.relations.empty()) return U(chart::kNoneText);
     QStringList texts;
-    for (const chart::RelationText& r : m.relations) texts << U(r.text);
-    return texts.join(QStringLiteral("    "));
+    for (const chart::RelationText& r : m.relations)
+        texts << U(r.text).replace(QLatin1Char(' '), kNoBreakSpace);
+    return texts.join(QLatin1String(kRelationSeparator));
+}
+
+QStringList RelationLines(const chart::ChartModel& m) {
+    return Wrapped(RelationsText(m), kContentWidth, {kRelationsSize, kInk});
+}
+
+// Where the elements section starts: below the grid and the relations' lines.
+double ElementsTop(const chart::ChartModel& m) {
+    const double relationsTop = kGridTop + GridHeight() + kSectionGap;
+    return relationsTop + kRelationsTextTop +
+           kRelationsLineHeight * static_cast<double>(RelationLines(m).size()) + kSectionGap;
+}
+
+// The width a fact's label and its separator take; the text's lines start there.
+double FactIndent(const QString& label) {
+    return QFontMetricsF(SheetFont(kSmallSize)).horizontalAdvance(label + QLatin1String(kFactSeparator));
+}
+
+// A fact's label and first line are one text, so that it reads as one.
+void PaintFactsBox(QPainter& p, const std::vector<BoxedFact>& facts, double top) {
+    double y = top;
+    for (const BoxedFact& fact : facts) {
+        const double indent = FactIndent(fact.label);
+        for (qsizetype i = 0; i < fact.lines.size(); ++i) {
+            const QString text =
+                i == 0 ? fact.label + QLatin1String(kFactSeparator) + fact.lines[i] : fact.lines[i];
+            Text(p, QRectF(kRightColumn + (i == 0 ? 0 : indent), y, kFactsWidth, kEntryLineHeight),
+                 Qt::AlignLeft | Qt::AlignVCenter, text, kEntryType);
+            y += kEntryLineHeight;
+        }
+    }
+}
+
+// Page 1: the person, the grid, the relations, the elements with the facts,
+// and the facts and notes at its foot.
+void PaintNatalPage(QPainter& p, const chart::ChartModel& m, const EntryFlow& flow) {
+    Title(p, QString::fromUtf8(kTitle));
+    PersonLines(p, m);
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    Text(p, QRectF(kMargin, kConventionsTop, kContentWidth, kConventionsHeight), left, U(m.conventions),
+         {kSmallSize, kInk});
+    Text(p, QRectF(kMargin, kCastTop, kContentWidth, kCastHeight), left, U(m.castTime), {kSmallSize, kMark});
+
+    double y = PaintGrid(p, m, kGridTop) + kSectionGap;
+    Heading(p, y, U(chart::kRelationsLabel));
+    double line = y + kRelationsTextTop;
+    for (const QString& text : RelationLines(m)) {
+        Text(p, QRectF(kMargin, line, kContentWidth, kRelationsLineHeight), left, text,
+             {kRelationsSize, kInk});
+        line += kRelationsLineHeight;
+    }
+
+    y = ElementsTop(m);
+    Heading(p, y, U(chart::kElementsLabel));
+    PaintElements(p, m, QRectF(kMargin, y + kSectionBodyTop, kElementsWidth, kElementsHeight));
+    Text(p, QRectF(kMargin, y + kElementsLegendTop, kElementsWidth, kElementsLegendHeight), left,
+         QString::fromUtf8(kElementsLegend) + U(m.missing), {kSmallSize, kInk});
+    PaintFactsBox(p, flow.box, y + kSectionBodyTop);
+
+    if (!flow.foot.isEmpty()) {
+        const double top = kBodyBottom - kEntryLineHeight * static_cast<double>(flow.foot.size());
+        p.setPen(QPen(kRuleColour, kRulePen));
+        p.drawLine(QPointF(kMargin, top - kNotesRuleGap),
+                   QPointF(kMargin + kNotesRuleWidth, top - kNotesRuleGap));
+        EntryLines(p, top, flow.foot);
+    }
+}
+
+std::vector<QStringList> Split(const QStringList& lines, std::size_t first, std::size_t rest) {
+    std::vector<QStringList> parts;
+    qsizetype at = 0;
+    std::size_t room = first;
+    while (at < lines.size()) {
+        parts.push_back(lines.mid(at, static_cast<qsizetype>(room)));
+        at += static_cast<qsizetype>(room);
+        room = rest;
+    }
+    return parts;
 }
 
 }  // namespace
 
-void PaintChartPage(QPainter& p, const QRectF& target, const chart::ChartModel& m) {
-    if (target.isEmpty()) return;
-    p.save();
-    p.fillRect(target, Qt::white);
-    const double scale = std::min(target.width() / kSheetWidth, target.height() / kSheetHeight);
-    p.translate(target.left() + (target.width() - kSheetWidth * scale) / 2,
-                target.top() + (target.height() - kSheetHeight * scale) / 2);
-    p.scale(scale, scale);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+namespace chartpage {
 
-    // Title and the person.
-    Text(p, QRectF(kMargin, kTitleTop, kContentWidth, kTitleHeight), Qt::AlignCenter,
-         QString::fromUtf8(kTitle), {kTitleSize, kInk, true});
-    p.setPen(QPen(kMark, kTitleRulePen));
-    p.drawLine(QPointF(kTitleRuleLeft, kTitleRuleY), QPointF(kTitleRuleLeft + kTitleRuleWidth, kTitleRuleY));
+QString KeepDateTimes(QString text) {
+    static const QRegularExpression dateTime(QStringLiteral("(\\d{4}-\\d{2}-\\d{2}) (\\d{2}:\\d{2})"));
+    return text.replace(dateTime, QStringLiteral("\\1") + kNoBreakSpace + QStringLiteral("\\2"));
+}
+
+EntryFlow FlowEntries(const chart::ChartModel& m) {
+    EntryFlow flow;
+    flow.natalEnd = ElementsTop(m) + kElementsSection;
+    // The facts beside the elements, while each fits whole.
+    QStringList rest;
+    double used = 0;
+    for (const chart::FactLine& fact : m.facts) {
+        if (fact.label == chart::kXiaoYunLabel) continue;  // page 2 shows 小运 as cells
+        const QString text = KeepDateTimes(U(fact.text));
+        if (rest.isEmpty()) {
+            BoxedFact boxed{U(fact.label),
+                            Wrapped(text, kFactsWidth - FactIndent(U(fact.label)), kEntryType)};
+            const double height = kEntryLineHeight * static_cast<double>(boxed.lines.size());
+            if (used + height <= kFactsHeight) {
+                used += height;
+                flow.box.push_back(std::move(boxed));
+                continue;
+            }
+        }
+        rest << Wrapped(U(fact.label) + QLatin1String(kFactSeparator) + text, kContentWidth, kEntryType);
+    }
+    for (const std::string& note : m.notes)
+        rest << Wrapped(U(chart::kNotePrefix) + KeepDateTimes(U(note)), kContentWidth, kEntryType);
+
+    // Page 1's foot, page 2's tail, then whole pages.
+    const auto capacity = [](double top) {
+        return static_cast<std::size_t>(std::max(0.0, (kBodyBottom - top) / kEntryLineHeight));
+    };
+    const std::size_t foot = capacity(flow.natalEnd + kSectionGap + kNotesRuleGap);
+    flow.foot = rest.mid(0, static_cast<qsizetype>(foot));
+    if (rest.size() > static_cast<qsizetype>(foot))
+        flow.later =
+            Split(rest.mid(static_cast<qsizetype>(foot)), capacity(LuckPageEnd()), capacity(kLuckPageTop));
+    return flow;
+}
+
+void PersonLines(QPainter& p, const chart::ChartModel& m) {
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
     Text(p, QRectF(kMargin, kPersonTop, kContentWidth, kPersonHeight), left, U(m.person),
          {kPersonSize, kInk, true});
     Text(p, QRectF(kMargin, kDatesTop, kHalfWidth, kDatesHeight), left, U(m.solarLine), {kDateSize, kInk});
     Text(p, QRectF(kRightColumn, kDatesTop, kHalfWidth, kDatesHeight), left, U(m.lunarLine),
          {kDateSize, kInk});
-    Text(p, QRectF(kMargin, kConventionsTop, kContentWidth, kConventionsHeight), left, U(m.conventions),
-         {kSmallSize, kInk});
-    Text(p, QRectF(kMargin, kCastTop, kContentWidth, kCastHeight), left, U(m.castTime), {kSmallSize, kMark});
-
-    double y = PaintGrid(p, m, kGridTop);
-
-    // Relations, elements, facts and notes.
-    y += kSectionGap;
-    Heading(p, y, U(chart::kRelationsLabel));
-    Wrapped(p, QRectF(kMargin, y + kRelationsTextTop, kContentWidth, kRelationsTextHeight), RelationsText(m),
-            {kRelationsSize, kInk});
-    y += kRelationsSection;
-    Heading(p, y, U(chart::kElementsLabel));
-    PaintElements(p, m, QRectF(kMargin, y + kSectionBodyTop, kElementsWidth, kElementsHeight));
-    Text(p, QRectF(kMargin, y + kElementsLegendTop, kElementsWidth, kElementsLegendHeight), left,
-         QString::fromUtf8(kElementsLegend) + U(m.missing), {kSmallSize, kInk});
-    Wrapped(p, QRectF(kRightColumn, y + kSectionBodyTop, kFactsWidth, kFactsHeight), FactsText(m),
-            {kSmallSize, kInk});
-    y += kElementsSection;
-
-    const QString luckLine = U(m.luckLine);
-    const double luckLineWidth = QFontMetricsF(PageFont(kSmallSize)).horizontalAdvance(luckLine);
-    Heading(p, y, U(chart::kLuckLabel), kContentRight - luckLineWidth - kLuckRuleGap);
-    Text(p, QRectF(kLuckLineLeft, y, kLuckLineWidth, kHeadingHeight), Qt::AlignRight | Qt::AlignVCenter,
-         luckLine, {kSmallSize, kInk});
-    PaintLuck(p, m, y + kSectionBodyTop);
-    y += kLuckSection;
-    if (!m.luck.empty()) {
-        const chart::LuckText& shown = m.luck[static_cast<std::size_t>(m.shownLuck)];
-        Heading(p, y,
-                U(chart::kYearsLabel) + QStringLiteral("  ") + U(shown.pillarName) + QStringLiteral("运"));
-        PaintYears(p, m, y + kSectionBodyTop);
-    }
-
-    Text(p, QRectF(kMargin, kFooterTop, kContentWidth, kFooterHeight), Qt::AlignCenter,
-         QString::fromUtf8(kFooter), {kFooterSize, kRule});
-    p.restore();
 }
 
-PagePainter ChartPagePainter(chart::ChartModel model) {
-    return [model = std::move(model)](QPainter& painter, QPaintDevice& device) {
-        PaintChartPage(painter, QRectF(0, 0, device.width(), device.height()), model);
-    };
+void EntryLines(QPainter& p, double top, const QStringList& lines) {
+    for (const QString& line : lines) {
+        Text(p, QRectF(kMargin, top, kContentWidth, kEntryLineHeight), Qt::AlignLeft | Qt::AlignVCenter, line,
+             kEntryType);
+        top += kEntryLineHeight;
+    }
+}
+
+}  // namespace chartpage
+
+int ChartPageCount(const chart::ChartModel& model) {
+    const EntryFlow flow = FlowEntries(model);
+    return 2 + static_cast<int>(flow.later.empty() ? 0 : flow.later.size() - 1);
+}
+
+void PaintChartPage(QPainter& p, const QRectF& target, const chart::ChartModel& m, int page) {
+    const SheetScope sheet(p, target);
+    if (!sheet.Active()) return;
+    const EntryFlow flow = FlowEntries(m);
+    const int pages = 2 + static_cast<int>(flow.later.empty() ? 0 : flow.later.size() - 1);
+    if (page < 0 || page >= pages) return;
+    if (page == 0) {
+        PaintNatalPage(p, m, flow);
+    } else if (page == 1) {
+        PaintLuckPage(p, m, flow.later.empty() ? QStringList() : flow.later.front());
+    } else {
+        PaintEntriesPage(p, m, flow.later[static_cast<std::size_t>(page - 1)]);
+    }
+    Footer(p, QStringLiteral("弈澜坊-星衡命鉴 · 八字排盘与大运"), page + 1, pages);
+}
+
+std::vector<PagePainter> ChartPagePainters(chart::ChartModel model) {
+    const auto shared = std::make_shared<const chart::ChartModel>(std::move(model));
+    std::vector<PagePainter> painters;
+    for (int page = 0; page < ChartPageCount(*shared); ++page)
+        painters.push_back([shared, page](QPainter& painter, QPaintDevice& device) {
+            PaintChartPage(painter, QRectF(0, 0, device.width(), device.height()), *shared, page);
+        });
+    return painters;
 }
 
 QRgb ElementColour(chart::Element element) {

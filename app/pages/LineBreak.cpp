@@ -159,6 +159,18 @@ QStringList BreakLine(const QString& line, double maxWidth, const CharWidth& wid
     return pieces;
 }
 
+QStringList WrapText(const QString& text, double maxWidth, const QFontMetricsF& metrics) {
+    const CharWidth width = [&metrics](QStringView c) { return metrics.horizontalAdvance(c.toString()); };
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        for (QString piece : BreakLine(paragraph, maxWidth, width)) {
+            while (!piece.isEmpty() && IsSpace(piece.back().unicode())) piece.chop(1);
+            lines << piece.replace(kNoBreakSpace, QLatin1Char(' '));
+        }
+    }
+    return lines;
+}
+
 void DrawWrappedText(QPainter& painter, const QRectF& box, int flags, const QString& text) {
     if (text.isEmpty() || box.isEmpty()) return;
     const QFontMetricsF metrics(painter.font());
@@ -172,7 +184,7 @@ void DrawWrappedText(QPainter& painter, const QRectF& box, int flags, const QStr
             // Trailing spaces take no room in the alignment.
             qsizetype shownLength = piece.size();
             while (shownLength > 0 && IsSpace(piece[shownLength - 1].unicode())) --shownLength;
-            const QString shown = piece.left(shownLength);
+            const QString shown = piece.left(shownLength).replace(kNoBreakSpace, QLatin1Char(' '));
             const double lineWidth = metrics.horizontalAdvance(shown);
             double x = box.left();
             if (flags & Qt::AlignRight) {

@@ -22,12 +22,14 @@
 // and opening punctuation goes down to the next line with what it opens.
 #pragma once
 
+#include <QChar>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <functional>
 
+class QFontMetricsF;
 class QPainter;
 
 namespace pages {
@@ -50,6 +52,15 @@ bool MayBreakBefore(const QString& line, qsizetype at);
 bool IsClosingPunctuation(char32_t c);
 // Whether `c` is opening punctuation, which never ends a line.
 bool IsOpeningPunctuation(char32_t c);
+
+// Joins the parts of one item ("自刑 亥亥 日时", "1990-09-16 01:00") so that
+// no line breaks inside it; it is drawn as a blank.
+inline constexpr QChar kNoBreakSpace = QChar(0x00A0);
+
+// `text` ("\n" between paragraphs) broken into lines no wider than
+// `maxWidth` in the font of `metrics`, each paragraph by BreakLine; the blanks
+// a line was broken after are dropped, and kNoBreakSpace is a blank again.
+QStringList WrapText(const QString& text, double maxWidth, const QFontMetricsF& metrics);
 
 // Draws `text` ("\n" between paragraphs) in `box` with the painter's font
 // and pen, broken by BreakLine at the box's right edge, one line every line

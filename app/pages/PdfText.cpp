@@ -1,13 +1,14 @@
-// Rewrites the ToUnicode maps of a PDF so that no glyph reads back as a radical.
+// Rewrites the ToUnicode maps of a PDF so that no glyph reads back as a
+// radical, and a dash run drawn as one glyph reads back as its dashes.
 //
 // The maps are CMap programs in plain text (Qt writes them unfiltered):
 //   n beginbfchar  <glyph> <utf16>            … endbfchar
 //   n beginbfrange <first> <last> <utf16>     (consecutive characters)
 //                  <first> <last> [<utf16> …] (one character a glyph) … endbfrange
 // Every 4-digit UTF-16 code that is a radical becomes its ideograph (same
-// length); a consecutive range that runs over a radical is written out as an
-// array. The stream's /Length and the cross-reference offsets are then set
-// for the new lengths.
+// length), a two- or three-em dash its em dashes (longer); a consecutive
+// range that runs over either is written out as an array. The stream's /Length and the cross-reference
+// offsets are then set for the new lengths.
 #include "app/pages/PdfText.h"
 
 #include <QList>
@@ -47,27 +48,41 @@ struct Pair {
     char16_t radical, ideograph;
 };
 constexpr Pair kSupplement[] = {
-    {0x2E85, 0x4EBB}, {0x2E89, 0x5202}, {0x2E8A, 0x535C}, {0x2E8E, 0x5140}, {0x2E8F, 0x5C23},
-    {0x2E90, 0x5C22}, {0x2E92, 0x5DF3}, {0x2E93, 0x5E7A}, {0x2E94, 0x5F51}, {0x2E96, 0x5FC4},
-    {0x2E98, 0x624C}, {0x2E99, 0x6535}, {0x2E9B, 0x65E1}, {0x2E9D, 0x6708}, {0x2E9F, 0x6BCD},
-    {0x2EA0, 0x6C11}, {0x2EA1, 0x6C35}, {0x2EA2, 0x6C3A}, {0x2EA3, 0x706C}, {0x2EA4, 0x722B},
-    {0x2EA6, 0x4E2C}, {0x2EA8, 0x72AD}, {0x2EA9, 0x738B}, {0x2EAC, 0x793A}, {0x2EAD, 0x793B},
+    {0x2E82, 0x4E5B}, {0x2E83, 0x4E5A}, {0x2E85, 0x4EBB}, {0x2E89, 0x5202}, {0x2E8A, 0x535C},
+    {0x2E8E, 0x5140}, {0x2E8F, 0x5C23}, {0x2E90, 0x5C22}, {0x2E92, 0x5DF3}, {0x2E93, 0x5E7A},
+    {0x2E94, 0x5F51}, {0x2E95, 0x5F50}, {0x2E96, 0x5FC4}, {0x2E98, 0x624C}, {0x2E99, 0x6535},
+    {0x2E9B, 0x65E1}, {0x2E9D, 0x6708}, {0x2E9E, 0x6B7A}, {0x2E9F, 0x6BCD}, {0x2EA0, 0x6C11},
+    {0x2EA1, 0x6C35}, {0x2EA2, 0x6C3A}, {0x2EA3, 0x706C}, {0x2EA4, 0x722B}, {0x2EA6, 0x4E2C},
+    {0x2EA8, 0x72AD}, {0x2EA9, 0x738B}, {0x2EAB, 0x7F52}, {0x2EAC, 0x793A}, {0x2EAD, 0x793B},
     {0x2EAF, 0x7CF9}, {0x2EB0, 0x7E9F}, {0x2EB1, 0x7F53}, {0x2EB2, 0x7F52}, {0x2EB6, 0x7F8A},
-    {0x2EB9, 0x8002}, {0x2EBD, 0x81FC}, {0x2EBE, 0x8279}, {0x2EBF, 0x8279}, {0x2EC0, 0x8279},
-    {0x2EC1, 0x864E}, {0x2EC2, 0x8864}, {0x2EC3, 0x8980}, {0x2EC4, 0x897F}, {0x2EC5, 0x89C1},
-    {0x2EC6, 0x89D2}, {0x2EC8, 0x8BA0}, {0x2EC9, 0x8D1D}, {0x2ECB, 0x8F66}, {0x2ECC, 0x8FB6},
-    {0x2ECD, 0x8FB6}, {0x2ECE, 0x8FB6}, {0x2ECF, 0x961D}, {0x2ED0, 0x9485}, {0x2ED1, 0x9577},
-    {0x2ED2, 0x9578}, {0x2ED3, 0x957F}, {0x2ED4, 0x95E8}, {0x2ED6, 0x961D}, {0x2ED7, 0x96E8},
-    {0x2ED8, 0x9752}, {0x2ED9, 0x97E6}, {0x2EDA, 0x9875}, {0x2EDB, 0x98CE}, {0x2EDC, 0x98DE},
-    {0x2EDD, 0x98DF}, {0x2EDF, 0x98E0}, {0x2EE0, 0x9963}, {0x2EE2, 0x9A6C}, {0x2EE3, 0x9AA8},
-    {0x2EE4, 0x9B3C}, {0x2EE5, 0x9C7C}, {0x2EE6, 0x9E1F}, {0x2EE7, 0x5364}, {0x2EE8, 0x9EA6},
-    {0x2EE9, 0x9EC4}, {0x2EEA, 0x9EFE}, {0x2EEB, 0x6589}, {0x2EEC, 0x9F50}, {0x2EED, 0x6B6F},
-    {0x2EEE, 0x9F7F}, {0x2EEF, 0x7ADC}, {0x2EF0, 0x9F99}, {0x2EF1, 0x9F9C}, {0x2EF2, 0x4E80},
-    {0x2EF3, 0x9F9F},
+    {0x2EB9, 0x8002}, {0x2EBA, 0x8080}, {0x2EBD, 0x81FC}, {0x2EBE, 0x8279}, {0x2EBF, 0x8279},
+    {0x2EC0, 0x8279}, {0x2EC1, 0x864E}, {0x2EC2, 0x8864}, {0x2EC3, 0x8980}, {0x2EC4, 0x897F},
+    {0x2EC5, 0x89C1}, {0x2EC6, 0x89D2}, {0x2EC8, 0x8BA0}, {0x2EC9, 0x8D1D}, {0x2ECB, 0x8F66},
+    {0x2ECC, 0x8FB6}, {0x2ECD, 0x8FB6}, {0x2ECE, 0x8FB6}, {0x2ECF, 0x961D}, {0x2ED0, 0x9485},
+    {0x2ED1, 0x9577}, {0x2ED2, 0x9578}, {0x2ED3, 0x957F}, {0x2ED4, 0x95E8}, {0x2ED6, 0x961D},
+    {0x2ED7, 0x96E8}, {0x2ED8, 0x9752}, {0x2ED9, 0x97E6}, {0x2EDA, 0x9875}, {0x2EDB, 0x98CE},
+    {0x2EDC, 0x98DE}, {0x2EDD, 0x98DF}, {0x2EDF, 0x98E0}, {0x2EE0, 0x9963}, {0x2EE2, 0x9A6C},
+    {0x2EE3, 0x9AA8}, {0x2EE4, 0x9B3C}, {0x2EE5, 0x9C7C}, {0x2EE6, 0x9E1F}, {0x2EE7, 0x5364},
+    {0x2EE8, 0x9EA6}, {0x2EE9, 0x9EC4}, {0x2EEA, 0x9EFE}, {0x2EEB, 0x6589}, {0x2EEC, 0x9F50},
+    {0x2EED, 0x6B6F}, {0x2EEE, 0x9F7F}, {0x2EEF, 0x7ADC}, {0x2EF0, 0x9F99}, {0x2EF1, 0x9F9C},
+    {0x2EF2, 0x4E80}, {0x2EF3, 0x9F9F},
 };
 
-bool IsRadical(char32_t c) {
-    return UnifiedIdeograph(c) != c;
+// Kangxi radicals a simplified-Chinese face draws with the glyph of another
+// ideograph than their decomposition: ⼾ is drawn as 户, not 戶.
+constexpr Pair kSimplifiedGlyph[] = {{0x2F3E, 0x6237}};
+
+// The dashes a dash run's glyph stands for: a CJK face sets "——" as the
+// glyph of U+2E3A, the two-em dash, and "———" as U+2E3B's.
+constexpr char16_t kEmDash = 0x2014;
+constexpr char16_t kTwoEmDash = 0x2E3A, kThreeEmDash = 0x2E3B;
+
+int DashesOf(char32_t c) {
+    return c == kTwoEmDash ? 2 : c == kThreeEmDash ? 3 : 0;
+}
+
+bool NeedsFix(char32_t c) {
+    return UnifiedIdeograph(c) != c || DashesOf(c) > 0;
 }
 
 int HexValue(char ch) {
@@ -79,6 +94,12 @@ int HexValue(char ch) {
 
 QByteArray Hex4(char32_t c) {
     return QByteArray::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, '0');
+}
+
+// The UTF-16 hex digits a code should read back as.
+QByteArray Fixed(char32_t c) {
+    if (const int dashes = DashesOf(c); dashes > 0) return Hex4(kEmDash).repeated(dashes);
+    return Hex4(UnifiedIdeograph(c));
 }
 
 // Reads the hex string starting at text[at] == '<'; its value and the index
@@ -97,13 +118,13 @@ std::optional<HexString> ReadHex(const QByteArray& text, qsizetype at) {
     return hex;
 }
 
-// A UTF-16BE hex string with every 4-digit unit that is a radical replaced.
+// A UTF-16BE hex string with every 4-digit unit that needs it replaced.
 QByteArray MapUnits(const QByteArray& digits) {
     if (digits.size() % 4 != 0) return digits;
-    QByteArray out = digits;
+    QByteArray out;
     for (qsizetype i = 0; i < digits.size(); i += 4) {
         const char32_t unit = digits.mid(i, 4).toUInt(nullptr, 16);
-        if (IsRadical(unit)) out.replace(i, 4, Hex4(UnifiedIdeograph(unit)));
+        out += NeedsFix(unit) ? Fixed(unit) : digits.mid(i, 4);
     }
     return out;
 }
@@ -185,11 +206,10 @@ QByteArray FixCMap(const QByteArray& cmap) {
             bool touches = false;
             if (dst->digits.size() == 4 && lastCode >= firstCode && lastCode - firstCode < 0x10000) {
                 const char32_t base = dst->digits.toUInt(nullptr, 16);
-                for (uint k = 0; k <= lastCode - firstCode && !touches; ++k) touches = IsRadical(base + k);
+                for (uint k = 0; k <= lastCode - firstCode && !touches; ++k) touches = NeedsFix(base + k);
                 if (touches) {
                     out += '[';
-                    for (uint k = 0; k <= lastCode - firstCode; ++k)
-                        out += '<' + Hex4(UnifiedIdeograph(base + k)) + "> ";
+                    for (uint k = 0; k <= lastCode - firstCode; ++k) out += '<' + Fixed(base + k) + "> ";
                     out += ']';
                 }
             }
@@ -249,6 +269,8 @@ std::optional<Edit> FixStreamObject(const QByteArray& pdf, int number) {
 }  // namespace
 
 char32_t UnifiedIdeograph(char32_t c) {
+    for (const Pair& pair : kSimplifiedGlyph)
+        if (pair.radical == c) return pair.ideograph;
     if (c >= 0x2F00 && c < 0x2F00 + kKangxi.size()) return kKangxi[c - 0x2F00];
     if (c >= 0x2E80 && c <= 0x2EFF) {
         for (const Pair& pair : kSupplement)

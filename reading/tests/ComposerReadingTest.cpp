@@ -124,7 +124,7 @@ TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
               "    测算时间: 2026年12月08日 09时05分03秒");
     EXPECT_EQ(platform::Utf8(r.body),
               "                                 ☆☆☆ 八字命理分析 ☆☆☆\n\n"
-              "注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；按钟表时间排八字，未拨回标准时间\n"
+              "注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；按钟表时间排盘，未拨回标准时间\n"
               "注: 23时按晚子时：日柱不换，时柱取次日子时\n"
               "\n"
               "◆称骨论命\n"
@@ -157,8 +157,8 @@ TEST_F(ComposerReading, LeapMonthFemaleHour23WithMissingRows) {
               std::string::npos)
         << platform::Utf8(standard.header);
     EXPECT_NE(platform::Utf8(standard.body)
-                  .find("注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；钟表 23时 "
-                        "已拨回一小时，按标准时间 1990-07-02 22时 排八字\n"),
+                  .find("注: 出生于夏令时（1990-04-15 02:00 至 1990-09-16 01:00）；钟表时间"
+                        "已拨回一小时，按标准时间 1990-07-02 22:00 排盘\n"),
               std::string::npos);
     EXPECT_EQ(standard.clockSolar, MakeSystemTime(1990, 7, 2, 23));
     EXPECT_EQ(standard.solar, MakeSystemTime(1990, 7, 2, 22));

@@ -6,6 +6,10 @@
 #include <optional>
 #include <ostream>
 
+#include "AnalysisJson.h"
+#include "AnalysisKeys.h"
+#include "AnalysisText.h"
+#include "Analyze.h"
 #include "ChartBirth.h"
 #include "ChartJson.h"
 #include "ChartText.h"
@@ -14,13 +18,17 @@
 #include "ComposeFormat.h"
 #include "Database.h"
 #include "DatabaseKeys.h"
+#include "DatabaseTextSource.h"
 #include "GbkCodec.h"
 #include "LunarCalendar.h"
 #include "ReadArguments.h"
 #include "ReadExport.h"
+#include "ReadPerson.h"
 #include "ReadingComposer.h"
 #include "ReadingMessages.h"
 #include "TerminalText.h"
+#include "app/pages/AnalysisPage.h"
+#include "app/pages/Documents.h"
 
 namespace {
 
@@ -69,8 +77,10 @@ std::string PillarsUtf8(const ComposedReport& r, std::size_t pillar) {
                           r.pillarChars[2 * pillar + 1].data());
 }
 
+// The reading as one JSON object; the chart's and the analysis's objects
+// after it where given.
 std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedReport& r, Utf8Writer& utf8,
-                                       const std::optional<chart::ChartModel>& chart) {
+                                       const chart::ChartModel* chart, const analysis::Analysis* analysis) {
     const CLunarCalendar calendar;
     nlohmann::ordered_json json;
     json["input"] = {
@@ -116,7 +126,15 @@ std::optional<std::string> JsonReading(const ReadArguments& a, const ComposedRep
     }
     json["sections"] = std::move(sections);
     if (chart) json["chart"] = ChartToJson(*chart);
+    if (analysis) json["analysis"] = AnalysisToJson(*analysis);
     return json.dump(2) + "\n";
+}
+
+// Lines each ended by a line feed.
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
 }
 
 std::optional<std::string> PlainReading(const ComposedReport& r, Utf8Writer& utf8) {
@@ -126,32 +144,81 @@ std::optional<std::string> PlainReading(const ComposedReport& r, Utf8Writer& utf
     return *header + "\n\n" + *body;
 }
 
+// The analysis asked for, one text source for the open database.
+struct AnalysisRun {
+    const analysis::TextSource& texts;
+    int thisYear;
+};
+
+// --pillars: the analysis of four pillars alone, printed or exported.
+int RunPillars(const ReadArguments& a, const AnalysisRun& run, std::ostream& out, std::ostream& err,
+               bool outIsTerminal) {
+    const analysis::Analysis analysis = analysis::AnalyzePillars(*a.pillars, run.texts);
+    if (!a.exportPath.empty())
+        return ExportPages(
+            a.exportPath, [&] { return pages::AnalysisPagePainters(analysis, {}); }, err);
+    std::string text;
+    if (a.json) {
+        nlohmann::ordered_json json;
+        json["input"] = {{"pillars", a.pillarsText}};
+        json["analysis"] = AnalysisToJson(analysis);
+        text = json.dump(2) + "\n";
+    } else {
+        text = Lines(analysis::AnalysisLines(analysis));
+    }
+    out << (outIsTerminal && !a.json
+                ? platform::EscapeForTerminal(text, text.size(), platform::LineFeeds::kKeep)
+                : text);
+    return platform::FlushOrReport(out, err, kProgram, "the analysis") ? kExitReading : kExitOutputLost;
+}
+
 }  // namespace
 
 int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::path& defaultDb,
                    std::ostream& out, std::ostream& err, bool outIsTerminal) {
-    const ParseResult parsed = ParseReadArguments(args);
+    ParseResult parsed = ParseReadArguments(args);
     if (!parsed.arguments) {
         err << "karvuto-read: " << parsed.error << "\nTry 'karvuto-read --help'.\n";
         return kExitBadArguments;
     }
-    const ReadArguments& a = *parsed.arguments;
-    if (a.help) {
+    if (parsed.arguments->help) {
         out << ReadUsage();
         return platform::FlushOrReport(out, err, kProgram, "the help") ? kExitReading : kExitOutputLost;
     }
+    if (parsed.arguments->personId != 0) {
+        PersonReading person = ReadPerson(*parsed.arguments);
+        if (!person.arguments) {
+            err << "karvuto-read: " << platform::EscapeForTerminal(person.error) << "\n";
+            return kExitPersonUnavailable;
+        }
+        if (!person.note.empty()) err << "karvuto-read: " << platform::EscapeForTerminal(person.note) << "\n";
+        parsed.arguments = std::move(person.arguments);
+    }
+    const ReadArguments& a = *parsed.arguments;
 
+    // Every table is checked at open, the analysis's too, as the program does.
     const std::string dbPath = a.dbPath.empty() ? defaultDb.string() : a.dbPath;
     Connection connection;
     try {
-        OpenInterpretationDatabase(connection, dbPath);
+        OpenInterpretationDatabase(connection, dbPath, {ReadingTableKeys, AnalysisTableKeys});
     } catch (const ComError& e) {
         err << platform::Utf8(ForTerminal(platform::Gbk(kOpenFailedText) + e.ErrorText())) << "\n";
         return kExitDatabaseOpen;
     }
+    const DatabaseTextSource texts(&connection);
 
     SYSTEMTIME now;
     GetLocalTime(&now);
+    const AnalysisRun run{texts, now.wYear};
+    if (a.pillars) {
+        try {
+            return RunPillars(a, run, out, err, outIsTerminal);
+        } catch (const ComError& e) {
+            err << platform::Utf8(ForTerminal(platform::Gbk(kReadFailedText) + e.ErrorText())) << "\n";
+            return kExitDatabaseRead;
+        }
+    }
+
     std::optional<ComposedReport> report;
     try {
         report = ComposeReport(a.birth, &connection, now, {.dstCorrect = a.conventions.dstCorrect});
@@ -165,28 +232,46 @@ int RunReadCommand(const std::vector<std::string>& args, const std::filesystem::
     }
 
     // The chart of the reading's Gregorian date (a lunar birth converted),
-    // as every face shows it; the current year is the reading's.
+    // as every face shows it; the current year is the reading's. The
+    // analysis judges this year and the next two.
+    const bool exporting = !a.exportPath.empty();
     std::optional<chart::ChartModel> chart;
-    if (a.chart || !a.exportPath.empty()) {
+    std::optional<analysis::Analysis> analysis;
+    if (a.chart || a.analysis || exporting) {
         const chart::BirthMoment birth = chart::BirthOfReading(a.birth, report->clockSolar, a.minute);
         if (const std::string error = chart::CheckBirth(birth, a.conventions); !error.empty()) {
             err << "karvuto-read: " << error << "\n";
             return kExitBadArguments;
         }
-        chart = chart::MakeChartModel(chart::ComputeChart(birth, a.conventions),
-                                      {a.nameUtf8, a.place, now.wYear});
+        const chart::Chart cast = chart::ComputeChart(birth, a.conventions);
+        chart = chart::MakeChartModel(cast, {a.nameUtf8, a.place, now.wYear});
+        if (a.analysis || exporting) {
+            try {
+                analysis = analysis::Analyze(cast, {run.thisYear, run.thisYear + 1, run.thisYear + 2}, texts);
+            } catch (const ComError& e) {
+                err << platform::Utf8(ForTerminal(platform::Gbk(kReadFailedText) + e.ErrorText())) << "\n";
+                return kExitDatabaseRead;
+            }
+        }
     }
 
-    if (!a.exportPath.empty()) return ExportReading(a, *report, *chart, err);
+    if (exporting) {
+        const pages::ReportPageText reportText =
+            pages::MakeReportPageText(report->header, report->body, !report->starSign.empty());
+        return ExportPages(
+            a.exportPath, [&] { return pages::ReadingDocument(reportText, &*chart, &*analysis); }, err);
+    }
 
     Utf8Writer utf8;
     std::optional<std::string> text =
-        a.json ? JsonReading(a, *report, utf8, chart) : PlainReading(*report, utf8);
-    if (text && chart && !a.json) *text += "\n" + chart::FormatChartText(*chart);
+        a.json ? JsonReading(a, *report, utf8, a.chart ? &*chart : nullptr, analysis ? &*analysis : nullptr)
+               : PlainReading(*report, utf8);
     if (!text) {
         err << "karvuto-read: " << utf8.Error() << "\n";
         return kExitDatabaseRead;
     }
+    if (!a.json && a.chart) *text += "\n" + chart::FormatChartText(*chart);
+    if (!a.json && analysis) *text += "\n" + Lines(analysis::AnalysisLines(*analysis));
     // The stored texts are the database's: on a terminal, a control character
     // in them is shown, not obeyed.
     out << (outIsTerminal && !a.json

@@ -1,4 +1,4 @@
-// Painting a reading's pages into a file without a display.
+// Painting a document's pages into a file without a display.
 #include "ReadExport.h"
 
 #include <QGuiApplication>
@@ -10,9 +10,7 @@
 #include "ReadExitStatus.h"
 #include "RuntimeDirectory.h"
 #include "TerminalText.h"
-#include "app/pages/ChartPage.h"
 #include "app/pages/PageWriter.h"
-#include "app/pages/ReportPage.h"
 
 namespace {
 
@@ -47,22 +45,16 @@ bool EndsWithPng(const std::string& path) {
 
 }  // namespace
 
-int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::ChartModel& chart,
-                  std::ostream& err) {
+int ExportPages(const std::string& path, const std::function<std::vector<pages::PagePainter>()>& document,
+                std::ostream& err) {
     ApplicationScope scope;
-    const pages::ReportPageText reportText =
-        pages::MakeReportPageText(report.header, report.body, !report.starSign.empty());
-    const pages::PagePainter reportPage = [&reportText](QPainter& painter, QPaintDevice& device) {
-        pages::PaintReportPage(painter, QRect(0, 0, device.width(), device.height()), reportText);
-    };
-    const std::vector<pages::PagePainter> painters = {reportPage, pages::ChartPagePainter(chart)};
-
-    const std::filesystem::path path = a.exportPath;
+    const std::vector<pages::PagePainter> painters = document();
     QString error;
-    const bool ok = EndsWithPng(a.exportPath) ? pages::WritePng(path, painters, &error)
-                                              : pages::WritePdf(path, painters, &error);
+    const std::filesystem::path file = path;
+    const bool ok =
+        EndsWithPng(path) ? pages::WritePng(file, painters, &error) : pages::WritePdf(file, painters, &error);
     if (!ok) {
-        err << "karvuto-read: cannot write " << platform::Echo(a.exportPath) << ": "
+        err << "karvuto-read: cannot write " << platform::Echo(path) << ": "
             << platform::EscapeForTerminal(error.toStdString()) << "\n";
         return kExitOutputLost;
     }

@@ -1,16 +1,19 @@
-// karvuto-read --export: the report page and the chart page of one reading
-// written to a PDF or PNG file, painted by the program's own page routines on
-// an offscreen display.
+// karvuto-read --export: a document's pages (app/pages/Documents.h) written
+// to a PDF or PNG file, painted by the program's own page routines on an
+// offscreen display.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <string>
+#include <vector>
 
-#include "ChartModel.h"
-#include "ReadArguments.h"
-#include "ReadingComposer.h"
+#include "app/pages/PageSource.h"
 
-// Writes a.exportPath (".pdf": two A4 pages; ".png": one image, the pages one
-// below the other); an existing file is replaced only by a complete one.
-// Returns kExitReading, or kExitOutputLost with the reason on err.
-int ExportReading(const ReadArguments& a, const ComposedReport& report, const chart::ChartModel& chart,
-                  std::ostream& err);
+// Writes `path` (".pdf": one A4 page a page; ".png": one image, the pages one
+// below the other) with the pages `document` makes once Qt is ready to paint
+// (the pages measure their text when they are made); an existing file is
+// replaced only by a complete one. Returns kExitReading, or kExitOutputLost
+// with the reason on err.
+int ExportPages(const std::string& path, const std::function<std::vector<pages::PagePainter>()>& document,
+                std::ostream& err);

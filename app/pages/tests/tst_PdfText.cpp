@@ -78,11 +78,14 @@ private slots:
         QTest::newRow("⼥ 女") << 0x2F25u << 0x5973u;
         QTest::newRow("⾟ 辛") << 0x2F9Fu << 0x8F9Bu;
         QTest::newRow("⼗ 十") << 0x2F17u << 0x5341u;
+        QTest::newRow("⼾ 户, drawn simplified") << 0x2F3Eu << 0x6237u;
         QTest::newRow("⿕ last Kangxi") << 0x2FD5u << 0x9FA0u;
         QTest::newRow("⺟ 母") << 0x2E9Fu << 0x6BCDu;
         QTest::newRow("⻚ 页") << 0x2EDAu << 0x9875u;
         QTest::newRow("⺒ 巳") << 0x2E92u << 0x5DF3u;
         QTest::newRow("⻳ 龟") << 0x2EF3u << 0x9F9Fu;
+        QTest::newRow("⺕ 彐") << 0x2E95u << 0x5F50u;
+        QTest::newRow("⺺ 肀") << 0x2EBAu << 0x8080u;
         QTest::newRow("大 stays") << 0x5927u << 0x5927u;
         QTest::newRow("after the block") << 0x2FD6u << 0x2FD6u;
         QTest::newRow("A stays") << 0x41u << 0x41u;
@@ -105,6 +108,15 @@ private slots:
         // A consecutive range over radicals becomes an array, longer than before.
         QTest::newRow("consecutive range") << QByteArray("1 beginbfrange\n<0010> <0012> <2F23>\nendbfrange\n")
                                            << QByteArray("<0010> <0012> [<5915> <5927> <5973> ]");
+        // "——" set as the two-em dash's glyph reads back as two em dashes, "———" as three.
+        QTest::newRow("two-em dash") << QByteArray("2 beginbfchar\n<0007> <2E3A>\n<0008> <2014>\nendbfchar\n")
+                                     << QByteArray("<0007> <20142014>\n<0008> <2014>");
+        QTest::newRow("dashes in a range")
+            << QByteArray("1 beginbfrange\n<0020> <0022> [<60A8> <2E3A> <2E3B> ]\nendbfrange\n")
+            << QByteArray("<0020> <0022> [<60A8> <20142014> <201420142014> ]");
+        QTest::newRow("consecutive range over the dashes")
+            << QByteArray("1 beginbfrange\n<0030> <0032> <2E39>\nendbfrange\n")
+            << QByteArray("<0030> <0032> [<2E39> <20142014> <201420142014> ]");
     }
     void mapsAreRewrittenAndOffsetsFollow() {
         QFETCH(QByteArray, entries);

@@ -6,6 +6,7 @@
 #include "Analyze.h"
 #include "Chart.h"
 #include "MemoryTextSource.h"
+#include "PillarSearch.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST(AnalysisJson, PillarsOnlyHasSectionsOneToFourAndTheStars) {
     const analysis::MemoryTextSource texts = Texts();
     // 薛相公 (子平真诠·论正官): 乙 in 申, 庚 正官 by the 本气, 寅 clashes 申 and 巳申 combine.
     const ordered_json j =
-        AnalysisToJson(analysis::AnalyzePillars(*analysis::ParsePillars("甲申壬申乙巳戊寅"), texts));
+        AnalysisToJson(analysis::AnalyzePillars(*calendar::ParsePillars("甲申壬申乙巳戊寅").pillars, texts));
     EXPECT_EQ(j["pillars"], ordered_json({"甲申", "壬申", "乙巳", "戊寅"}));
     EXPECT_FALSE(j["hasLuck"]);
 

@@ -59,8 +59,8 @@ TEST_F(ReadChart, BadChartOptionsAreRefusedBeforeAnythingIsPrinted) {
         {{"--chart", "--longitude", "nan"}, "--longitude must be degrees"},
         {{"--chart", "--longitude", "北平"}, "or a provincial capital"},
         {{"--chart", "--longitude", ""}, "--longitude must be degrees"},
-        {{"--zi", "late"}, "--zi goes with --chart or --export only"},
-        {{"--longitude", "116.4"}, "--longitude goes with --chart or --export only"},
+        {{"--zi", "late"}, "--zi goes with --chart, --analysis or --export only"},
+        {{"--longitude", "116.4"}, "--longitude goes with --chart, --analysis or --export only"},
         {{"--dst-correct", "--no-dst-correct"}, "--dst-correct and --no-dst-correct exclude each other"},
         {{"--chart=yes"}, "--chart takes no value"},
     };
@@ -79,7 +79,7 @@ TEST_F(ReadChart, PlainChartFollowsTheReading) {
     ASSERT_NE(chart, std::string::npos) << out;
     EXPECT_LT(out.find("    您的八字: 甲寅  丙子  丁未  庚子"), chart);
     for (const char* line :
-         {"约定  子时：晚子时；时间：钟表时间；夏令时：校正（出生时不在夏令时）\n",
+         {"约定  子时：晚子时；时间：钟表时间；夏令时：出生时不在夏令时\n",
           "十神      正印        劫财        日主        正财\n", "胎元    丁卯\n命宫    己巳\n",
           "节气    大雪 1974-12-07 20:04:36 至 小寒 1975-01-06 07:17:30\n", "小运    1975(1岁)辛丑\n",
           "大运    顺行，出生后 1 年 9 月 6 天 10 时起运，1976-10-07 10:00 交运\n"}) {

@@ -1,12 +1,13 @@
-// karvuto-read --export: the report page and the chart page written to a PDF
-// (read back with the poppler tools) or a PNG, refused names and unwritable
-// places.
+// karvuto-read --export: the reading document (the report page, the chart's
+// two pages, the analysis pages) written to a PDF (read back with the poppler
+// tools) or a PNG, refused names and unwritable places.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -72,24 +73,40 @@ protected:
 };
 ComposerTestDb* ReadExport::s_db = nullptr;
 
-TEST_F(ReadExport, PdfHasTheReportPageThenTheChartPage) {
+int PageCount(const std::string& pdf) {
+    const std::string info = Tool("pdfinfo", pdf);
+    const std::size_t pages = info.find("Pages:");
+    return pages == std::string::npos ? 0 : std::atoi(info.c_str() + pages + 6);
+}
+
+std::string PageText(const std::string& pdf, int page) {
+    const std::string n = std::to_string(page);
+    return Tool("pdftotext", pdf, {"-f", n, "-l", n, "-enc", "UTF-8"});
+}
+
+TEST_F(ReadExport, PdfHasTheReportThenTheChartThenTheAnalysis) {
     ASSERT_TRUE(HavePoppler()) << "pdftotext and pdfinfo (poppler-utils, installed by scripts/setup.sh)";
     const std::string file = (m_dir / "李四.pdf").string();
     ASSERT_EQ(Run(file, {"--minute", "10"}), kExitReading) << m_err.str();
     EXPECT_EQ(m_out.str(), "");
-    const std::string info = Tool("pdfinfo", file);
-    const std::size_t pages = info.find("Pages:");
-    ASSERT_NE(pages, std::string::npos) << info;
-    EXPECT_EQ(info.substr(info.find_first_not_of(' ', pages + 6), 2), "2\n") << info;
-    const std::string page1 = Tool("pdftotext", file, {"-f", "1", "-l", "1", "-enc", "UTF-8"});
-    const std::string page2 = Tool("pdftotext", file, {"-f", "2", "-l", "2", "-enc", "UTF-8"});
+    const int pages = PageCount(file);
+    ASSERT_GE(pages, 4) << "the report, the chart's two pages, the analysis";
+    const std::string page1 = PageText(file, 1);
+    const std::string page2 = PageText(file, 2);
+    const std::string page3 = PageText(file, 3);
     // The report: its header names the person, the pillars and the bone weight.
     for (const char* word : {"您的尊姓大名", "李四", "女", "戊辰", "四两二钱之命"})
         EXPECT_NE(page1.find(word), std::string::npos) << word << "\n" << page1;
-    // The chart: the grid's pillars and ten gods, the luck pillars.
-    for (const char* word : {"八字排盘", "年柱", "日柱", "伤官", "劫财", "日主", "大运", "丁巳", "乙卯",
-                             "比肩", "偏印", "12:10"})
+    // The natal chart: the grid's pillars and ten gods.
+    for (const char* word : {"八字排盘", "年柱", "日柱", "伤官", "劫财", "日主", "比肩", "偏印", "12:10"})
         EXPECT_NE(page2.find(word), std::string::npos) << word << "\n" << page2;
+    // The luck: its pillars.
+    for (const char* word : {"大运", "丁巳", "乙卯"})
+        EXPECT_NE(page3.find(word), std::string::npos) << word << "\n" << page3;
+    // The analysis, headed by the chart's person, on every page after.
+    for (int page = 4; page <= pages; ++page)
+        EXPECT_NE(PageText(file, page).find("命局分析"), std::string::npos) << page;
+    EXPECT_NE(PageText(file, 4).find("李四"), std::string::npos);
 }
 
 TEST_F(ReadExport, ConventionsReachTheChartPage) {
@@ -97,20 +114,27 @@ TEST_F(ReadExport, ConventionsReachTheChartPage) {
     const std::string file = (m_dir / "x.PDF").string();
     ASSERT_EQ(Run(file, {"--zi", "next-day", "--longitude", "乌鲁木齐", "--dst-correct"}), kExitReading)
         << m_err.str();
-    const std::string text = Tool("pdftotext", file, {"-f", "2", "-l", "2", "-enc", "UTF-8"});
+    const std::string text = PageText(file, 2);
     EXPECT_NE(text.find("子初换日"), std::string::npos) << text;
     EXPECT_NE(text.find("真太阳时"), std::string::npos) << text;
     EXPECT_NE(text.find("拨回标准时间"), std::string::npos) << text;
 }
 
-TEST_F(ReadExport, PngStacksTwoPagesAtTwiceTheScreenWidth) {
-    const std::string file = (m_dir / "chart.png").string();
-    ASSERT_EQ(Run(file), kExitReading) << m_err.str();
-    const QImage image(QString::fromStdString(file));
+// The PNG holds the PDF's pages one below the other, each A4 at 1600 pixels wide.
+TEST_F(ReadExport, PngStacksThePdfsPagesAtTwiceTheScreenWidth) {
+    ASSERT_TRUE(HavePoppler());
+    const std::string png = (m_dir / "chart.png").string();
+    const std::string pdf = (m_dir / "chart.pdf").string();
+    ASSERT_EQ(Run(png), kExitReading) << m_err.str();
+    ASSERT_EQ(Run(pdf), kExitReading) << m_err.str();
+    const QImage image(QString::fromStdString(png));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 1600);
-    EXPECT_GT(image.height(), 2 * 2200);
-    EXPECT_LT(image.height(), 2 * 2400);
+    const int pages = PageCount(pdf);
+    ASSERT_GE(pages, 4);
+    EXPECT_EQ(image.height() % pages, 0) << image.height();
+    EXPECT_GT(image.height() / pages, 2200);
+    EXPECT_LT(image.height() / pages, 2400);
 }
 
 TEST_F(ReadExport, BadNamesAndPlacesAreRefused) {
