@@ -184,10 +184,13 @@ void CCircleButton::DrawItem(QPainter& painter, const SkinItemState& state) {
             text.setPen(QColor::fromRgb(shadow));
             text.drawText(box, flags, caption);
         } else {
+            // The button text colour on a light copy down-right: the 3D dark
+            // shadow is a mid grey in most palettes, and a grey caption on the
+            // green face reads as a disabled button.
             const QPoint baseline(origin.x(), origin.y() + metrics.ascent());
             text.setPen(QColor::fromRgb(highlight));
             text.drawText(baseline, caption);
-            text.setPen(QColor::fromRgb(darkShadow));
+            text.setPen(SysColor(pal, SysColour::BtnText));
             text.drawText(baseline - QPoint(1, 1), caption);
         }
     }
