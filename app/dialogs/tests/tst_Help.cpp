@@ -10,6 +10,7 @@
 #include "CalendarTables.h"
 #include "Chart.h"
 #include "Conventions.h"
+#include "DialogTemplates.h"
 #include "LuckPillars.h"
 #include "StoreLocation.h"
 #include "Strength.h"
@@ -57,6 +58,7 @@ private slots:
     void chinesePunctuationBetweenChineseWords();
     void namesWhatTheProgramDoes_data();
     void namesWhatTheProgramDoes();
+    void namesTheFormsInputsAndCommands();
     void ziSchoolsWithTheDefaultFirst();
     void summerTimeYearsAreTheTable();
     void peopleStoreFileIsWhereTheStoreKeepsIt();
@@ -145,6 +147,21 @@ void tst_Help::namesWhatTheProgramDoes() {
     QFETCH(QStringList, phrases);
     const QString text = CHelpDlg::HelpText();
     for (const QString& phrase : phrases) QVERIFY2(text.contains(phrase), qPrintable(phrase));
+}
+
+// The form's labels and command buttons by the texts they show.
+void tst_Help::namesTheFormsInputsAndCommands() {
+    const res::DialogTemplate* form = res::FindDialogTemplate(res::IDD_KARVUTO_DIALOG);
+    QVERIFY(form != nullptr);
+    const QString text = CHelpDlg::HelpText();
+    for (int id : {res::IDC_LEAP, res::IDC_READING, res::IDC_PREVIEW, res::IDC_PRINT, res::IDC_CHART}) {
+        const res::ControlTemplate* control = res::FindControl(*form, id);
+        QVERIFY(control != nullptr);
+        const QString shown = QString::fromUtf8(control->text);
+        QVERIFY2(text.contains(QStringLiteral("“") + shown + QStringLiteral("”")) ||
+                     text.contains(shown + QStringLiteral("：")),
+                 qPrintable(shown));
+    }
 }
 
 // Every school of the 子 hour by the name the chart window lists it under,
