@@ -1,7 +1,9 @@
 #include "app/dialogs/HelpDlg.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -11,6 +13,7 @@ namespace {
 
 constexpr int kHelpWidth = 600;
 constexpr int kHelpHeight = 560;
+constexpr int kScreenMargin = 48;  // left free around the window on a small screen
 // An entry's term ("子时：", "夏令时拨回：") is at most this long; a longer
 // stretch before a "：" is a sentence, not a term.
 constexpr qsizetype kMaxTermLength = 5;
@@ -125,7 +128,12 @@ QString CHelpDlg::HelpHtml() {
 CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("系统帮助"));
     setFont(DialogFont(QStringLiteral("宋体"), 9));
-    resize(kHelpWidth, kHelpHeight);
+    // As large as it is meant to be where the screen allows, else the
+    // screen's available area less a margin (the text scrolls).
+    QSize size(kHelpWidth, kHelpHeight);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() - QSize(kScreenMargin, kScreenMargin));
+    resize(size);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QTextBrowser(this);
     text->setHtml(HelpHtml());
