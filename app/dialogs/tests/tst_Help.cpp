@@ -2,6 +2,8 @@
 // in the program's own words and figures, so that a renamed option, a moved
 // score edge or a new summer-time year shows up here as a help gone stale.
 #include <QDateTime>
+#include <QScreen>
+#include <QTextBrowser>
 #include <QtTest>
 #include <algorithm>
 #include <string_view>
@@ -62,6 +64,7 @@ private slots:
     void ziSchoolsWithTheDefaultFirst();
     void summerTimeYearsAreTheTable();
     void peopleStoreFileIsWhereTheStoreKeepsIt();
+    void windowFitsTheScreen();
 };
 
 // Chinese sentences end and pause with full-width marks; an ASCII mark is
@@ -200,5 +203,18 @@ void tst_Help::peopleStoreFileIsWhereTheStoreKeepsIt() {
     QVERIFY2(CHelpDlg::HelpText().contains(underHome), qPrintable(underHome));
 }
 
-QTEST_GUILESS_MAIN(tst_Help)
+// On a screen smaller than the window is meant to be (the test screen is
+// 800 x 600) the window keeps inside it, and the text shown is the help's.
+void tst_Help::windowFitsTheScreen() {
+    CHelpDlg help;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(help.width() <= screen.width() && help.height() <= screen.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(help.width()).arg(help.height())));
+    auto* browser = help.findChild<QTextBrowser*>(QStringLiteral("helpText"));
+    QVERIFY(browser != nullptr);
+    QCOMPARE(browser->toPlainText().remove(QLatin1Char('\n')),
+             CHelpDlg::HelpText().remove(QLatin1Char('\n')));
+}
+
+QTEST_MAIN(tst_Help)
 #include "tst_Help.moc"
