@@ -162,6 +162,16 @@ void CCircleButton::DrawItem(QPainter& painter, const SkinItemState& state) {
         }
     }
 
+    // The rims are drawn pixel by pixel at one pixel a unit; on a high-density
+    // screen they are doubled as they are, and the caption is drawn over them
+    // at the screen's density so that it stays sharp.
+    const qreal density = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (density > 1.0) {
+        canvas = canvas.scaled((QSizeF(canvas.size()) * density).toSize(), Qt::IgnoreAspectRatio,
+                               Qt::FastTransformation);
+        canvas.setDevicePixelRatio(density);
+    }
+
     const QString caption = text();
     if (!caption.isEmpty()) {
         QPainter text(&canvas);

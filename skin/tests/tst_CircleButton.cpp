@@ -73,6 +73,7 @@ private slots:
     void pressedCaptionMovesByOne();
     void disabledCaptionIsEmbossed();
     void enabledCaptionReadsAsEnabled();
+    void captionIsSharpAtTwiceTheDensity();
     void paletteChangeShowsAtNextPaint();
     void focusLooksLikeNoFocus();
     void defaultButtonAndEnter();
@@ -267,6 +268,30 @@ void tst_CircleButton::enabledCaptionReadsAsEnabled() {
              qPrintable(QString::number((face + 0.05) / (enabled + 0.05))));
     button.setEnabled(false);
     QVERIFY(darkest(Grab(button)) > enabled);
+}
+
+// At twice the density (run with QT_SCALE_FACTOR=2) the rims are the 1x
+// rims doubled, while the caption is drawn at the density: some of its 2 x 2
+// pixel blocks are not one colour, as they all are in a 1x caption blown up.
+void tst_CircleButton::captionIsSharpAtTwiceTheDensity() {
+    CCircleButton button(QStringLiteral("确定"));
+    button.setPalette(RimPalette());
+    button.resize(120, 30);
+    if (button.devicePixelRatioF() != 2.0) QSKIP("run at QT_SCALE_FACTOR=2");
+    const QImage image = Grab(button);
+    QCOMPARE(image.size(), QSize(240, 60));
+    for (int row = 0; row < 8; row += 2)  // the top rim's rows, each doubled
+        QCOMPARE(image.pixel(120, row + 1), image.pixel(120, row));
+    const int middle = button.Geometry().centre.y() * 2;
+    int mixedBlocks = 0;
+    for (int y = middle - 16; y < middle + 16; y += 2) {
+        for (int x = 60; x < 180; x += 2) {
+            const QRgb c = image.pixel(x, y);
+            mixedBlocks +=
+                image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c;
+        }
+    }
+    QVERIFY2(mixedBlocks > 20, qPrintable(QString::number(mixedBlocks)));
 }
 
 void tst_CircleButton::paletteChangeShowsAtNextPaint() {
