@@ -162,6 +162,16 @@ void CCircleButton::DrawItem(QPainter& painter, const SkinItemState& state) {
         }
     }
 
+    // The rims are drawn pixel by pixel at one pixel a unit; on a high-density
+    // screen they are doubled as they are, and the caption is drawn over them
+    // at the screen's density so that it stays sharp.
+    const qreal density = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (density > 1.0) {
+        canvas = canvas.scaled((QSizeF(canvas.size()) * density).toSize(), Qt::IgnoreAspectRatio,
+                               Qt::FastTransformation);
+        canvas.setDevicePixelRatio(density);
+    }
+
     const QString caption = text();
     if (!caption.isEmpty()) {
         QPainter text(&canvas);
@@ -184,10 +194,13 @@ void CCircleButton::DrawItem(QPainter& painter, const SkinItemState& state) {
             text.setPen(QColor::fromRgb(shadow));
             text.drawText(box, flags, caption);
         } else {
+            // The button text colour on a light copy down-right: the 3D dark
+            // shadow is a mid grey in most palettes, and a grey caption on the
+            // green face reads as a disabled button.
             const QPoint baseline(origin.x(), origin.y() + metrics.ascent());
             text.setPen(QColor::fromRgb(highlight));
             text.drawText(baseline, caption);
-            text.setPen(QColor::fromRgb(darkShadow));
+            text.setPen(SysColor(pal, SysColour::BtnText));
             text.drawText(baseline - QPoint(1, 1), caption);
         }
     }

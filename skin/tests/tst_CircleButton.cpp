@@ -18,6 +18,7 @@ QPalette RimPalette() {
     pal.setColor(QPalette::Midlight, QColor(200, 200, 200));  // 3D light
     pal.setColor(QPalette::Dark, QColor(120, 120, 120));      // shadow
     pal.setColor(QPalette::Shadow, QColor(10, 10, 10));       // dark shadow
+    pal.setColor(QPalette::ButtonText, QColor(0, 0, 90));     // button text
     return pal;
 }
 
@@ -71,6 +72,8 @@ private slots:
     void raisedAndPressedRims();
     void pressedCaptionMovesByOne();
     void disabledCaptionIsEmbossed();
+    void enabledCaptionReadsAsEnabled();
+    void captionIsSharpAtTwiceTheDensity();
     void paletteChangeShowsAtNextPaint();
     void focusLooksLikeNoFocus();
     void defaultButtonAndEnter();
@@ -210,7 +213,7 @@ void tst_CircleButton::pressedCaptionMovesByOne() {
     CCircleButton button(QStringLiteral("确定"));
     button.setPalette(RimPalette());
     button.resize(120, 30);
-    const QRgb dark = RimPalette().color(QPalette::Shadow).rgb();
+    const QRgb dark = RimPalette().color(QPalette::ButtonText).rgb();
     const QRect inside(20, 4, 80, 22);
     const QRect up = BoxOf(Grab(button), inside, dark);
     button.setDown(true);
@@ -230,12 +233,65 @@ void tst_CircleButton::disabledCaptionIsEmbossed() {
     button.setFont(font);
     button.setEnabled(false);
     const QImage image = Grab(button);
-    // No dark-shadow text; a shadow-coloured text with its highlight copy down-right.
+    // No dark text; a shadow-coloured text with its highlight copy down-right.
     QVERIFY(BoxOf(image, inside, pal.color(QPalette::Shadow).rgb()).isEmpty());
+    QVERIFY(BoxOf(image, inside, pal.color(QPalette::ButtonText).rgb()).isEmpty());
     const QRect shadowText = BoxOf(image, inside, pal.color(QPalette::Dark).rgb());
     const QRect lightText = BoxOf(image, inside, pal.color(QPalette::Light).rgb());
     QVERIFY(!shadowText.isEmpty());
     QCOMPARE(lightText.bottomRight(), shadowText.bottomRight() + QPoint(1, 1));
+}
+
+// Under the palette the program runs with, an enabled caption stands out
+// from the face as text does (4.5:1), where a mid-grey caption read as a
+// disabled button; and it is darker than the disabled caption.
+void tst_CircleButton::enabledCaptionReadsAsEnabled() {
+    const auto luminance = [](QRgb rgb) {
+        const auto channel = [](int v) {
+            const double c = v / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+    };
+    const auto darkest = [&](const QImage& image) {
+        double least = 1;
+        for (int y = 4; y < image.height() - 4; ++y)
+            for (int x = 20; x < image.width() - 20; ++x)
+                least = std::min(least, luminance(image.pixel(x, y)));
+        return least;
+    };
+    CCircleButton button(QStringLiteral("确定"));
+    button.resize(120, 30);
+    const double enabled = darkest(Grab(button));
+    const double face = luminance(kDialogFaceColour);
+    QVERIFY2((face + 0.05) / (enabled + 0.05) >= 4.5,
+             qPrintable(QString::number((face + 0.05) / (enabled + 0.05))));
+    button.setEnabled(false);
+    QVERIFY(darkest(Grab(button)) > enabled);
+}
+
+// At twice the density (run with QT_SCALE_FACTOR=2) the rims are the 1x
+// rims doubled, while the caption is drawn at the density: some of its 2 x 2
+// pixel blocks are not one colour, as they all are in a 1x caption blown up.
+void tst_CircleButton::captionIsSharpAtTwiceTheDensity() {
+    CCircleButton button(QStringLiteral("确定"));
+    button.setPalette(RimPalette());
+    button.resize(120, 30);
+    if (button.devicePixelRatioF() != 2.0) QSKIP("run at QT_SCALE_FACTOR=2");
+    const QImage image = Grab(button);
+    QCOMPARE(image.size(), QSize(240, 60));
+    for (int row = 0; row < 8; row += 2)  // the top rim's rows, each doubled
+        QCOMPARE(image.pixel(120, row + 1), image.pixel(120, row));
+    const int middle = button.Geometry().centre.y() * 2;
+    int mixedBlocks = 0;
+    for (int y = middle - 16; y < middle + 16; y += 2) {
+        for (int x = 60; x < 180; x += 2) {
+            const QRgb c = image.pixel(x, y);
+            mixedBlocks +=
+                image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c;
+        }
+    }
+    QVERIFY2(mixedBlocks > 20, qPrintable(QString::number(mixedBlocks)));
 }
 
 void tst_CircleButton::paletteChangeShowsAtNextPaint() {

@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "app/dialogs/AboutDlg.h"
-#include "app/dialogs/HelpDlg.h"
 #include "app/dialogs/SplashWnd.h"
 #include "app/dialogs/WzdBitmap.h"
 #include "res/bitmaps/BitmapIds.h"
@@ -43,7 +42,6 @@ private slots:
     void aboutCloses_data();
     void aboutCloses();
 
-    void helpTextUsesFullWidthPunctuation();
     void splashCornersAreTheBorders();
 };
 
@@ -65,19 +63,6 @@ void tst_SplashAbout::splashCornersAreTheBorders() {
                                         .arg(QColor(splash.pixel(at)).name())));
             }
         }
-    }
-}
-
-// Chinese sentences end and pause with full-width marks; no ASCII
-// punctuation is left between Chinese characters.
-void tst_SplashAbout::helpTextUsesFullWidthPunctuation() {
-    const QString text = CHelpDlg::HelpText();
-    for (const QChar mark : QStringLiteral(",.:;()\"!?")) {
-        QVERIFY2(!text.contains(mark), qPrintable(QStringLiteral("ASCII ") + mark));
-    }
-    for (const QString& mark : {QStringLiteral("，"), QStringLiteral("："), QStringLiteral("（"),
-                                QStringLiteral("“"), QStringLiteral("。")}) {
-        QVERIFY(text.contains(mark));
     }
 }
 
