@@ -145,10 +145,11 @@ bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out) {
     out.monthName = platform::Utf8(cal.GetLunarMonthName(lunar));
     out.dayName = platform::Utf8(cal.GetLunarDayName(lunar));
     out.hourName = platform::Utf8(cal.GetHourName(birth));
+    constexpr std::size_t kPillarBytes = 6;  // two ideographs of three UTF-8 bytes
     const std::string pillars = platform::Utf8(cal.GetFourPillars(birth));
-    out.yearPillar = pillars.substr(0, 6);
-    out.dayPillar = pillars.substr(12, 6);
-    out.hourPillar = pillars.substr(18, 6);
+    out.yearPillar = pillars.substr(0, kPillarBytes);
+    out.dayPillar = pillars.substr(2 * kPillarBytes, kPillarBytes);
+    out.hourPillar = pillars.substr(3 * kPillarBytes, kPillarBytes);
     return true;
 }
 

@@ -4,8 +4,6 @@
 #include <random>
 #include <stdexcept>
 
-#include "GbkCodec.h"
-#include "LunarCalendar.h"
 #include "TsvTable.h"
 
 namespace textgen {
@@ -18,24 +16,6 @@ constexpr int kFirstYear = 1922, kLastYear = 2049;
 constexpr int kLastDrawnDay = 28;
 
 }  // namespace
-
-bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out) {
-    const CLunarCalendar cal;
-    const SYSTEMTIME birth = MakeSystemTime(year, month, day, hour);
-    SYSTEMTIME lunar;
-    int leap = 0;
-    if (!cal.SolarToLunar(birth, lunar, leap)) return false;
-    out.yearName = platform::Utf8(cal.GetYearStemBranch(lunar));
-    out.monthName = platform::Utf8(cal.GetLunarMonthName(lunar));
-    out.dayName = platform::Utf8(cal.GetLunarDayName(lunar));
-    out.hourName = platform::Utf8(cal.GetHourName(birth));
-    constexpr std::size_t kPillarBytes = 6;  // two ideographs of three UTF-8 bytes
-    const std::string pillars = platform::Utf8(cal.GetFourPillars(birth));
-    out.yearPillar = pillars.substr(0, kPillarBytes);
-    out.dayPillar = pillars.substr(2 * kPillarBytes, kPillarBytes);
-    out.hourPillar = pillars.substr(3 * kPillarBytes, kPillarBytes);
-    return true;
-}
 
 ReadingTables::ReadingTables(const std::filesystem::path& dir) {
     for (int t = 0; t < 7; ++t) {

@@ -10,16 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "ReadingKeys.h"
+
 namespace textgen {
 
-// The keys one reading looks up for a Gregorian birth (UTF-8): the bone
-// weight's four names, the year pillar, the lunar month, day and hour names,
-// and the day and hour pillars. False when the engine cannot convert the date.
-struct BirthKeys {
-    std::string yearName, monthName, dayName, hourName;  // the bone weight's names
-    std::string yearPillar, dayPillar, hourPillar;
-};
-bool KeysOfBirth(int year, int month, int day, int hour, BirthKeys& out);
+// The keys one reading looks up, as the program finds them for a birth.
+using reading::BirthKeys;
+using reading::KeysOfBirth;
 
 // The seven sections of a report, in its order.
 enum ReportSection { kBoneWeight, kStemHour, kPillarHour, kYear, kMonth, kDay, kHour, kReportSections };
