@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 
+#include "MemoryTextSource.h"
 #include "app/MessageBox.h"
 #include "app/chart/ChartWnd.h"
 #include "app/pages/tests/PageTestSupport.h"
@@ -57,8 +58,10 @@ Face MakeFace(const QString& which) {
         face.pageWord = QStringLiteral("HEADER");
         face.owner = std::move(form);
     } else {
+        // The preview prints the chart; the analysis needs no texts here.
+        static const analysis::MemoryTextSource noTexts;
         auto chart = std::make_unique<CChartWnd>(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female},
-                                                 U("李四"));
+                                                 U("李四"), noTexts);
         CChartWnd* w = chart.get();
         w->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
         face.openPreview = [w] { w->OnPreview(); };
