@@ -74,6 +74,8 @@ constexpr int kLuckPanelWidth = 470;
 constexpr int kLuckPanelMinWidth = 440;
 constexpr int kMaxPlaces = 12;  // the birthplace list shows this many at a time
 constexpr char kTitleSeparator[] = " — ";
+constexpr char16_t kFullWidthSolidus = u'\uFF0F';  // stands for "/" in a file name
+constexpr char kUnnamedFile[] = "未命名";
 
 constexpr CStateBitmapButton::BitmapIds kCommandBitmaps{
     .normal = art::kCommandNormalId, .down = art::kCommandPressedId, .mask = art::kCommandMaskId};
@@ -594,15 +596,22 @@ void CChartWnd::PlaceBeside(const QWidget* owner) {
 }
 
 QString CChartWnd::SuggestedFileName(const char* suffix) const {
-    QString name = m_name;
-    for (QChar bad : QStringLiteral("/\\:*?\"<>|")) name.remove(bad);
-    if (name.isEmpty()) name = QStringLiteral("八字");
-    return name +
-           QStringLiteral("-%1%2%3-排盘.")
-               .arg(m_birth.year, 4, 10, QLatin1Char('0'))
-               .arg(m_birth.month, 2, 10, QLatin1Char('0'))
-               .arg(m_birth.day, 2, 10, QLatin1Char('0')) +
-           QString::fromLatin1(suffix);
+    QString name;
+    for (const QChar c : m_name) {
+        if (c == QLatin1Char('/'))
+            name += QChar(kFullWidthSolidus);
+        else if (c.category() == QChar::Other_Control)
+            name += QLatin1Char(' ');
+        else
+            name += c;
+    }
+    name = name.simplified();
+    if (name.isEmpty()) name = QString::fromUtf8(kUnnamedFile);
+    const QString date = QStringLiteral("%1-%2-%3")
+                             .arg(m_birth.year, 4, 10, QLatin1Char('0'))
+                             .arg(m_birth.month, 2, 10, QLatin1Char('0'))
+                             .arg(m_birth.day, 2, 10, QLatin1Char('0'));
+    return name + QLatin1Char('-') + date + QStringLiteral("-排盘.") + QString::fromLatin1(suffix);
 }
 
 // The pages the window prints and writes: the chart as the window shows it.

@@ -109,7 +109,9 @@ public:
     void OnExportPng();
     bool ExportPdf(const QString& path, QString* error) const;
     bool ExportPng(const QString& path, QString* error) const;
-    // "<name>-<yyyymmdd>-排盘.<suffix>".
+    // "<name>-<yyyy-MM-dd>-排盘.<suffix>" for the birth shown, the name as
+    // the form's print names it: a "/" turned full-width so the file stays
+    // in its folder, control characters blank, 未命名 for no name.
     QString SuggestedFileName(const char* suffix) const;
     CViewPrintPreview* Preview() const;
 

@@ -627,9 +627,11 @@ private slots:
 
     void suggestedFileNames() {
         CChartWnd w(chart::BirthMoment{1975, 5, 20, 8, 0, chart::Sex::Male}, U("李/明"), Texts());
-        QCOMPARE(w.SuggestedFileName("pdf"), U("李明-19750520-排盘.pdf"));
+        QCOMPARE(w.SuggestedFileName("pdf"), U("李／明-1975-05-20-排盘.pdf"));
+        w.SetBirth({1975, 5, 20, 8, 0, chart::Sex::Male}, U(" 王\t五 "));
+        QCOMPARE(w.SuggestedFileName("pdf"), U("王 五-1975-05-20-排盘.pdf"));
         w.SetBirth({1975, 5, 20, 8, 0, chart::Sex::Male}, QString());
-        QCOMPARE(w.SuggestedFileName("png"), U("八字-19750520-排盘.png"));
+        QCOMPARE(w.SuggestedFileName("png"), U("未命名-1975-05-20-排盘.png"));
     }
 
     void pdfExportReadsBackAsText() {
