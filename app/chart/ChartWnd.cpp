@@ -688,9 +688,15 @@ void CChartWnd::paintEvent(QPaintEvent* /*event*/) {
 void CChartWnd::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int w = width(), h = height();
-    m_pBand->setGeometry(kPageAreaSide - 2, kControlBandTop, w - 2 * (kPageAreaSide - 2), kControlBandHeight);
-    m_pTabs->setGeometry(kPageAreaSide, kPageAreaTop, w - 2 * kPageAreaSide,
-                         h - kPageAreaTop - kPageAreaFoot);
+    // A band too narrow for its controls scrolls sideways; its scroll bar
+    // goes under the controls, not over the commands, and the tabs move down.
+    const int bandWidth = w - 2 * (kPageAreaSide - 2);
+    const int scrollBar = m_pBand->widget()->minimumSizeHint().width() > bandWidth
+                              ? m_pBand->horizontalScrollBar()->sizeHint().height()
+                              : 0;
+    m_pBand->setGeometry(kPageAreaSide - 2, kControlBandTop, bandWidth, kControlBandHeight + scrollBar);
+    const int tabsTop = kPageAreaTop + scrollBar;
+    m_pTabs->setGeometry(kPageAreaSide, tabsTop, w - 2 * kPageAreaSide, h - tabsTop - kPageAreaFoot);
     m_pCloseButton->setGeometry(w - (art::kChartFaceWidth - art::kChartFaceCloseButton.x),
                                 art::kChartFaceCloseButton.y, art::kChartFaceCloseButton.w,
                                 art::kChartFaceCloseButton.h);

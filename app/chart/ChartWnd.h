@@ -164,7 +164,7 @@ private:
     QImage m_face;                              // the skin composed at the window's size
     std::optional<pages::PageList> m_document;  // the pages of the print job under way
 
-    QWidget* m_pBand = nullptr;
+    QScrollArea* m_pBand = nullptr;
     QComboBox* m_pZiCombo = nullptr;
     QComboBox* m_pBasisCombo = nullptr;
     QComboBox* m_pPlaceCombo = nullptr;

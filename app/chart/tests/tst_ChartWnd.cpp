@@ -568,6 +568,17 @@ private slots:
         QVERIFY(!w->mask().contains(QPoint(899, 599)));
         QVERIFY(w->Tabs()->geometry().right() < 900 && w->Tabs()->geometry().bottom() < 600);
         QVERIFY(w->Tabs()->width() > 800);
+        // As narrow as a 2x laptop screen allows, the control band scrolls
+        // sideways, and its scroll bar covers none of the commands.
+        const QSize halfLaptop(683, 384);
+        w->setMinimumSize(halfLaptop);
+        w->resize(halfLaptop);
+        QTRY_COMPARE(w->size(), halfLaptop);
+        QTest::qWait(100);  // the band lays itself out and shows its scroll bar
+        for (CStateBitmapButton* b : w->CommandButtons()) {
+            const QWidget* viewport = b->parentWidget()->parentWidget();
+            QVERIFY(b->mapTo(viewport, QPoint(0, b->height())).y() <= viewport->height());
+        }
         delete w;
     }
 
