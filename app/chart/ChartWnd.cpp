@@ -384,23 +384,30 @@ void CChartWnd::ShowBirth(const chart::BirthMoment& birth, const QString& name, 
     UpdateTitle();
 }
 
-void CChartWnd::SetConventions(const chart::Conventions& conventions) {
-    SetConventionControls(conventions);
+void CChartWnd::SetConventions(int minute, const chart::Conventions& conventions, const QString& place) {
+    const bool updating = m_bUpdating;
+    m_bUpdating = true;
+    m_pMinuteSpin->setValue(minute);
+    SetConventionControls(conventions, place);
+    m_bUpdating = updating;
     Recompute();
 }
 
-void CChartWnd::SetConventionControls(const chart::Conventions& conventions) {
+void CChartWnd::SetConventionControls(const chart::Conventions& conventions, const QString& place) {
     const bool updating = m_bUpdating;
     m_bUpdating = true;
-    m_pZiCombo->setCurrentIndex(m_pZiCombo->findData(static_cast<int>(conventions.zi)));
+    m_pZiCombo->setCurrentIndex(std::max(0, m_pZiCombo->findData(static_cast<int>(conventions.zi))));
     m_pSummerBox->setChecked(conventions.dstCorrect);
     m_pBasisCombo->setCurrentIndex(conventions.longitude ? 1 : 0);
     if (conventions.longitude) {
+        // A capital only by its name and at its own longitude; else the
+        // longitude stands as typed in.
+        const int named = m_pPlaceCombo->findText(place);
+        const int custom = m_pPlaceCombo->count() - 1;
+        const bool capital = named >= 0 && named < custom &&
+                             m_pPlaceCombo->itemData(named).toDouble() == *conventions.longitude;
+        m_pPlaceCombo->setCurrentIndex(capital ? named : custom);
         m_pLongitudeSpin->setValue(*conventions.longitude);
-        int place = m_pPlaceCombo->count() - 1;  // 自定经度
-        for (int i = 0; i + 1 < m_pPlaceCombo->count(); ++i)
-            if (m_pPlaceCombo->itemData(i).toDouble() == *conventions.longitude) place = i;
-        m_pPlaceCombo->setCurrentIndex(place);
     }
     EnablePlaceControls();
     m_bUpdating = updating;
@@ -574,7 +581,7 @@ void CChartWnd::OnCastRequested(const calendar::BirthWindow& window, const calen
         m_pSearchPanel->ShowStatus(QStringLiteral("此时段不足一整分钟，无法按分钟排盘。"), true);
         return;
     }
-    SetConventionControls(cast->conventions);
+    SetConventionControls(cast->conventions, QString());
     ShowBirth(cast->birth, QString(), QStringLiteral("反推 ") + PillarsText(pillars));
     m_pTabs->setCurrentIndex(kChartTab);
 }

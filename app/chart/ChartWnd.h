@@ -51,9 +51,11 @@ public:
     // Shows the chart of a new birth (its minute goes into the minute field);
     // the conventions stay as they are set. `name` may be empty.
     void SetBirth(const chart::BirthMoment& birth, const QString& name);
-    // Sets the conventions' controls (a longitude with no capital's name
-    // shows as 自定经度) and casts the chart again.
-    void SetConventions(const chart::Conventions& conventions);
+    // Casts with the birth minute `minute` and `conventions`, the birthplace
+    // named `place` chosen when it is one of the list's and lies at the
+    // conventions' longitude (else the longitude stands as typed in, as
+    // 自定经度): what a saved person brings with it. One recomputation.
+    void SetConventions(int minute, const chart::Conventions& conventions, const QString& place);
     // The conventions the controls give.
     chart::Conventions ConventionsNow() const;
     // Analyses with `texts` from now on (the database was opened again).
@@ -133,7 +135,7 @@ private:
     QWidget* BuildChartTab();
     void BuildShortcuts();
     void SetTabOrder();
-    void SetConventionControls(const chart::Conventions& conventions);
+    void SetConventionControls(const chart::Conventions& conventions, const QString& place);
     void EnablePlaceControls();
     void OnBasisChanged();
     void OnPlaceChanged();

@@ -183,15 +183,23 @@ private slots:
         QCOMPARE(Text(w.Model().solarLine), U("阳历 1988年07月01日 23:59"));
         QVERIFY(m_boxes.empty());
 
-        // Conventions set from outside (a saved person's) show in the controls.
+        // Conventions set from outside (a saved person's) show in the controls;
+        // a capital's longitude under another name is 自定经度.
         chart::Conventions saved;
         saved.zi = chart::ZiHour::NextDay;
         saved.longitude = chart::FindCapital("广州")->longitude;
-        w.SetConventions(saved);
+        w.SetConventions(5, saved, U("广州"));
         QCOMPARE(w.PlaceCombo()->currentText(), U("广州"));
         QCOMPARE(w.BasisCombo()->currentIndex(), 1);
+        QCOMPARE(w.MinuteSpin()->value(), 5);
+        QCOMPARE(w.Chart().birth.minute, 5);
         QVERIFY(w.ConventionsNow().zi == chart::ZiHour::NextDay);
         QCOMPARE(*w.Chart().conventions.longitude, *saved.longitude);
+        QCOMPARE(w.ModelInputNow().place, std::string("广州"));
+        w.SetConventions(5, saved, U("佛山"));
+        QCOMPARE(w.PlaceCombo()->currentText(), U("自定经度"));
+        QCOMPARE(*w.Chart().conventions.longitude, *saved.longitude);
+        QVERIFY(m_boxes.empty());
     }
 
     // A new birth into an open window keeps its conventions, takes the new
