@@ -80,6 +80,26 @@ constexpr char kUnnamedFile[] = "未命名";
 constexpr CStateBitmapButton::BitmapIds kCommandBitmaps{
     .normal = art::kCommandNormalId, .down = art::kCommandPressedId, .mask = art::kCommandMaskId};
 
+// A command of the control band that shows a dotted ring inside its border
+// while it has the focus (the command art has no focused picture).
+class CCommandButton : public CStateBitmapButton {
+public:
+    using CStateBitmapButton::CStateBitmapButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        CStateBitmapButton::paintEvent(event);
+        if (!hasFocus() || !isEnabled()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.drawRect(
+            rect().adjusted(kFocusRingInset, kFocusRingInset, -kFocusRingInset - 1, -kFocusRingInset - 1));
+    }
+
+private:
+    static constexpr int kFocusRingInset = 2;  // inside the art's two-pixel border
+};
+
 // The chart page at the width of the page area, in the sheet's proportions.
 class CChartPageView : public QWidget {
 public:
@@ -238,7 +258,7 @@ void CChartWnd::BuildControls() {
         {"导出图片", "导出为 PNG 图片（Ctrl+Shift+E）", &CChartWnd::OnExportPng},
     };
     for (const auto& c : commandList) {
-        auto* button = new CStateBitmapButton(band);
+        auto* button = new CCommandButton(band);
         button->setText(QString::fromUtf8(c.text));
         button->setFixedSize(art::kCommandButtonWidth, art::kCommandButtonHeight);
         button->SetTooltipText(QString::fromUtf8(c.tooltip));

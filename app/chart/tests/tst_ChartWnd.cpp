@@ -611,7 +611,12 @@ private slots:
             QVERIFY2(FocusAmong(order) == order[i], qPrintable(QStringLiteral("stop %1").arg(i)));
         }
 
-        // The focus shows on the strips: the picked cell is framed.
+        // The focus shows on the commands and on the strips (the picked cell is framed).
+        CStateBitmapButton* print = w->CommandButtons().front();
+        print->setFocus();
+        const QImage printFocused = print->grab().toImage();
+        w->ZiCombo()->setFocus();
+        QVERIFY(printFocused != print->grab().toImage());
         CPillarStrip* strip = panel->LuckStrip();
         strip->setFocus();
         const QImage focused = strip->grab().toImage();
