@@ -16,7 +16,9 @@
 #include "ChartBirth.h"
 #include "Clock.h"
 #include "ComposeDate.h"
+#include "DatabaseTextSource.h"
 #include "GbkCodec.h"
+#include "MemoryTextSource.h"
 #include "ReadingMessages.h"
 #include "app/CompactComboStyle.h"
 #include "app/MessageBox.h"
@@ -91,6 +93,12 @@ void AddNumberItems(QComboBox* combo, int first, int last, const char* format) {
     }
 }
 
+// The analysis texts of a database; an empty source where there is none.
+std::unique_ptr<analysis::TextSource> TextSourceOf(Connection* connection) {
+    if (connection == nullptr) return std::make_unique<analysis::MemoryTextSource>();
+    return std::make_unique<DatabaseTextSource>(connection);
+}
+
 int SelectedData(const QComboBox* combo) {
     const int index = combo->currentIndex();
     return index < 0 ? 0 : combo->itemData(index).toInt();
@@ -99,11 +107,21 @@ int SelectedData(const QComboBox* combo) {
 }  // namespace
 
 CKarvutoDlg::CKarvutoDlg(QWidget* parent, int splashMilliseconds, Connection* connection)
-    : QDialog(parent), m_pConnection(connection), m_reportView(this) {
+    : QDialog(parent), m_pConnection(connection), m_pTexts(TextSourceOf(connection)), m_reportView(this) {
     OnInitDialog(splashMilliseconds);
 }
 
-CKarvutoDlg::~CKarvutoDlg() = default;
+// The chart window goes first: it reads the texts this form owns.
+CKarvutoDlg::~CKarvutoDlg() {
+    delete m_pChartWnd.data();
+}
+
+void CKarvutoDlg::SetConnection(Connection* connection) {
+    std::unique_ptr<analysis::TextSource> texts = TextSourceOf(connection);
+    if (m_pChartWnd) m_pChartWnd->SetTextSource(*texts);
+    m_pConnection = connection;
+    m_pTexts = std::move(texts);
+}
 
 void CKarvutoDlg::OnInitDialog(int splashMilliseconds) {
     const res::DialogTemplate& form = *res::FindDialogTemplate(res::IDD_KARVUTO_DIALOG);
@@ -315,6 +333,8 @@ void CKarvutoDlg::OnReading() {
     m_pPrintButton->setEnabled(true);
     m_pPreviewButton->setEnabled(true);
     m_pChartButton->setEnabled(true);
+    // An open chart window follows the form's reading.
+    if (shown && m_pChartWnd) ShowChartOfReading(false);
     if (shown) emit ReadingComposed();
 }
 
@@ -374,12 +394,17 @@ void CKarvutoDlg::OnPrint() {
 }
 
 void CKarvutoDlg::OnChart() {
-    // The chart is cast for the Gregorian date, a lunar request converted as
-    // the reading converts it.
+    ShowChartOfReading(true);
+}
+
+// The chart is cast for the Gregorian date, a lunar request converted as the
+// reading converts it. A date that does not convert was already refused by
+// the reading; only the chart command says so again.
+void CKarvutoDlg::ShowChartOfReading(bool bringForward) {
     const CLunarCalendar calendar;
     const std::optional<BirthDates> dates = ConvertBirthDate(calendar, m_birth);
     if (!dates) {
-        ShowMessageBox(this, Text(kInvalidDateText));
+        if (bringForward) ShowMessageBox(this, Text(kInvalidDateText));
         return;
     }
     const chart::BirthMoment birth = chart::BirthOfReading(m_birth, dates->solar, 0);
@@ -388,9 +413,9 @@ void CKarvutoDlg::OnChart() {
     if (m_pChartWnd) {
         m_pChartWnd->SetBirth(birth, name);
     } else {
-        m_pChartWnd = new CChartWnd(birth, name, this);
-        m_pChartWnd->move(pos() + QPoint(40, 30));
+        m_pChartWnd = new CChartWnd(birth, name, *m_pTexts, this);
     }
+    if (!bringForward) return;
     m_pChartWnd->show();
     m_pChartWnd->raise();
     m_pChartWnd->activateWindow();

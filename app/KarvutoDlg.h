@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "BirthRecord.h"
@@ -23,6 +24,9 @@ class CNameEdit;
 class CStateBitmapButton;
 class QMenu;
 class QStyle;
+namespace analysis {
+class TextSource;
+}
 
 inline constexpr int kFormWidth = 800;
 inline constexpr int kFormHeight = 580;
@@ -44,8 +48,9 @@ public:
                          Connection* connection = nullptr);
     ~CKarvutoDlg() override;
 
-    // The database the next reading is looked up on.
-    void SetConnection(Connection* connection) { m_pConnection = connection; }
+    // The database the next reading is looked up on, and the chart window's
+    // analysis texts with it.
+    void SetConnection(Connection* connection);
 
     // Dialog data exchange: true reads the controls into the members, false
     // writes the members into the controls.
@@ -64,6 +69,7 @@ public:
     void OnPrint();
     // Opens the chart window for the birth of the last reading request, or
     // brings the open one forward with it; an invalid date opens nothing.
+    // An open chart window follows every new reading.
     void OnChart();
     // The open chart window; null when none is open.
     CChartWnd* ChartWindow() const;
@@ -111,8 +117,12 @@ private:
     void SetUpImageButtons();
     void SetTabOrder();
     void FillCombos();
+    void ShowChartOfReading(bool bringForward);
 
     Connection* m_pConnection = nullptr;
+    // The analysis texts of m_pConnection's database (none without one): one
+    // source for the life of the connection, since a source keeps what it read.
+    std::unique_ptr<analysis::TextSource> m_pTexts;
     BirthRecord m_birth{};
     CLunarCalendar m_calendar;
     CDialogControls m_controls;

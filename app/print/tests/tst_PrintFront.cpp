@@ -21,8 +21,10 @@
 #include <functional>
 #include <memory>
 
+#include "MemoryTextSource.h"
 #include "app/MessageBox.h"
 #include "app/chart/ChartWnd.h"
+#include "app/pages/Documents.h"
 #include "app/pages/tests/PageTestSupport.h"
 #include "app/print/PrintFront.h"
 #include "app/print/PrintJob.h"
@@ -43,7 +45,7 @@ struct Face {
     std::function<void()> openPreview;
     std::function<QPrintPreviewDialog*()> preview;
     QString pageWord;  // a word its page prints
-    int pages = 1;     // the report's one page; the chart's natal page and its luck page
+    int pages = 1;     // the report's one page; the chart's document
 };
 
 Face MakeFace(const QString& which) {
@@ -58,14 +60,16 @@ Face MakeFace(const QString& which) {
         face.pageWord = QStringLiteral("HEADER");
         face.owner = std::move(form);
     } else {
+        // The preview prints the chart; the analysis needs no texts here.
+        static const analysis::MemoryTextSource noTexts;
         auto chart = std::make_unique<CChartWnd>(chart::BirthMoment{1988, 7, 1, 13, 10, chart::Sex::Female},
-                                                 U("李四"));
+                                                 U("李四"), noTexts);
         CChartWnd* w = chart.get();
         w->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
         face.openPreview = [w] { w->OnPreview(); };
         face.preview = [w] { return w->Preview(); };
         face.pageWord = U("八字排盘");
-        face.pages = 2;
+        face.pages = static_cast<int>(pages::ChartDocument(w->Model(), w->AnalysisShown()).size());
         face.owner = std::move(chart);
     }
     return face;
