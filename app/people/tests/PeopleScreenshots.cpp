@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
         },
         [&] {
             shoot("save");
-            QApplication::quit();
+            QCoreApplication::exit(0);  // quit() would ask the open dialog first
         },
     };
     for (std::size_t i = 0; i < steps.size(); ++i)
