@@ -17,6 +17,10 @@
 #include "app/pages/tests/DocumentTexts.h"
 #include "app/pages/tests/PageTestSupport.h"
 
+// The data rows carry a birth and its conventions.
+Q_DECLARE_METATYPE(chart::BirthMoment)
+Q_DECLARE_METATYPE(chart::Conventions)
+
 using namespace pagetest;
 
 namespace {
@@ -201,9 +205,6 @@ private slots:
         }
     }
 };
-
-Q_DECLARE_METATYPE(chart::BirthMoment)
-Q_DECLARE_METATYPE(chart::Conventions)
 
 QTEST_MAIN(tst_ChartPage)
 #include "tst_ChartPage.moc"
