@@ -16,9 +16,9 @@ constexpr double kFretHeight = 10;
 
 }  // namespace
 
-QImage PaintWindowFace(const WindowFaceSpec& spec) {
-    const int w = spec.width;
-    const int h = spec.height;
+QImage PaintWindowFace(const WindowFaceShape& shape) {
+    const int w = shape.width;
+    const int h = shape.height;
     QImage image = NewCanvas(w, h, kPanelGreen);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -38,8 +38,8 @@ QImage PaintWindowFace(const WindowFaceSpec& spec) {
     DrawKeyFret(p, QRectF(kFretStart + fret + kFretGap, kFretTop, fret, kFretHeight), QColor(160, 104, 56));
 
     // The page area: white, in a lacquer frame with a gilt inner line.
-    if (spec.page) {
-        const PixelRect page = *spec.page;
+    if (shape.page) {
+        const PixelRect page = *shape.page;
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(kLacquerDark, 1.0));
         p.setBrush(Qt::NoBrush);
@@ -51,7 +51,7 @@ QImage PaintWindowFace(const WindowFaceSpec& spec) {
     }
 
     // A thin lacquer band along the bottom edge.
-    const int bottom = spec.footTop;
+    const int bottom = shape.footTop;
     QLinearGradient foot(0, bottom, 0, h);
     foot.setColorAt(0, kLacquer);
     foot.setColorAt(1, kLacquerDark);

@@ -11,13 +11,13 @@
 
 namespace art {
 
-struct WindowFaceSpec {
+struct WindowFaceShape {
     int width = 0;
     int height = 0;
     std::optional<PixelRect> page;  // white, framed; none: panel green throughout
     int footTop = 0;                // the bottom band's first row
 };
 
-QImage PaintWindowFace(const WindowFaceSpec& spec);
+QImage PaintWindowFace(const WindowFaceShape& shape);
 
 }  // namespace art
