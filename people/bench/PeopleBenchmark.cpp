@@ -9,63 +9,18 @@
 #include <random>
 
 #include "PeopleStore.h"
+#include "bench/BenchPeople.h"
 
 namespace {
+
+using peoplebench::kPeople;
+using peoplebench::Shared;
 
 namespace fs = std::filesystem;
 using people::PeopleStore;
 using people::Person;
 using people::Search;
 using people::SortKey;
-
-constexpr int kPeople = 100'000;
-
-// Common surnames and given-name characters, so that searches match as
-// many people as they would in a real practice.
-constexpr const char* kSurnames[] = {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周",
-                                     "徐", "孙", "马", "朱", "胡", "郭", "何", "高", "林", "欧阳"};
-constexpr const char* kGiven[] = {"伟", "芳", "娜", "敏", "静", "丽", "强", "磊", "军", "洋",
-                                  "勇", "艳", "杰", "娟", "涛", "明", "超", "秀", "霞", "平"};
-constexpr const char* kTags[] = {"客户", "朋友", "家人", "同事", "VIP"};
-
-struct Fixture {
-    fs::path folder;
-    std::unique_ptr<PeopleStore> store;
-
-    Fixture() {
-        std::string pattern = (fs::temp_directory_path() / "karvuto-bench-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-        store = std::make_unique<PeopleStore>(folder / "people.db");
-        std::mt19937 random(26);
-        auto pick = [&](const auto& list) { return list[random() % std::size(list)]; };
-        std::vector<Person> everyone;
-        everyone.reserve(kPeople);
-        for (int i = 0; i < kPeople; ++i) {
-            Person p;
-            p.name = std::string(pick(kSurnames)) + pick(kGiven) + (random() % 2 ? pick(kGiven) : "");
-            p.sex = random() % 2 ? people::Sex::Male : people::Sex::Female;
-            p.year = 1930 + static_cast<int>(random() % 90);
-            p.month = 1 + static_cast<int>(random() % 12);
-            p.day = 1 + static_cast<int>(random() % 28);
-            p.hour = static_cast<int>(random() % 24);
-            p.minute = static_cast<int>(random() % 60);
-            p.tags = {pick(kTags)};
-            p.note = "第 " + std::to_string(i) + " 位";
-            everyone.push_back(std::move(p));
-        }
-        store->Import(everyone);
-    }
-    ~Fixture() {
-        store.reset();
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-};
-
-Fixture& Shared() {
-    static Fixture fixture;
-    return fixture;
-}
 
 void Run(benchmark::State& state, const Search& search) {
     PeopleStore& store = *Shared().store;
