@@ -1,10 +1,12 @@
-// The analysis as rich text: headings in the chart's lacquer colour, the
-// method line in grey, the evidence as a list, then the paragraph.
+// The chart window's rich text of the analysis: the outline every face lays out, with
+// headings in the chart's lacquer colour, methods grey and evidence as lists; and one year's
+// judgement for the years panel.
 #include "app/chart/AnalysisHtml.h"
 
 #include <QStringList>
 #include <array>
 
+#include "AnalysisText.h"
 #include "Format.h"
 #include "Natal.h"
 
@@ -13,8 +15,6 @@ namespace {
 
 using analysis::FortuneFinding;
 
-// The section numbers as headings write them.
-constexpr std::array<const char*, 8> kNumbers = {"一", "二", "三", "四", "五", "六", "七", "八"};
 // Colours of the page's furniture and of the verdicts (宜进, 平稳, 宜守).
 constexpr char kHeadingColour[] = "#7a3b1a";
 constexpr char kMethodColour[] = "#6a6a6a";
@@ -26,19 +26,6 @@ QString Esc(std::string_view utf8) {
 
 QString Esc(const std::string& utf8) {
     return Esc(std::string_view(utf8));
-}
-
-// A section heading: its number, its name and what it found.
-QString Heading(int number, std::string_view name, const QString& finding) {
-    return QStringLiteral("<h3 style=\"color:%1; margin-top:14px; margin-bottom:4px;\">%2、%3　%4</h3>")
-        .arg(QLatin1String(kHeadingColour), QString::fromUtf8(kNumbers[static_cast<std::size_t>(number)]),
-             Esc(name), finding);
-}
-
-QString Method(const std::string& method) {
-    if (method.empty()) return {};
-    return QStringLiteral("<p style=\"color:%1; margin:2px 0;\">方法：%2</p>")
-        .arg(QLatin1String(kMethodColour), Esc(method));
 }
 
 QString Evidence(const std::vector<std::string>& lines) {
@@ -81,93 +68,54 @@ QString FortuneBody(const FortuneFinding& f) {
     return html + Evidence(lines) + Paragraph(f.text);
 }
 
-QString Fortunes(const std::vector<FortuneFinding>& list) {
-    QString html;
-    for (const FortuneFinding& f : list)
-        html +=
-            QStringLiteral("<p style=\"margin:8px 0 2px 0;\">%1</p>").arg(FortuneHeading(f)) + FortuneBody(f);
-    return html;
-}
-
-QString Positions(const std::vector<int>& positions) {
-    QStringList names;
-    for (int p : positions) names << Esc(analysis::PositionName(p)) + QStringLiteral("柱");
-    return names.join(QStringLiteral("、"));
-}
-
-QString Strength(const analysis::StrengthFinding& s) {
-    QStringList parts;
-    for (const analysis::ScorePart& p : s.parts)
-        parts << Esc(p.name) + Esc(analysis::Decimal(p.points)) + QLatin1Char('/') +
-                     Esc(analysis::Decimal(p.maximum));
-    QString found = QStringLiteral("%1分 %2（%3）")
-                        .arg(s.score)
-                        .arg(Esc(analysis::BandName(s.band)), parts.join(QStringLiteral("　")));
-    QString html = Heading(0, analysis::SectionName(analysis::Section::Strength), found) + Method(s.method);
-    if (s.nearBand)
-        html += Paragraph("分数近于界线，亦可作" + std::string(analysis::BandName(*s.nearBand)) + "看");
-    if (!s.condition.empty()) html += Paragraph("所依之条件：" + s.condition);
-    return html + Evidence(s.evidence) + Paragraph(s.text);
-}
-
-QString Pattern(const analysis::PatternFinding& p) {
-    const QString found = Esc(analysis::PatternName(p.kind)) + QStringLiteral("　格") +
-                          Esc(analysis::PatternStateName(p.state));
-    std::vector<std::string> lines = p.evidence;
-    for (const analysis::RuleHit& r : p.rules)
-        lines.push_back(std::string(analysis::RuleOutcomeName(r.outcome)) + "　" + std::string(r.rule) +
-                        "：" + r.fact + "（" + std::string(r.source) + "）");
-    return Heading(1, analysis::SectionName(analysis::Section::Pattern), found) + Method(p.method) +
-           Evidence(lines) + Paragraph(p.text);
-}
-
-QString Useful(const analysis::UsefulFinding& u) {
-    const QString found =
-        QStringLiteral("用%1　喜%2　忌%3（%4）")
-            .arg(Esc(chart::ElementName(u.yong)), Esc(analysis::ElementList(u.xi)),
-                 Esc(analysis::ElementList(u.ji)), Esc(analysis::UsefulMethodName(u.decidedBy)));
-    QString html = Heading(2, analysis::SectionName(analysis::Section::Useful), found) + Method(u.method);
-    if (!u.decision.empty()) html += Paragraph(u.decision);
-    return html + Evidence(u.evidence) + Paragraph(u.text);
-}
-
 }  // namespace
 
 QString AnalysisHtml(const analysis::Analysis& a) {
-    QString html = QStringLiteral("<h2 style=\"color:%1; margin-bottom:2px;\">命局分析　%2 %3 %4 %5</h2>")
-                       .arg(QLatin1String(kHeadingColour), Esc(chart::PillarName(a.pillars[0])),
-                            Esc(chart::PillarName(a.pillars[1])), Esc(chart::PillarName(a.pillars[2])),
-                            Esc(chart::PillarName(a.pillars[3])));
-    html += Strength(a.strength) + Pattern(a.pattern) + Useful(a.useful);
-    html += Heading(3, analysis::SectionName(analysis::Section::Month),
-                    Esc(chart::PillarName(a.month.monthPillar))) +
-            Method(a.month.method) + Evidence(a.month.evidence) + Paragraph(a.month.text);
-
-    int number = 4;
-    if (a.hasLuck) {
-        html += Heading(number++, analysis::SectionName(analysis::Section::Luck), {}) + Method(a.luckMethod) +
-                Fortunes(a.luck);
-        html += Heading(number++, analysis::SectionName(analysis::Section::Years), {}) +
-                Method(a.yearsMethod) + Fortunes(a.years);
-        html += Heading(number++, analysis::SectionName(analysis::Section::Summary), {}) +
-                Method(a.summaryMethod);
-        for (const analysis::SummarySentence& s : a.summary)
-            html +=
-                QStringLiteral("<p style=\"margin:3px 0;\">%1<span style=\"color:%2;\">（见%3）</span></p>")
-                    .arg(Esc(s.text), QLatin1String(kMethodColour), Esc(analysis::SectionName(s.section)));
+    // The outline the terminal and the pages lay out, set as rich text: evidence lines
+    // become lists, the auxiliary stars are grey.
+    QString html;
+    bool inList = false;
+    const auto closeList = [&] {
+        if (inList) html += QStringLiteral("</ul>");
+        inList = false;
+    };
+    for (const analysis::OutlineLine& line : analysis::AnalysisOutline(a)) {
+        const bool evidence =
+            line.kind == analysis::LineKind::Evidence || line.kind == analysis::LineKind::ItemEvidence;
+        if (!evidence) closeList();
+        const QString text = Esc(line.text);
+        const QString colour = QLatin1String(line.secondary ? kMethodColour : "inherit");
+        switch (line.kind) {
+            case analysis::LineKind::Title:
+                html += QStringLiteral("<h2 style=\"color:%1; margin-bottom:2px;\">%2</h2>")
+                            .arg(QLatin1String(kHeadingColour), text);
+                break;
+            case analysis::LineKind::Section:
+                html +=
+                    QStringLiteral("<h3 style=\"color:%1; margin-top:14px; margin-bottom:4px;\">%2　%3</h3>")
+                        .arg(QLatin1String(kHeadingColour), text, Esc(line.detail));
+                break;
+            case analysis::LineKind::Method:
+                html += QStringLiteral("<p style=\"color:%1; margin:2px 0;\">%2</p>")
+                            .arg(QLatin1String(kMethodColour), text);
+                break;
+            case analysis::LineKind::Evidence:
+            case analysis::LineKind::ItemEvidence:
+                if (!inList) html += QStringLiteral("<ul style=\"margin-top:2px; margin-bottom:2px;\">");
+                inList = true;
+                html += QStringLiteral("<li style=\"color:%1;\">%2</li>").arg(colour, text);
+                break;
+            case analysis::LineKind::Item:
+                html += QStringLiteral("<p style=\"color:%1; margin:8px 0 2px 0;\"><b>%2</b></p>")
+                            .arg(colour, text);
+                break;
+            case analysis::LineKind::Paragraph:
+            case analysis::LineKind::ItemParagraph:
+                html += QStringLiteral("<p style=\"color:%1; margin:4px 0 6px 0;\">%2</p>").arg(colour, text);
+                break;
+        }
     }
-
-    html += Heading(number, analysis::SectionName(analysis::Section::Shensha), QStringLiteral("（参考）")) +
-            Method(a.shenshaMethod);
-    for (const analysis::ShenshaFinding& star : a.shensha) {
-        const QString where = star.positions.empty() ? QStringLiteral("不见") : Positions(star.positions);
-        html +=
-            QStringLiteral(
-                "<p style=\"margin:6px 0 2px 0;\"><b>%1</b>　%2　<span "
-                "style=\"color:%3;\">%4（%5）</span></p>")
-                .arg(Esc(star.name), where, QLatin1String(kMethodColour), Esc(star.rule), Esc(star.source));
-        html += Paragraph(star.text);
-    }
+    closeList();
     return html;
 }
 
