@@ -118,7 +118,8 @@ bool ReplaceFile(const std::filesystem::path& path, const QByteArray& data, QStr
         // The replacement keeps the old file's permissions and, where the
         // system lets us, its owner.
         if (::fchmod(file.Get(), old.st_mode & 07777) != 0) return discard(errno);
-        (void)::fchown(file.Get(), old.st_uid, old.st_gid);
+        // Another owner needs privilege; without it the replacement stays ours, no fault.
+        [[maybe_unused]] const int ownerKept = ::fchown(file.Get(), old.st_uid, old.st_gid);
     }
     if (const int code = WriteAll(file.Get(), data); code != 0) return discard(code);
     if (::fsync(file.Get()) != 0) return discard(errno);
