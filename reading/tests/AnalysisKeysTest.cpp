@@ -8,29 +8,14 @@
 
 #include "AnalysisKeys.h"
 #include "DatabaseTestFiles.h"
-#include "GbkCodec.h"
+#include "ShippedCopyTest.h"
 
 namespace {
 
-class AnalysisKeys : public ::testing::Test {
+// A copy of the shipped database, opened with every table checked.
+class AnalysisKeys : public dbtest::ShippedCopy {
 protected:
-    void SetUp() override { std::filesystem::copy_file(KARVUTO_SHIPPED_DB, m_file); }
-    // The user's words when the copy is opened with every table checked, or "" when it opens.
-    std::string Refusal() {
-        Connection connection;
-        try {
-            OpenInterpretationDatabase(connection, m_file.string(), {ReadingTableKeys, AnalysisTableKeys});
-        } catch (const ComError& e) {
-            EXPECT_EQ(e.Error(), kInvalidData) << e.what();
-            EXPECT_EQ(connection.State(), adStateClosed);
-            return platform::Utf8(e.ErrorText());
-        }
-        EXPECT_EQ(connection.State(), adStateOpen);
-        return "";
-    }
-
-    dbtest::TempDir m_dir;
-    std::filesystem::path m_file = m_dir / "Karvuto.mdb";
+    std::string Refusal() { return ShippedCopy::Refusal({ReadingTableKeys, AnalysisTableKeys}); }
 };
 
 TEST_F(AnalysisKeys, TheShippedDatabaseHoldsEveryAnalysisKey) {

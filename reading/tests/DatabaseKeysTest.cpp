@@ -7,34 +7,12 @@
 
 #include "ComposerTestDb.h"
 #include "DatabaseKeys.h"
-#include "DatabaseTestFiles.h"
-#include "GbkCodec.h"
+#include "ShippedCopyTest.h"
 
 namespace {
 
 // A copy of the shipped database, changed by the test.
-class DatabaseKeys : public ::testing::Test {
-protected:
-    void SetUp() override { std::filesystem::copy_file(KARVUTO_SHIPPED_DB, m_file); }
-    // Runs SQLite statements (UTF-8) on the copy.
-    void Change(const std::string& sql) { dbtest::MakeDatabase(m_file, sql); }
-    // The user's words when the copy is opened, or "" when it opens.
-    std::string Refusal() {
-        Connection connection;
-        try {
-            OpenInterpretationDatabase(connection, m_file.string());
-        } catch (const ComError& e) {
-            EXPECT_EQ(e.Error(), kInvalidData) << e.what();
-            EXPECT_EQ(connection.State(), adStateClosed);
-            return platform::Utf8(e.ErrorText());
-        }
-        EXPECT_EQ(connection.State(), adStateOpen);
-        return "";
-    }
-
-    dbtest::TempDir m_dir;
-    std::filesystem::path m_file = m_dir / "Karvuto.mdb";
-};
+using DatabaseKeys = dbtest::ShippedCopy;
 
 TEST_F(DatabaseKeys, TheShippedDatabaseIsComplete) {
     EXPECT_EQ(Refusal(), "");
