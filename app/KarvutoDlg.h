@@ -78,6 +78,8 @@ public:
     void ShowReadingOf(const BirthRecord& birth);
     // The database readings are looked up on (null: none).
     Connection* DatabaseConnection() const { return m_pConnection; }
+    // The analysis texts of that database, one source kept for the form and its windows.
+    const analysis::TextSource& AnalysisTexts() const { return *m_pTexts; }
 
     // OnOK / OnCancel: Enter and Esc leave the form open.
     void accept() override {}

@@ -17,7 +17,6 @@
 #include "ChartBirth.h"
 #include "Clock.h"
 #include "ComError.h"
-#include "DatabaseTextSource.h"
 #include "PersonBirth.h"
 #include "StoreError.h"
 #include "StoreLocation.h"
@@ -285,16 +284,6 @@ void CPeopleCommands::OnExportPdf() {
     if (!ExportPdf(path, m_bExportChart, &error)) ShowWriteFailure(&m_form, path, error);
 }
 
-const analysis::TextSource* CPeopleCommands::Texts() {
-    // One source a database: it keeps the texts it has read.
-    Connection* connection = m_form.DatabaseConnection();
-    if (connection != m_pTextsConnection || !m_texts) {
-        m_texts = connection ? std::make_unique<DatabaseTextSource>(connection) : nullptr;
-        m_pTextsConnection = connection;
-    }
-    return m_texts.get();
-}
-
 bool CPeopleCommands::ShownChart(chart::Chart& chart, chart::ChartModel& model, QString* error) const {
     if (const CChartWnd* window = m_form.ChartWindow()) {
         chart = window->Chart();
@@ -326,15 +315,14 @@ bool CPeopleCommands::ExportPdf(const QString& path, bool withChartAndAnalysis, 
         chart::Chart chart;
         model.emplace();
         if (!ShownChart(chart, *model, error)) return false;
-        const analysis::TextSource* texts = Texts();
-        if (!texts) {
+        if (m_form.DatabaseConnection() == nullptr) {
             *error = QStringLiteral("没有打开数据库，无法作命局分析");
             return false;
         }
         std::vector<int> years;
         for (int y = ThisYear(), i = 0; i < kAnalysisYears; ++i) years.push_back(y + i);
         try {
-            analysed = analysis::Analyze(chart, years, *texts);
+            analysed = analysis::Analyze(chart, years, m_form.AnalysisTexts());
         } catch (const ComError& e) {
             *error = QStringLiteral("命局分析的文字读取失败：") + FromGbk(e.ErrorText());
             return false;

@@ -32,10 +32,6 @@ class CPersonDlg;
 class Connection;
 class QAction;
 
-namespace analysis {
-class TextSource;
-}
-
 class CPeopleCommands : public QObject {
     Q_OBJECT
 public:
@@ -102,7 +98,6 @@ private:
     std::string ShownName() const;
     // The chart of the reading shown; false with the reason in `error`.
     bool ShownChart(chart::Chart& chart, chart::ChartModel& model, QString* error) const;
-    const analysis::TextSource* Texts();
 
     CKarvutoDlg& m_form;
     std::filesystem::path m_storePath;
@@ -112,8 +107,6 @@ private:
     QPointer<CPeopleWnd> m_pPeopleWnd;
     QPointer<CPersonDlg> m_pSaveDlg;
     bool m_bExportChart = false;  // the export dialog's last choice
-    std::unique_ptr<analysis::TextSource> m_texts;
-    Connection* m_pTextsConnection = nullptr;  // the connection m_texts reads
     QAction* m_pSaveAction = nullptr;
     QAction* m_pPeopleAction = nullptr;
     QAction* m_pExportAction = nullptr;
